@@ -1,0 +1,34 @@
+#pragma once
+// A category's notes, kept in text order; equal texts keep the order in which they came.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace zelto {
+
+struct NoteString;
+
+class NoteList {
+ public:
+  // Inserts a copy after every entry whose text compares equal; returns its index.
+  std::size_t Add(const NoteString& note);
+  std::size_t Add(NoteString&& note);
+  void RemoveAt(std::size_t index);
+  void Clear() { items_.clear(); }
+
+  std::size_t Count() const { return items_.size(); }
+  bool Empty() const { return items_.empty(); }
+  const NoteString& operator[](std::size_t i) const { return items_[i]; }
+  NoteString& operator[](std::size_t i) { return items_[i]; }
+
+  // The position a note of this text would take (after its equals).
+  std::size_t InsertPosition(const std::string& text) const;
+
+  auto begin() const { return items_.begin(); }
+  auto end() const { return items_.end(); }
+
+ private:
+  std::vector<NoteString> items_;
+};
+
+}  // namespace zelto
