@@ -1,0 +1,75 @@
+#pragma once
+// Loading and saving a document (.zlt files, layouts "1.00" and "1.01").
+// The user is reached through DocumentUi and the disk through FileStore, so the whole
+// procedure runs in tests without a window or a real file system.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/CategoryList.h"
+#include "model/Document.h"
+
+namespace zelto {
+
+// The data a file dialog works on; `fileName` is the document's file name (empty: none yet).
+struct FileDialogData {
+  std::string fileName;
+  std::string filter;
+  std::string defaultExt;
+  std::uint32_t flags = 0;
+};
+
+// Questions and messages for the user, and the note window's reaction to a load.
+class DocumentUi {
+ public:
+  virtual ~DocumentUi() = default;
+  // The file-save dialog on `data`; the chosen name, or nothing when cancelled.
+  virtual std::optional<std::string> AskSaveFileName(const FileDialogData& data) = 0;
+  // A message box with an OK button.
+  virtual void ShowMessage(const std::string& text) = 0;
+  // A question with Yes and No; true for Yes.
+  virtual bool AskYesNo(const std::string& text) = 0;
+  // After a completed load: the note window goes back to its first row and repaints.
+  virtual void DocumentLoaded() {}
+};
+
+// The disk, as loading and saving use it.
+class FileStore {
+ public:
+  virtual ~FileStore() = default;
+  // The whole content, or nothing when the file cannot be opened.
+  virtual std::optional<std::string> ReadAll(const std::string& path) = 0;
+  virtual bool Exists(const std::string& path) = 0;
+  virtual bool Remove(const std::string& path) = 0;
+  virtual bool Rename(const std::string& from, const std::string& to) = 0;
+  // Writes `data` so that `path` changes only once the new content is complete and on
+  // disk. `beforeReplace` runs after the new content is safely written and just before it
+  // takes the place of `path`. Returns an empty text on success, else the reason.
+  virtual std::string WriteAtomic(const std::string& path, std::string_view data,
+                                  const std::function<void()>& beforeReplace = {}) = 0;
+};
+
+// Everything a load or save works on.
+struct DocumentEnv {
+  Document& doc;
+  CategoryList& list;
+  FileDialogData& dialog;
+  DocumentUi& ui;
+  FileStore& files;
+  std::string defaultCat;  // the DefaultCat setting
+};
+
+enum class LoadResult { Loaded, NewDocument, NotZelto, Damaged };
+enum class SaveResult { Saved, Cancelled, Failed };
+
+// Reads the file named by `name` (or by env.dialog.fileName) into the document.
+LoadResult LoadDocument(DocumentEnv& env, const std::optional<std::string>& name = std::nullopt);
+// Writes the document to `name` (or env.dialog.fileName; asks for a name when empty).
+SaveResult SaveDocument(DocumentEnv& env, const std::optional<std::string>& name = std::nullopt);
+
+// The ".BAK" name of a document file name.
+std::string BackupName(const std::string& fileName);
+
+}  // namespace zelto
