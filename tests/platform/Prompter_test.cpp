@@ -2,15 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QWidget>
+
+#include "support/QtApp.h"
 
 namespace zelto {
 namespace {
 
 class PrompterTest : public ::testing::Test {
  protected:
-  void SetUp() override { Prompter::ResetTestHooks(); }
+  void SetUp() override {
+    testing::EnsureQApplication();
+    Prompter::ResetTestHooks();
+  }
   void TearDown() override { Prompter::SetOwner(nullptr); }
 };
 
@@ -100,9 +104,3 @@ TEST(FileFilterTest, WindowsFilterPairsBecomeQtFilters) {
 
 }  // namespace
 }  // namespace zelto
-
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
