@@ -8,7 +8,7 @@
 namespace zelto {
 namespace {
 
-QColor ToQColor(ColorRef c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 QFont ScreenFontOf(const ScreenLook& look) {
   QFont font(FromCodePage(look.screenFont));

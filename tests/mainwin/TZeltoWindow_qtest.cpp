@@ -43,8 +43,8 @@ class TZeltoWindowTest : public QObject {
   void coloursAndFontComeFromTheLook() {
     TZeltoWindow window;
     ScreenLook look;
-    look.catColor = MakeColorRef(1, 2, 3);
-    look.detailColor = MakeColorRef(0, 128, 255);
+    look.catColor = Rgb(1, 2, 3);
+    look.detailColor = Rgb(0, 128, 255);
     look.screenFontSize = 13;
     window.SetLook(look);
     QCOMPARE(window.CatList()->palette().color(QPalette::Text), QColor(1, 2, 3));
