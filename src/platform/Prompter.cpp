@@ -19,7 +19,11 @@ constexpr std::uint32_t kFileMustExist = 0x1000;
 struct HookState {
   bool testMode = false;
   std::deque<Prompter::Answer> answers;
-  std::deque<std::optional<QString>> fileNames;
+  struct NextFile {
+    bool chosen = false;
+    QString name;
+  };
+  std::deque<NextFile> fileNames;
   std::deque<std::optional<QColor>> colors;
   std::vector<Prompter::Asked> history;
   int beeps = 0;
@@ -114,9 +118,10 @@ std::optional<QString> RunFileDialog(bool save, const FileDialogData& data, cons
                            start, title, Prompter::Buttons::Ok, Prompter::Answer::Ok, filter});
   if (hooks.testMode) {
     if (hooks.fileNames.empty()) return std::nullopt;
-    std::optional<QString> next = hooks.fileNames.front();
+    const HookState::NextFile next = hooks.fileNames.front();
     hooks.fileNames.pop_front();
-    return next;
+    if (!next.chosen) return std::nullopt;
+    return next.name;
   }
   QFileDialog dialog(DialogParent(), title, start);
   dialog.setNameFilter(filter);
@@ -220,7 +225,7 @@ void Prompter::SetNextAnswer(Answer answer) {
 
 void Prompter::SetNextFileName(const std::optional<QString>& name) {
   Hooks().testMode = true;
-  Hooks().fileNames.push_back(name);
+  Hooks().fileNames.push_back({name.has_value(), name.value_or(QString())});
 }
 
 void Prompter::SetNextColor(const std::optional<QColor>& color) {

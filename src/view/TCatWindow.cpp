@@ -89,6 +89,28 @@ void TCatWindow::SetSelIndex(int pos) {
   lastSelected_ = GetSelIndex();
 }
 
+bool TCatWindow::MoveSelectionByKey(int qtKey) {
+  CursorAction action;
+  switch (qtKey) {
+    case Qt::Key_PageUp: action = MovePageUp; break;
+    case Qt::Key_PageDown: action = MovePageDown; break;
+    case Qt::Key_Home: action = MoveHome; break;
+    case Qt::Key_End: action = MoveEnd; break;
+    case Qt::Key_Up: action = MoveUp; break;
+    case Qt::Key_Down: action = MoveDown; break;
+    default: return false;
+  }
+  if (count() == 0) return true;
+  // Without a selection every key lands on the first row, as in a list box.
+  const QModelIndex next = GetSelIndex() == None ? model()->index(0, 0) : moveCursor(action, {});
+  if (next.isValid()) {
+    setCurrentIndex(next);
+    selectionModel()->select(next, QItemSelectionModel::ClearAndSelect);
+    scrollTo(next);
+  }
+  return true;
+}
+
 void TCatWindow::SetScreenFont(const QFont& font) { setFont(font); }
 
 void TCatWindow::SetTextColor(const QColor& color) {

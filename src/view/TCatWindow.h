@@ -26,6 +26,10 @@ class TCatWindow : public QListWidget, public CategoryList {
   // Selects from code: no SelectionChangedByUser is sent.
   void SetSelIndex(int pos) override;
 
+  // Moves the selection as the list's own navigation key `qtKey` (PageUp, PageDown, Home,
+  // End, Up, Down) would, with the same notification; false for other keys.
+  bool MoveSelectionByKey(int qtKey);
+
   // The screen font and the text colour of the category names (on white).
   void SetScreenFont(const QFont& font);
   void SetTextColor(const QColor& color);

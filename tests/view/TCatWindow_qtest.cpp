@@ -57,6 +57,30 @@ class TCatWindowTest : public QObject {
     QCOMPARE(user.count(), 0);
   }
 
+  void navigationKeysMoveTheSelectionWithNotification() {
+    TCatWindow list;
+    list.resize(200, 200);
+    for (const char* name : {"a", "b", "c", "d"}) list.AddString(name);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QSignalSpy user(&list, &TCatWindow::SelectionChangedByUser);
+    QVERIFY(list.MoveSelectionByKey(Qt::Key_Down));  // no selection yet: the first row
+    QCOMPARE(list.GetSelIndex(), 0);
+    QVERIFY(list.MoveSelectionByKey(Qt::Key_Down));
+    QCOMPARE(list.GetSelIndex(), 1);
+    QVERIFY(list.MoveSelectionByKey(Qt::Key_End));
+    QCOMPARE(list.GetSelIndex(), 3);
+    QVERIFY(list.MoveSelectionByKey(Qt::Key_Down));  // at the end: stays
+    QCOMPARE(list.GetSelIndex(), 3);
+    QVERIFY(list.MoveSelectionByKey(Qt::Key_Home));
+    QCOMPARE(list.GetSelIndex(), 0);
+    QCOMPARE(user.count(), 4);
+    QVERIFY(!list.MoveSelectionByKey(Qt::Key_A));
+    TCatWindow empty;
+    QVERIFY(empty.MoveSelectionByKey(Qt::Key_Down));  // nothing to move, nothing breaks
+    QCOMPARE(empty.GetSelIndex(), CategoryList::None);
+  }
+
   void clicksSelectAndNotifyOnlyOnChange() {
     TCatWindow list;
     list.resize(200, 200);
