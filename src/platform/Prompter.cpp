@@ -194,6 +194,20 @@ bool Prompter::SaveFileDialog(FileDialogData& data, const QString& title) {
   return FileDialog(true, data, title);
 }
 
+std::optional<std::string> Prompter::AskOpenFileName(const FileDialogData& data,
+                                                     const QString& title) {
+  FileDialogData copy = data;
+  if (!FileDialog(false, copy, title)) return std::nullopt;
+  return copy.fileName;
+}
+
+std::optional<std::string> Prompter::AskSaveFileName(const FileDialogData& data,
+                                                     const QString& title) {
+  FileDialogData copy = data;
+  if (!FileDialog(true, copy, title)) return std::nullopt;
+  return copy.fileName;
+}
+
 std::optional<QColor> Prompter::AskColor(const QColor& initial) {
   HookState& hooks = Hooks();
   hooks.history.push_back({Asked::Kind::Color, initial.name(), QString(), Buttons::Ok,

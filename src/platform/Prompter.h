@@ -44,6 +44,12 @@ class Prompter {
   static bool OpenFileDialog(FileDialogData& data, const QString& title = QString());
   static bool SaveFileDialog(FileDialogData& data, const QString& title = QString());
 
+  // The same dialogs leaving `data` alone: the chosen name, or nothing when cancelled.
+  static std::optional<std::string> AskOpenFileName(const FileDialogData& data,
+                                                    const QString& title = QString());
+  static std::optional<std::string> AskSaveFileName(const FileDialogData& data,
+                                                    const QString& title = QString());
+
   // The colour dialog starting at `initial`; the chosen colour, or nothing when cancelled.
   static std::optional<QColor> AskColor(const QColor& initial);
 

@@ -82,6 +82,11 @@ TEST_F(PrompterTest, CancelledFileDialogLeavesTheNameAlone) {
   EXPECT_FALSE(Prompter::SaveFileDialog(data));
   EXPECT_FALSE(Prompter::OpenFileDialog(data));  // nothing queued: cancelled too
   EXPECT_EQ(data.fileName, "keep.zlt");
+
+  Prompter::SetNextFileName(QStringLiteral("other"));
+  EXPECT_EQ(Prompter::AskSaveFileName(data), std::optional<std::string>("other.zlt"));
+  EXPECT_EQ(Prompter::AskOpenFileName(data), std::nullopt);
+  EXPECT_EQ(data.fileName, "keep.zlt");  // these leave the dialog data alone
 }
 
 TEST_F(PrompterTest, ColourAndBeepHooks) {
