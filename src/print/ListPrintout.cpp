@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "model/TreeOps.h"
 
@@ -15,13 +14,19 @@ constexpr int ContinuedIndent = 20;      // wrapped lines and items continued fr
 constexpr int RightReserve = 10;         // kept free at the right edge of a column
 constexpr int InitialPageStarts = 100;
 
-// Truncates toward zero; values out of range (or not numbers at all, from a damaged
-// setting) are held to the int range so the geometry stays defined.
+// Page coordinates are held well inside the int range, so that adding indents, offsets
+// and line advances to them can never overflow, whatever a damaged setting holds.
+constexpr int CoordinateLimit = 1 << 28;
+
+// Font sizes that can be printed at all; a stored size outside is held to the nearest.
+constexpr int MinFontSize = 1;
+constexpr int MaxFontSize = 10000;
+
+// Truncates toward zero, within the coordinate limit; not a number counts as 0.
 int TruncateToInt(double v) {
   if (std::isnan(v)) return 0;
-  constexpr double lo = std::numeric_limits<int>::min();
-  constexpr double hi = std::numeric_limits<int>::max();
-  return static_cast<int>(std::clamp(std::trunc(v), lo, hi));
+  constexpr double limit = CoordinateLimit;
+  return static_cast<int>(std::clamp(std::trunc(v), -limit, limit));
 }
 
 // A margin that is not a finite number counts as no margin.
@@ -57,7 +62,7 @@ std::string FlattenText(std::string_view text) {
 ListPrintout::ListPrintout(const TabList& tabs, const PrintSettings& settings,
                            PrintErrorReport& errors)
     : tabs_(tabs), settings_(settings), errors_(errors), pageStarts_(InitialPageStarts) {
-  const int h = settings.PrintFontSize;
+  const int h = std::clamp(settings.PrintFontSize, MinFontSize, MaxFontSize);
   topOffset_ = (5 * h) / 4;
   lineAdvance_ = static_cast<int>(h * 3.5 * 0.5);
   textFont_ = FontSpec{settings.PrintFont, h, 400, false};
@@ -165,12 +170,14 @@ bool ListPrintout::LayoutPage(int n, bool draw) {
   std::int32_t offset = start.offset;
   bool more = false;
   for (int j = 0; j < ColumnCount(); ++j) {
+    const PageStart before{item, offset};
     more = FillColumn(ColumnRect(j), item, offset, draw);
-    if (!more) break;
+    // A column that took not one line is too short for any line, as are all the others.
+    if (!more || PageStart{item, offset} == before) break;
   }
-  // Not one line fitted on the whole page: the columns are too short for a line, and so is
-  // every later page. End the printout here instead of counting blank pages forever.
-  if (more && item == start.item && offset == start.offset) {
+  // Not one line fitted on the whole page, and none will on any later page. End the
+  // printout here instead of counting blank pages forever.
+  if (more && PageStart{item, offset} == start) {
     item = static_cast<std::int32_t>(items_.size());
     offset = 0;
     more = false;

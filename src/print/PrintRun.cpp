@@ -9,7 +9,7 @@
 namespace zelto {
 
 bool PrintPrintout(QPrinter& printer, TApxPrintout& printout) {
-  if (printer.docName().isEmpty()) printer.setDocName(printout.Title());
+  printer.setDocName(printout.Title());  // the print job is named after the document
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   const PageDevice page = PageDevice::Of(printer);

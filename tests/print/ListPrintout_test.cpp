@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 #include "model/TreeOps.h"
@@ -336,6 +337,28 @@ TEST_F(PrintoutTest, PagesWithNoRoomStillEnd) {
   EXPECT_EQ(CountPages(tight), 1);
   tight.LayoutPage(1, true);
   EXPECT_THAT(surface.Texts(), ElementsAre("/A", "a", "b", "c"));
+  EXPECT_EQ(errors.count, 0);
+}
+
+TEST_F(PrintoutTest, NonsenseSettingsStillGiveAFinitePrintout) {
+  const TabInx a = Cat("A");
+  for (int i = 0; i < 50; ++i) Note(a, "entry " + std::to_string(i));
+  for (int size : {0, -40, std::numeric_limits<int>::max()}) {
+    settings.PrintFontSize = size;
+    ListPrintout& p = Prepared(1000, 1000);
+    EXPECT_GE(p.lineAdvance(), 1) << size;
+    EXPECT_LE(CountPages(p), 51) << size;
+  }
+  settings.PrintFontSize = 10;
+  settings.LeftMargin = std::numeric_limits<double>::quiet_NaN();
+  settings.RightMargin = 1e300;
+  settings.BottomMargin = -1e300;
+  settings.NumCols = std::numeric_limits<int>::max();
+  ListPrintout& p = Prepared(1000, 1000);
+  EXPECT_EQ(p.printRect().left, 0);
+  EXPECT_LT(CountPages(p), 10000);
+  settings.BottomMargin = 0.95;  // and no line fits in any of those columns
+  EXPECT_EQ(CountPages(Prepared(1000, 100)), 1);
   EXPECT_EQ(errors.count, 0);
 }
 
