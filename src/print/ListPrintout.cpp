@@ -109,11 +109,12 @@ void ListPrintout::Collect(std::uint32_t category, bool withChildren,
     else if (t.parent < n)
       children[t.parent].push_back(static_cast<TabInx>(i));
   }
+  std::vector<bool> visited(n, false);
   if (category == ALL_CATEGORIES) {
     const std::string empty;
-    for (TabInx top : children[n]) CollectTree(top, withChildren, empty, children);
+    for (TabInx top : children[n]) CollectTree(top, withChildren, empty, children, visited);
   } else if (category < n) {
-    CollectTree(static_cast<TabInx>(category), withChildren, prefix, children);
+    CollectTree(static_cast<TabInx>(category), withChildren, prefix, children, visited);
   }
 }
 
@@ -121,12 +122,12 @@ void ListPrintout::Collect(std::uint32_t category, bool withChildren,
 // with an explicit stack so that a deep tree cannot exhaust the call stack, and each
 // category is taken once so that a damaged parent chain cannot loop.
 void ListPrintout::CollectTree(TabInx root, bool withChildren, const std::string& prefix,
-                               const std::vector<std::vector<TabInx>>& children) {
+                               const std::vector<std::vector<TabInx>>& children,
+                               std::vector<bool>& visited) {
   struct Pending {
     TabInx index;
     const std::string* prefix;
   };
-  std::vector<bool> visited(tabs_.Count(), false);
   std::vector<Pending> stack{{root, &prefix}};
   while (!stack.empty()) {
     const Pending p = stack.back();

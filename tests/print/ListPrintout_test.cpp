@@ -123,6 +123,15 @@ TEST_F(PrintoutTest, OneCategoryPrintsUnderItsFullPathAndAStaleChoicePrintsAll) 
   EXPECT_THAT(Collected(), ElementsAre("H:/Home"));
 }
 
+TEST_F(PrintoutTest, ADamagedParentLoopIsCollectedOnce) {
+  const TabInx a = Cat("A", 1);
+  Cat("B", a);
+  ListPrintout p(doc.tabs, settings, errors);
+  p.Collect(a, true, "");
+  ASSERT_EQ(p.Items().size(), 2u);
+  EXPECT_EQ(*p.Items()[1].text, "/A/B");
+}
+
 TEST_F(PrintoutTest, NothingToPrintGivesOneBlankPage) {
   EXPECT_EQ(CountPages(Prepared()), 1);  // empty document
 
