@@ -7,6 +7,9 @@
 
 namespace zelto {
 
+namespace {
+
+// a × b / c rounded to the nearest integer (halves away from zero); -1 when c is 0.
 int MulDiv(int a, int b, int c) {
   if (c == 0) return -1;
   std::int64_t p = static_cast<std::int64_t>(a) * b;
@@ -19,6 +22,8 @@ int MulDiv(int a, int b, int c) {
   const std::int64_t q = p >= 0 ? (p + d / 2) / d : -((-p + d / 2) / d);
   return static_cast<int>(q);
 }
+
+}  // namespace
 
 PageDevice PageDevice::Of(const QPrinter& printer) {
   PageDevice d;

@@ -77,7 +77,4 @@ class TApxPrintout {
   } saved_;
 };
 
-// Multiplies, then divides, rounding to the nearest integer; -1 when `c` is 0.
-int MulDiv(int a, int b, int c);
-
 }  // namespace zelto

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
+#include <cmath>
 
 #include "model/TreeOps.h"
 #include "print/FakeSurface.h"
@@ -89,6 +90,13 @@ class PrintoutQTest : public QObject {
 
     printout.UnmapPage(painter);
     QVERIFY(painter.combinedTransform().isIdentity());
+
+    // Sizes that do not divide evenly round to the nearest unit.
+    page = PageDevice{QSize(4961, 7013), QSize(600, 600), QRect(0, 0, 4961, 7013)};
+    const PrintRect odd = printout.MapPage(painter, page);
+    QCOMPARE(odd.right, int(std::lround(4961.0 * display.x / 600)));
+    QCOMPARE(odd.bottom, int(std::lround(7013.0 * display.y / 600)));
+    printout.UnmapPage(painter);
     QCOMPARE(window.size(), QSize(300, 200));
     QVERIFY(window.updatesEnabled());
   }
