@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "view/LineActivation.h"
 #include "view/Win1252.h"
 
 namespace zelto {
@@ -128,6 +129,33 @@ bool TNoteWindow::MoveByKey(NoteKey key, bool shift) {
   return true;
 }
 
+void TNoteWindow::ActivateLine(long long line, bool forEdit) {
+  if (!categories_) return;
+  const LineActivation a =
+      zelto::ActivateLine(doc_.tabs, lines_, line, SelectedCategory(), *categories_);
+  switch (a.kind) {
+    case LineActivation::Kind::Nothing:
+      return;
+    case LineActivation::Kind::Note:
+      emit NoteActivated(a.category, static_cast<qsizetype>(a.note), forEdit);
+      return;
+    case LineActivation::Kind::WentDown:
+    case LineActivation::Kind::WentUp:
+      // The new level starts at its first line, which is current and in view.
+      SetCurrentLine(0);
+      InvalidateLineCount();
+      ScrollTo(0);
+      viewport()->update();
+      return;
+  }
+}
+
+void TNoteWindow::FillCategoryList(TabInx parent, long long select) {
+  if (!categories_) return;
+  zelto::FillCategoryList(doc_.tabs, parent, select, *categories_);
+  viewport()->update();
+}
+
 void TNoteWindow::paintEvent(QPaintEvent* event) {
   QPainter p(viewport());
   const QRect area = event->rect();
@@ -227,7 +255,7 @@ void TNoteWindow::mousePressEvent(QMouseEvent* event) {
 
 void TNoteWindow::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  emit LineActivated(LineAtY(event->position().toPoint().y()), false);
+  ActivateLine(LineAtY(event->position().toPoint().y()), false);
 }
 
 void TNoteWindow::keyPressEvent(QKeyEvent* event) {

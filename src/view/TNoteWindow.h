@@ -74,12 +74,19 @@ class TNoteWindow : public QAbstractScrollArea {
   bool MoveByKey(NoteKey key, bool shift);
   NoteViewport Viewport() const;
 
+  // Activates a line (double click, Enter; `forEdit` for the edit commands): a subcategory
+  // line shows that subcategory, the up-arrow line the parent; a note line is reported
+  // through NoteActivated; the end line does nothing.
+  void ActivateLine(long long line, bool forEdit);
+  // Loads the level of `parent` into the category list and selects `select`.
+  void FillCategoryList(TabInx parent, long long select);
+
  signals:
   // The current line's text for the detail window ("" unless it is a note line).
   void DetailTextChanged(const QString& text);
   void CurrentLineChanged(int line);
-  // A double click on a line.
-  void LineActivated(int line, bool forEdit);
+  // A note line was activated: run, open or edit note `note` of `category`.
+  void NoteActivated(int category, qsizetype note, bool forEdit);
   // A key press, passed on unchanged; the characters follow through CharacterTyped.
   void KeyDown(int key, Qt::KeyboardModifiers modifiers);
   // A typed character other than "A" and "a".

@@ -186,14 +186,23 @@ class TNoteWindowTest : public QObject {
   }
 
   void mouseMakesLinesCurrentAndActivates() {
-    QSignalSpy activated(w.get(), &TNoteWindow::LineActivated);
+    Grab();
+    QSignalSpy activated(w.get(), &TNoteWindow::NoteActivated);
     QSignalSpy menu(w.get(), &TNoteWindow::ContextMenuRequested);
     QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, QPoint(50, 2 * H + 5));
     QCOMPARE(w->CurrentLine(), 2);
     QTest::mouseDClick(w->viewport(), Qt::LeftButton, {}, QPoint(50, 3 * H + 5));
     QCOMPARE(activated.size(), 1);
-    QCOMPARE(activated.at(0).at(0).toInt(), 3);
-    QCOMPARE(activated.at(0).at(1).toBool(), false);
+    QCOMPARE(activated.at(0).at(0).toInt(), 1);  // category Sub
+    QCOMPARE(activated.at(0).at(1).value<qsizetype>(), qsizetype(2));  // line 3: note 2
+    QCOMPARE(activated.at(0).at(2).toBool(), false);
+
+    // A double click on the up-arrow line shows the parent's level, line 0 current.
+    QTest::mouseDClick(w->viewport(), Qt::LeftButton, {}, QPoint(50, 5));
+    QCOMPARE(list.SelectedCategory(), 0);
+    QCOMPARE(w->CurrentLine(), 0);
+    QCOMPARE(activated.size(), 1);
+    Select(1);
 
     // A right click on the end line makes it current; its note is one past the last.
     Grab();
