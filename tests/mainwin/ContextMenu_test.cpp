@@ -107,7 +107,9 @@ TEST_F(ContextMenuTest, NoCurrentCategoryNamesNoneAndDisablesWhatNeedsOne) {
     EXPECT_NE(item.id, CM_EDITCATEGORY);
     EXPECT_NE(item.id, CM_DELETECATEGORY);
     EXPECT_NE(item.id, CM_PASTETREECHILD);
-    if (item.id == CM_ADDNOTE || item.id == CM_EDITPASTE) EXPECT_FALSE(item.enabled);
+    if (item.id == CM_ADDNOTE || item.id == CM_EDITPASTE) {
+      EXPECT_FALSE(item.enabled);
+    }
   }
   state.currentCategory = 77;  // stale: treated like no category
   EXPECT_FALSE(Has(CM_EDITCATEGORY));
