@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "app/CommandIds.h"
 #include "view/LineActivation.h"
 #include "view/Win1252.h"
 
@@ -97,13 +98,13 @@ void TNoteWindow::ScrollTo(int line) {
   scroller_.ScrollTo(0, line);
 }
 
-NoteViewport TNoteWindow::Viewport() const {
+NoteViewport TNoteWindow::LineGeometry() const {
   return {lineHeight_, viewport()->height(), scroller_.YPos(), lines_.lineCount, lines_.currentLine};
 }
 
 void TNoteWindow::ScrollToNote(long long note) {
   const int line = LineOfNote(note);
-  const int top = ScrollToLine(line, Viewport());
+  const int top = ScrollToLine(line, LineGeometry());
   if (top != scroller_.YPos()) ScrollTo(top);
 }
 
@@ -115,7 +116,7 @@ void TNoteWindow::InvalidateLine(long long line) {
 
 bool TNoteWindow::MoveByKey(NoteKey key, bool shift) {
   if (!lines_.lineCountValid) CountLines();
-  const NoteMove move = MoveCurrentLine(key, shift, Viewport());
+  const NoteMove move = MoveCurrentLine(key, shift, LineGeometry());
   if (move.toCategoryList) return false;
   if (move.repaint == NoteMove::Repaint::None) return true;
   SetCurrentLine(move.currentLine);
@@ -147,6 +148,27 @@ void TNoteWindow::ActivateLine(long long line, bool forEdit) {
       ScrollTo(0);
       viewport()->update();
       return;
+  }
+}
+
+bool TNoteWindow::HandleCommand(int id) {
+  switch (id) {
+    case CM_EDITCOPY:
+      emit CopyNoteRequested();
+      return true;
+    case CM_EDITPASTE:
+      emit PasteNoteRequested();
+      doc_.modified = true;
+      return true;
+    case CM_RUN: {
+      // Only a note that exists is handed on; the receiver checks that it is a program.
+      const long long note = lines_.currentNote;
+      if (note >= 0 && static_cast<std::size_t>(note) < NoteCountOf(doc_.tabs, lines_.currentCategory))
+        emit RunProgramRequested(static_cast<int>(lines_.currentCategory), static_cast<qsizetype>(note));
+      return true;
+    }
+    default:
+      return false;
   }
 }
 

@@ -72,12 +72,16 @@ class TNoteWindow : public QAbstractScrollArea {
   // Carries out a movement key. False when the key is for the category list instead
   // (Shift held); nothing changes here then.
   bool MoveByKey(NoteKey key, bool shift);
-  NoteViewport Viewport() const;
+  NoteViewport LineGeometry() const;
 
   // Activates a line (double click, Enter; `forEdit` for the edit commands): a subcategory
   // line shows that subcategory, the up-arrow line the parent; a note line is reported
   // through NoteActivated; the end line does nothing.
   void ActivateLine(long long line, bool forEdit);
+  // The commands that reach the note window first while it has the focus (Copy, Paste,
+  // Run); false for any other command, which goes on to the main window.
+  bool HandleCommand(int id);
+
   // Loads the level of `parent` into the category list and selects `select`.
   void FillCategoryList(TabInx parent, long long select);
 
@@ -93,6 +97,12 @@ class TNoteWindow : public QAbstractScrollArea {
   void CharacterTyped(const QString& text);
   // "A" or "a" typed: add a note.
   void AddNoteRequested();
+  // The Copy command: copy the current note, as Ctrl+C does.
+  void CopyNoteRequested();
+  // The Paste command: paste a note into the selected category.
+  void PasteNoteRequested();
+  // The Run command: start the program entry `note` of `category`.
+  void RunProgramRequested(int category, qsizetype note);
   // A right click made a line current; `globalPos` is where the popup goes.
   void ContextMenuRequested(const QPoint& globalPos);
 

@@ -212,6 +212,28 @@ class TNoteWindowTest : public QObject {
     QCOMPARE(menu.size(), 1);
   }
 
+  void commandsReachingTheNoteWindow() {
+    QSignalSpy copy(w.get(), &TNoteWindow::CopyNoteRequested);
+    QSignalSpy paste(w.get(), &TNoteWindow::PasteNoteRequested);
+    QSignalSpy run(w.get(), &TNoteWindow::RunProgramRequested);
+    QVERIFY(w->HandleCommand(24323));
+    QCOMPARE(copy.size(), 1);
+    QVERIFY(w->HandleCommand(24324));
+    QCOMPARE(paste.size(), 1);
+    QVERIFY(doc.modified);
+    QVERIFY(!w->HandleCommand(1));  // Add Note is the main window's
+
+    // Run hands on the current note, and nothing for a line past the notes.
+    w->SetCurrentLine(3);
+    Grab();
+    QVERIFY(w->HandleCommand(22));
+    QCOMPARE(run.size(), 1);
+    QCOMPARE(run.at(0).at(1).value<qsizetype>(), qsizetype(2));
+    QTest::mouseClick(w->viewport(), Qt::RightButton, {}, QPoint(50, 6 * H + 5));  // end line
+    QVERIFY(w->HandleCommand(22));
+    QCOMPARE(run.size(), 1);
+  }
+
   void keysGoToTheMainWindowExceptA() {
     QSignalSpy keys(w.get(), &TNoteWindow::KeyDown);
     QSignalSpy chars(w.get(), &TNoteWindow::CharacterTyped);
