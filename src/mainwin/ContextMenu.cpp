@@ -25,6 +25,18 @@ bool IsProtectedDefault(const Tab& category, std::string_view defaultCat) {
 
 }  // namespace
 
+void DescribeCurrentLine(const NoteLines& lines, const TabList& tabs, long long selectedCategory,
+                         ContextMenuState& state) {
+  const int line = lines.currentLine;
+  state.lineKind = lines.GetLineKind(tabs, selectedCategory, line);
+  state.upArrowLine = lines.IsUpArrowLine(line);
+  state.lineCategory = state.lineKind == LineKind::CategoryLine ? lines.CategoryOfLine(line)
+                                                                 : std::nullopt;
+  state.currentCategory.reset();
+  if (selectedCategory >= 0 && tabs.Valid(static_cast<std::size_t>(selectedCategory)))
+    state.currentCategory = static_cast<TabInx>(selectedCategory);
+}
+
 bool NoteCommandEnabled(int id, const TabList& tabs, const ContextMenuState& s) {
   const Tab* current = CategoryAt(tabs, s.currentCategory);
   switch (id) {

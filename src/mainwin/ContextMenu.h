@@ -34,6 +34,11 @@ struct ContextMenuState {
   std::vector<MenuItem> noteActions;
 };
 
+// Fills in the note window's part of `state`: the kind of its current line, whether that is
+// the up-arrow line, and the category on it. `selectedCategory` is the list's selection.
+void DescribeCurrentLine(const NoteLines& lines, const TabList& tabs, long long selectedCategory,
+                         ContextMenuState& state);
+
 // Whether a command that depends on the current line, the current category or the
 // clipboard is enabled (Delete Category, Delete Subcategory, Delete Note, Edit Subcategory,
 // Edit Note, Paste, and the commands that need a current category); true for the others.

@@ -115,6 +115,24 @@ TEST_F(ContextMenuTest, NoCurrentCategoryNamesNoneAndDisablesWhatNeedsOne) {
   EXPECT_FALSE(Has(CM_EDITCATEGORY));
 }
 
+TEST_F(ContextMenuTest, CurrentLineOfTheNoteWindowDecidesTheSubcategoryItems) {
+  NoteLines lines;
+  PlanPaint(tabs, 2, lines, {0, 200}, 20, 10);  // "default" under Work: up-arrow, end line
+  lines.currentLine = 0;
+  DescribeCurrentLine(lines, tabs, 2, state);
+  state.fromNoteWindow = true;
+  EXPECT_TRUE(state.upArrowLine);
+  EXPECT_EQ(state.lineKind, LineKind::CategoryLine);
+  EXPECT_FALSE(Has(CM_EDITSUBCATEGORY));
+  EXPECT_EQ(TextOf(CM_DELETECATEGORY), "Delete category default");
+
+  PlanPaint(tabs, 1, lines, {0, 200}, 20, 10);  // Work: its subcategory on line 0
+  lines.currentLine = 0;
+  DescribeCurrentLine(lines, tabs, 1, state);
+  EXPECT_FALSE(state.upArrowLine);
+  EXPECT_EQ(TextOf(CM_DELETESUBCATEGORY), "Delete subcategory default");
+}
+
 TEST_F(ContextMenuTest, MenuBarEnablersFollowTheCurrentLine) {
   state.lineKind = LineKind::CategoryLine;
   EXPECT_TRUE(NoteCommandEnabled(CM_EDITSUBCATEGORY, tabs, state));
