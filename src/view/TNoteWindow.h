@@ -45,7 +45,7 @@ class TNoteWindow : public QAbstractScrollArea {
   void SetLineHeight(int height);
   int LineHeight() const { return lineHeight_; }
 
-  // The line model (Part of the state the main window reads and moves).
+  // The line model: the state the main window reads and moves.
   const NoteLines& Lines() const { return lines_; }
   NoteLines& Lines() { return lines_; }
   int CurrentLine() const { return lines_.currentLine; }
