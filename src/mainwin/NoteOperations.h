@@ -1,0 +1,27 @@
+#pragma once
+// Pure pieces of the note commands: splitting a note into one note per line, the
+// question before a delete, and finding a just-inserted note again.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/NoteList.h"
+
+namespace zelto {
+
+// The lines of a note as separate texts: leading white space (blank, tab, LF, VT, FF, CR)
+// of each line is dropped, trailing blanks are kept, empty and blank lines give nothing.
+std::vector<std::string> SplitEntry(std::string_view text);
+
+// "Delete note "<first 30 characters>"...?"
+std::string DeleteNoteQuestion(std::string_view noteText);
+
+// The value of `addedNote` when the note was not found again: no line is selected.
+inline constexpr std::int32_t NoAddedNote = 2147483647;
+
+// The index of a note with this text (letter case ignored) in the sorted list, found by
+// bisection; with several equal texts any one of them; NoAddedNote when there is none.
+std::int32_t FindAddedNote(const NoteList& notes, std::string_view text);
+
+}  // namespace zelto
