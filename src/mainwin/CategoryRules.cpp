@@ -20,6 +20,33 @@ bool IsProtectedDefaultCategory(const TabList& tabs, std::size_t index,
   return tabs.Valid(index) && tabs[index].IsTopLevel() && TextEqual(tabs[index].text, defaultCat);
 }
 
+AddCategoryResult AddSiblingCategory(Document& doc, CategoryList& list, const NoteString& name) {
+  if (SiblingNameTaken(list, name.text)) return AddCategoryResult::NameTaken;
+  // The level shown in the list: that of the selected item, or of the first one when
+  // nothing is selected; the top level when the list is empty.
+  TabInx parent = NO_PARENT;
+  if (list.GetCount() > 0) {
+    const int pos = list.GetSelIndex() == CategoryList::None ? 0 : list.GetSelIndex();
+    const std::size_t current = list.GetItemData(pos);
+    if (doc.tabs.Valid(current)) parent = doc.tabs[current].parent;
+  }
+  const auto index = AppendCategory(doc.tabs, name.text, name.flags, parent);
+  if (!index) return AddCategoryResult::TableFull;
+  doc.modified = true;
+  const int pos = list.AddString(name.text);
+  list.SetItemData(pos, *index);
+  list.SetSelIndex(pos);
+  return AddCategoryResult::Added;
+}
+
+AddCategoryResult AddChildCategory(Document& doc, TabInx parent, const NoteString& name) {
+  if (!doc.tabs.Valid(parent)) return AddCategoryResult::NoParent;
+  if (ChildNameTaken(doc.tabs, parent, name.text)) return AddCategoryResult::NameTaken;
+  if (!AppendCategory(doc.tabs, name.text, name.flags, parent)) return AddCategoryResult::TableFull;
+  doc.modified = true;
+  return AddCategoryResult::Added;
+}
+
 std::string SaveCategoryQuestion(std::string_view name) {
   return "Save category " + std::string(name) + " and children for later paste?";
 }

@@ -27,6 +27,22 @@ bool ChildNameTaken(const TabList& tabs, TabInx parent, std::string_view name);
 bool IsProtectedDefaultCategory(const TabList& tabs, std::size_t index,
                                 std::string_view defaultCat);
 
+enum class AddCategoryResult {
+  Added,
+  NameTaken,  // "Category already in list!"; nothing was added
+  NoParent,   // the parent given is no category
+  TableFull,  // the document holds the most categories it can
+};
+
+// Add category: a new Normal category at the level the list shows (beside its selected
+// category; the top level when the list is empty), unless a listed sibling has the
+// name. The new name is listed and selected.
+AddCategoryResult AddSiblingCategory(Document& doc, CategoryList& list, const NoteString& name);
+
+// Add subcategory: a new Normal child of `parent`, unless a child of it (cut ones
+// included) has the name. The category list is not changed.
+AddCategoryResult AddChildCategory(Document& doc, TabInx parent, const NoteString& name);
+
 // "Save category <name> and children for later paste?"
 std::string SaveCategoryQuestion(std::string_view name);
 

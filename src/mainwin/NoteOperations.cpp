@@ -50,4 +50,14 @@ std::int32_t FindAddedNote(const NoteList& notes, std::string_view text) {
   return NoAddedNote;
 }
 
+std::optional<std::int32_t> SplitNote(NoteList& notes, std::size_t index) {
+  if (index >= notes.Count()) return std::nullopt;
+  const std::string text = notes[index].text;
+  notes.RemoveAt(index);
+  const std::vector<std::string> pieces = SplitEntry(text);
+  for (const std::string& piece : pieces) notes.Add(NoteString{piece, 0});
+  if (pieces.empty()) return std::nullopt;
+  return FindAddedNote(notes, pieces.front());
+}
+
 }  // namespace zelto

@@ -1,7 +1,9 @@
 #pragma once
 // Pure pieces of the note commands: splitting a note into one note per line, the
 // question before a delete, and finding a just-inserted note again.
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,5 +25,11 @@ inline constexpr std::int32_t NoAddedNote = 2147483647;
 // The index of a note with this text (letter case ignored) in the sorted list, found by
 // bisection; with several equal texts any one of them; NoAddedNote when there is none.
 std::int32_t FindAddedNote(const NoteList& notes, std::string_view text);
+
+// Split entry on note `index` of `notes`: the note is replaced by one text note per
+// non-blank line (kind and NoPrint are not carried over). Returns the index of the
+// first piece for `addedNote`, or nothing when the note held only white space (it is
+// then removed and nothing is added) or `index` is not a note.
+std::optional<std::int32_t> SplitNote(NoteList& notes, std::size_t index);
 
 }  // namespace zelto

@@ -2,6 +2,7 @@
 // Finding phone numbers in note texts and turning them into dial strings and the forms
 // shown on the popup menu. Texts are Windows-1252 bytes.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,12 +17,12 @@ struct PhoneSettings {
   bool KeepCommas = false;  // keep ',' (dial pause)
   bool KeepW = false;       // keep 'W'/'w' (wait for dial tone)
   bool PhoneAsIs = false;   // dial as written instead of applying the length rules
-  unsigned MinPhone = 6;    // fewest digits a number needs when PhoneAsIs is set
-  unsigned PhoneLength1 = 7;
+  std::uint32_t MinPhone = 6;   // fewest digits a number needs when PhoneAsIs is set
+  std::uint32_t PhoneLength1 = 7;
   std::string PhonePrefix1;
-  unsigned PhoneLength2 = 10;
+  std::uint32_t PhoneLength2 = 10;
   std::string PhonePrefix2 = "1";
-  unsigned PhoneLength3 = 11;
+  std::uint32_t PhoneLength3 = 11;
   std::string PhonePrefix3;
 };
 

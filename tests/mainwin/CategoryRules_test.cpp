@@ -51,6 +51,38 @@ TEST_F(CategoryRulesTest, AddSubcategorySeesEveryChild) {
   EXPECT_TRUE(ChildNameTaken(doc.tabs, 5, "old"));
 }
 
+TEST_F(CategoryRulesTest, AddingCategoriesAtBothLevels) {
+  EXPECT_EQ(AddSiblingCategory(doc, list, NoteString{"work", 0}), AddCategoryResult::NameTaken);
+  EXPECT_FALSE(doc.modified);
+  // A cut sibling is not listed, so its name can be taken again beside it.
+  ASSERT_EQ(AddSiblingCategory(doc, list, NoteString{"archive", NoPrint}), AddCategoryResult::Added);
+  const Tab& added = doc.tabs[doc.tabs.Count() - 1];
+  EXPECT_EQ(added.parent, NO_PARENT);
+  EXPECT_EQ(added.flags, NoPrint);
+  EXPECT_EQ(list.GetString(list.GetSelIndex()), "archive");
+  EXPECT_EQ(list.GetItemData(list.GetSelIndex()), doc.tabs.Count() - 1);
+  EXPECT_TRUE(doc.modified);
+
+  // Beside a child, the new category is a child of the same parent.
+  FillLevel(doc.tabs, 0, list);
+  list.SelectString("Clients");
+  ASSERT_EQ(AddSiblingCategory(doc, list, NoteString{"Suppliers", 0}), AddCategoryResult::Added);
+  EXPECT_EQ(doc.tabs[doc.tabs.Count() - 1].parent, 0);
+
+  EXPECT_EQ(AddChildCategory(doc, 0, NoteString{"WORK", 0}), AddCategoryResult::Added);
+  EXPECT_EQ(AddChildCategory(doc, 0, NoteString{"work", 0}), AddCategoryResult::NameTaken);
+  EXPECT_EQ(AddChildCategory(doc, NO_PARENT, NoteString{"x", 0}), AddCategoryResult::NoParent);
+  const auto count = doc.tabs.Count();
+  EXPECT_EQ(AddChildCategory(doc, 5, NoteString{"OLD", 0}), AddCategoryResult::NameTaken);
+  EXPECT_EQ(doc.tabs.Count(), count);
+
+  MemoryCategoryList empty;
+  Document fresh;
+  ASSERT_EQ(AddSiblingCategory(fresh, empty, NoteString{"First", 0}), AddCategoryResult::Added);
+  EXPECT_EQ(fresh.tabs[0].parent, NO_PARENT);
+  EXPECT_EQ(empty.GetSelIndex(), 0);
+}
+
 TEST_F(CategoryRulesTest, OnlyTheTopLevelDefaultCategoryIsProtected) {
   Add("Clients", 3);  // Home > Clients
   EXPECT_TRUE(IsProtectedDefaultCategory(doc.tabs, 0, "WORK"));

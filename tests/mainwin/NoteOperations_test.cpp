@@ -55,6 +55,27 @@ TEST(SplitEntry, OneNotePerNonBlankLine) {
   EXPECT_EQ(SplitEntry("tab\t\r\n"), Texts{"tab\t"});
 }
 
+TEST(SplitNote, ReplacesTheNoteByItsLines) {
+  NoteList notes;
+  notes.Add(NoteString{"apple", 0});
+  notes.Add(NoteString{"zebra", 0});
+  const auto program = static_cast<std::uint8_t>(ProgramFlags | NoPrint);
+  notes.Add(NoteString{"Mail\r\nthunderbird -compose", program});
+  const auto first = SplitNote(notes, 1);
+  ASSERT_TRUE(first);
+  ASSERT_EQ(notes.Count(), 4u);
+  EXPECT_EQ(notes[static_cast<std::size_t>(*first)].text, "Mail");
+  for (const NoteString& n : notes) EXPECT_EQ(n.flags, 0) << n.text;
+  EXPECT_EQ(notes[2].text, "thunderbird -compose");
+
+  notes.Add(NoteString{" \r\n\t", 0});
+  const auto before = notes.Count();
+  EXPECT_FALSE(SplitNote(notes, 0));  // the blank note sorts first and just goes
+  EXPECT_EQ(notes.Count(), before - 1);
+  EXPECT_FALSE(SplitNote(notes, 99));
+  EXPECT_EQ(notes.Count(), before - 1);
+}
+
 TEST(DeleteNoteQuestion, ShowsTheFirstThirtyCharacters) {
   EXPECT_EQ(DeleteNoteQuestion("milk"), "Delete note \"milk\"...?");
   EXPECT_EQ(DeleteNoteQuestion("123456789012345678901234567890EXTRA"),
