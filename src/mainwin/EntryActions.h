@@ -36,8 +36,9 @@ struct ActionState {
 struct ActionItems {
   std::optional<std::string> link;   // the link item's target (opened whole)
   std::string calledParty;
-  std::vector<PhoneNumber> numbers;  // item k is command "phone k"
+  std::vector<PhoneNumber> numbers;  // item k dials slot k
 
+  // Item texts are plain text; a menu shows them through MenuLiteral.
   std::optional<std::string> LinkItem() const;  // "Link to URL ..." when there is a link
   std::vector<std::string> PhoneItems() const;  // "Phone ..." for every number
 

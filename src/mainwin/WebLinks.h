@@ -18,6 +18,7 @@ std::optional<std::string> FindUrl(std::string_view noteText, bool wwwEnabled);
 inline constexpr std::size_t MaxLinkItemLength = 100;
 
 // "Link to URL " and the link, cut to MaxLinkItemLength characters with "..." at the end.
+// Like every item text here it is plain text: a menu shows it through MenuLiteral.
 std::string LinkItemText(std::string_view link);
 
 // A menu item text that shows `text` literally: every '&' doubled, so that no letter is

@@ -8,16 +8,16 @@ namespace zelto {
 namespace {
 
 // Builds a document from categories given as (name, parent, state, notes).
-struct CategorySpec {
+struct CategoryData {
   std::string name;
   TabInx parent;
   TabState state;
   std::vector<std::string> notes;
 };
 
-Document MakeDocument(const std::vector<CategorySpec>& specs) {
+Document MakeDocument(const std::vector<CategoryData>& categories) {
   Document doc;
-  for (const CategorySpec& s : specs) {
+  for (const CategoryData& s : categories) {
     Tab tab(s.name, 0, s.parent);
     tab.state = s.state;
     for (const std::string& n : s.notes) tab.notes.Add(NoteString{n, 0});
