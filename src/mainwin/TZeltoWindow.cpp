@@ -2,7 +2,7 @@
 
 #include <QResizeEvent>
 
-#include "platform/CodePage.h"
+#include "platform/Cp1252.h"
 #include "view/TCatWindow.h"
 
 namespace zelto {
@@ -11,7 +11,7 @@ namespace {
 QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 QFont ScreenFontOf(const ScreenLook& look) {
-  QFont font(FromCodePage(look.screenFont));
+  QFont font(Cp1252::Decode(look.screenFont));
   if (look.screenFontSize > 0) font.setPixelSize(look.screenFontSize);
   return font;
 }

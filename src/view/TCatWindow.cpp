@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 
 #include "model/TextOrder.h"
-#include "platform/CodePage.h"
+#include "platform/Cp1252.h"
 
 namespace zelto {
 namespace {
@@ -46,7 +46,7 @@ int TCatWindow::AddString(const std::string& name) {
     }
   }
   const int pos = low;
-  auto* item = new QListWidgetItem(FromCodePage(name));
+  auto* item = new QListWidgetItem(Cp1252::Decode(name));
   item->setData(NameRole, QByteArray(name.data(), static_cast<qsizetype>(name.size())));
   item->setData(DataRole, 0u);
   ++codeSelecting_;
