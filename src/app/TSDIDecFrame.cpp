@@ -24,7 +24,7 @@ constexpr const char* kIdProperty = "commandId";
 }
 
 TSDIDecFrame::TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client)
-    : app_(app), client_(client ? client : new TZeltoWindow), router_(this, app) {
+    : app_(app), client_(client), router_(this, app) {
   setWindowTitle(QString::fromLatin1(ApplicationName));
   setWindowIcon(ProgramIcon());
   setCentralWidget(client_);

@@ -21,8 +21,8 @@ class TSDIDecFrame : public QMainWindow, public CommandTarget {
 
  public:
   // `app` receives the commands no window takes and decides whether the frame may close;
-  // without a `client` the frame makes its own TZeltoWindow.
-  explicit TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client = nullptr);
+  // the frame takes over `client`, its main window.
+  TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client);
   ~TSDIDecFrame() override;
 
   TZeltoWindow* Client() const { return client_; }

@@ -4,6 +4,7 @@
 
 #include "platform/Cp1252.h"
 #include "view/TCatWindow.h"
+#include "view/TNoteWindow.h"
 
 namespace zelto {
 namespace {
@@ -27,18 +28,17 @@ void SetTextOnWhite(QWidget* w, const QColor& text) {
 
 }  // namespace
 
-TZeltoWindow::TZeltoWindow(QWidget* parent) : QWidget(parent) {
+TZeltoWindow::TZeltoWindow(Document& doc, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("ZeltoWindow"));
   catList_ = new TCatWindow(this);
-  noteView_ = CreateNoteView(this);
+  noteView_ = new TNoteWindow(doc, catList_, this);
+  noteView_->setObjectName(QStringLiteral("NoteView"));
   entryLine_ = CreateEntryLine(this);
   entryLine_->setObjectName(QStringLiteral("EntryLine"));
   connect(catList_, &TCatWindow::SelectionChangedByUser, this, &TZeltoWindow::OnCategorySelected);
-  connect(catList_, &TCatWindow::LeftClicked, this, [this] {
-    emit CategoryListClicked();
-    noteView_->setFocus(Qt::MouseFocusReason);
-  });
+  connect(catList_, &TCatWindow::LeftClicked, this, &TZeltoWindow::OnCategoryListClick);
   connect(catList_, &TCatWindow::RightClicked, this, &TZeltoWindow::OnCategoryListRightClick);
+  connect(noteView_, &TNoteWindow::DetailTextChanged, entryLine_, &QLineEdit::setText);
   SetLook(look_);
   noteView_->setFocus(Qt::OtherFocusReason);
   setFocusProxy(noteView_);
@@ -56,7 +56,15 @@ void TZeltoWindow::SetLook(const ScreenLook& look) {
   const QFont font = ScreenFontOf(look_);
   catList_->SetScreenFont(font);
   catList_->SetTextColor(ToQColor(look_.catColor));
-  noteView_->setFont(font);
+  NoteViewLook noteLook;
+  noteLook.CatColor = look_.catColor;
+  noteLook.MainColor = look_.mainColor;
+  noteLook.ExecColor = look_.execColor;
+  noteLook.NoPrintColor = look_.noPrintColor;
+  noteLook.screenFont = font;
+  noteLook.MultiLine = look_.multiLine;
+  noteView_->SetLook(noteLook);
+  noteView_->SetLineHeight(look_.screenFontSize);
   entryLine_->setFont(font);
   SetTextOnWhite(entryLine_, ToQColor(look_.detailColor));
   LayOut();
@@ -85,12 +93,27 @@ void TZeltoWindow::LayOut() {
 }
 
 void TZeltoWindow::OnCategorySelected() {
-  emit CategorySelectionChanged(catList_->SelectedCategory());
+  // The note window shows the newly selected category from its first line.
+  noteView_->SetCurrentLine(0);
+  const int category = catList_->SelectedCategory();
+  if (category != CategoryList::None) {
+    noteView_->Lines().currentCategory = category;
+    noteView_->CountLines();
+  }
+  noteView_->viewport()->update();
+  noteView_->ScrollTo(0);
+  emit CategorySelectionChanged(category);
+}
+
+void TZeltoWindow::OnCategoryListClick() {
+  noteView_->CountLines();
+  // A click never leaves the focus in the list.
+  noteView_->setFocus(Qt::MouseFocusReason);
 }
 
 void TZeltoWindow::OnCategoryListRightClick(QPoint pos) {
   // The note window shows the newly selected category before the menu opens.
-  noteView_->repaint();
+  noteView_->viewport()->repaint();
   pos.rx() += catList_->x();
   emit ContextMenuRequested(pos, false);
 }

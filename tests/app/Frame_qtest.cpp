@@ -9,6 +9,8 @@
 #include "app/CommandIds.h"
 #include "app/TSDIDecFrame.h"
 #include "mainwin/TZeltoWindow.h"
+#include "model/Document.h"
+#include "view/TNoteWindow.h"
 #include "platform/Prompter.h"
 #include "view/TCatWindow.h"
 
@@ -65,12 +67,15 @@ class FrameTest : public QObject {
   }
   static void Open(QMenu* menu) { emit menu->aboutToShow(); }
 
+  Document doc_;
+  TZeltoWindow* NewClient() { return new TZeltoWindow(doc_); }
+
  private slots:
   void init() { Prompter::ResetTestHooks(); }
 
   void menuBarIsTheProgramsMenu() {
     FakeApp app;
-    TSDIDecFrame frame(&app);
+    TSDIDecFrame frame(&app, NewClient());
     QCOMPARE(frame.windowTitle(), QStringLiteral("Brindamor, version 1.01"));
     QStringList got;
     QStringList tops;
@@ -144,7 +149,7 @@ class FrameTest : public QObject {
 
   void toolBarButtonsAndKeys() {
     FakeApp app;
-    TSDIDecFrame frame(&app);
+    TSDIDecFrame frame(&app, NewClient());
     QToolBar* bar = frame.ToolBar();
     QCOMPARE(bar->windowTitle(), QStringLiteral("Toolbar"));
     QVERIFY(bar->isMovable());
@@ -165,7 +170,7 @@ class FrameTest : public QObject {
 
   void commandTravelsFromFocusToApplication() {
     FakeApp app;
-    TSDIDecFrame frame(&app);
+    TSDIDecFrame frame(&app, NewClient());
     auto* focused = new FocusTarget(frame.Client());
     QStringList log;
     focused->Add(CM_EDITCOPY, [&] { log << "focus copy"; });
@@ -201,7 +206,7 @@ class FrameTest : public QObject {
 
   void enablersGreyAndCheckMenuItemsAndButtons() {
     FakeApp app;
-    TSDIDecFrame frame(&app);
+    TSDIDecFrame frame(&app, NewClient());
     bool noteLine = false;
     bool multiLine = true;
     bool web = false;
@@ -247,7 +252,7 @@ class FrameTest : public QObject {
 
   void exitRunsTheCloseQuery() {
     FakeApp app;
-    TSDIDecFrame frame(&app);
+    TSDIDecFrame frame(&app, NewClient());
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     app.mayClose = false;
@@ -262,7 +267,7 @@ class FrameTest : public QObject {
 
   void frameOwnsTheQuestions() {
     FakeApp app;
-    TSDIDecFrame frame(&app);
+    TSDIDecFrame frame(&app, NewClient());
     Prompter::Message(QStringLiteral("Category already in list!"));
     QCOMPARE(Prompter::History().back().caption, QStringLiteral("Brindamor, version 1.01"));
   }
@@ -275,16 +280,23 @@ int ShowFrame(int argc, char** argv) {
   app.table.Add(CM_FILENEW, [] {});
   app.table.Add(CM_FILEOPEN, [] {});
   app.table.Add(CM_FILESAVE, [] {});
-  TSDIDecFrame frame(&app);
-  TCatWindow* list = frame.Client()->CatList();
+  Document doc;
   const char* names[] = {"Default", "Work", "Home", "Phone numbers", "Caf\xE9s", "Links"};
+  for (const char* name : names) doc.tabs.Append(Tab(name, 0, NO_PARENT));
+  doc.tabs.Append(Tab("Projects", 0, 1));
+  doc.tabs[1].notes.Add(NoteString{"Call the office about the new desk", 0});
+  doc.tabs[1].notes.Add(NoteString{"Backup\r\n/usr/bin/rsync -a ~ /mnt/backup", 1});
+  doc.tabs[1].notes.Add(NoteString{"Read https://www.example.org/notes", 0});
+  TSDIDecFrame frame(&app, new TZeltoWindow(doc));
+  TCatWindow* list = frame.Client()->CatList();
   for (std::uint32_t i = 0; i < std::size(names); ++i) list->SetItemData(list->AddString(names[i]), i);
-  list->SetSelIndex(0);
-  frame.Client()->EntryLine()->setText(QStringLiteral("The whole text of the current note"));
+  list->SetSelIndex(list->FindStringExact("Work"));
   frame.Client()->Commands().Add(CM_MULTILINE, [] {}, {}, [] { return true; });
   frame.Client()->Commands().Add(CM_ENABLEWEB, [] {}, {}, [] { return true; });
   frame.resize(640, 420);
   frame.show();
+  frame.Client()->NoteView()->Lines().currentCategory = 1;
+  frame.Client()->NoteView()->CountLines();
   return qapp.exec();
 }
 

@@ -3,7 +3,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "model/Document.h"
 #include "view/TCatWindow.h"
+#include "view/TNoteWindow.h"
 
 namespace zelto {
 
@@ -15,7 +17,8 @@ class TZeltoWindowTest : public QObject {
 
  private slots:
   void panesFollowTheLayoutForEverySize() {
-    TZeltoWindow window;
+    Document doc;
+    TZeltoWindow window(doc);
     window.resize(500, 300);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -32,7 +35,7 @@ class TZeltoWindowTest : public QObject {
 
     window.resize(3, 2);  // too small: empty panes, nothing negative
     QTRY_COMPARE(window.width(), 3);
-    for (QWidget* pane : {static_cast<QWidget*>(window.CatList()), window.NoteView(),
+    for (QWidget* pane : {static_cast<QWidget*>(window.CatList()), static_cast<QWidget*>(window.NoteView()),
                           static_cast<QWidget*>(window.EntryLine())}) {
       QVERIFY(pane->width() >= 0 && pane->height() >= 0);
     }
@@ -41,7 +44,8 @@ class TZeltoWindowTest : public QObject {
   }
 
   void coloursAndFontComeFromTheLook() {
-    TZeltoWindow window;
+    Document doc;
+    TZeltoWindow window(doc);
     ScreenLook look;
     look.catColor = Rgb(1, 2, 3);
     look.detailColor = Rgb(0, 128, 255);
@@ -56,8 +60,12 @@ class TZeltoWindowTest : public QObject {
   }
 
   void noteWindowHasTheFocusAndKeepsItAfterListClicks() {
-    TZeltoWindow window;
+    Document doc;
+    TZeltoWindow window(doc);
     window.resize(500, 300);
+    for (int i = 0; i < 10; ++i) doc.tabs.Append(Tab("c" + std::to_string(i), 0, NO_PARENT));
+    doc.tabs[9].notes.Add(NoteString{"first note", 0});
+    doc.tabs[9].notes.Add(NoteString{"second note", 0});
     TCatWindow* list = window.CatList();
     list->SetItemData(list->AddString("Home"), 4);
     list->SetItemData(list->AddString("Work"), 9);
@@ -67,7 +75,6 @@ class TZeltoWindowTest : public QObject {
     QTRY_COMPARE(QApplication::focusWidget(), window.NoteView());
 
     QSignalSpy selected(&window, &TZeltoWindow::CategorySelectionChanged);
-    QSignalSpy clicked(&window, &TZeltoWindow::CategoryListClicked);
     QSignalSpy menu(&window, &TZeltoWindow::ContextMenuRequested);
     list->SetSelIndex(0);  // from code: no notification
     QCOMPARE(selected.count(), 0);
@@ -76,8 +83,11 @@ class TZeltoWindowTest : public QObject {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, work);
     QCOMPARE(selected.count(), 1);
     QCOMPARE(selected.at(0).at(0).toInt(), 9);
-    QCOMPARE(clicked.count(), 1);
     QCOMPARE(QApplication::focusWidget(), window.NoteView());
+    // The note window shows the selected category from its first line.
+    QCOMPARE(window.NoteView()->Lines().currentCategory, 9);
+    QCOMPARE(window.NoteView()->CurrentLine(), 0);
+    QCOMPARE(window.NoteView()->Lines().lineCount, 2);  // two notes (the end line not counted)
 
     const QPoint home = list->visualItemRect(list->item(0)).center();
     QTest::mousePress(list->viewport(), Qt::RightButton, {}, home);
