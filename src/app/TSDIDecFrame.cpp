@@ -46,6 +46,9 @@ TSDIDecFrame::TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client)
   client_->setFocus(Qt::OtherFocusReason);
 }
 
+TSDIDecFrame::TSDIDecFrame(ApplicationTarget* app, Document& doc)
+    : TSDIDecFrame(app, new TZeltoWindow(doc)) {}
+
 TSDIDecFrame::~TSDIDecFrame() {
   // The widgets still change focus while they are torn down: nothing may reach this frame.
   disconnect(qApp, nullptr, this, nullptr);

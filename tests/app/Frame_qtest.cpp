@@ -267,7 +267,7 @@ class FrameTest : public QObject {
 
   void frameOwnsTheQuestions() {
     FakeApp app;
-    TSDIDecFrame frame(&app, NewClient());
+    TSDIDecFrame frame(&app, doc_);
     Prompter::Message(QStringLiteral("Category already in list!"));
     QCOMPARE(Prompter::History().back().caption, QStringLiteral("Brindamor, version 1.01"));
   }
