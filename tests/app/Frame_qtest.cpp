@@ -11,6 +11,7 @@
 #include "mainwin/TZeltoWindow.h"
 #include "model/Document.h"
 #include "view/TNoteWindow.h"
+#include "platform/HelpWindow.h"
 #include "platform/Prompter.h"
 #include "view/TCatWindow.h"
 
@@ -280,6 +281,8 @@ int ShowFrame(int argc, char** argv) {
   app.table.Add(CM_FILENEW, [] {});
   app.table.Add(CM_FILEOPEN, [] {});
   app.table.Add(CM_FILESAVE, [] {});
+  app.table.Add(CM_HELPCONTENTS, [] { HelpWindow::ShowContents(); });
+  app.table.Add(CM_HELPUSING, [] { HelpWindow::ShowHelpOnHelp(); });
   Document doc;
   const char* names[] = {"Default", "Work", "Home", "Phone numbers", "Caf\xE9s", "Links"};
   for (const char* name : names) doc.tabs.Append(Tab(name, 0, NO_PARENT));
