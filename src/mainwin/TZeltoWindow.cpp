@@ -2,6 +2,8 @@
 
 #include <QResizeEvent>
 
+#include "app/CommandIds.h"
+#include "app/CommandRouter.h"
 #include "platform/Cp1252.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
@@ -39,6 +41,19 @@ TZeltoWindow::TZeltoWindow(Document& doc, QWidget* parent) : QWidget(parent) {
   connect(catList_, &TCatWindow::LeftClicked, this, &TZeltoWindow::OnCategoryListClick);
   connect(catList_, &TCatWindow::RightClicked, this, &TZeltoWindow::OnCategoryListRightClick);
   connect(noteView_, &TNoteWindow::DetailTextChanged, entryLine_, &QLineEdit::setText);
+
+  // Copy, Paste and Run stop at the note window when it has the focus; it hands them back
+  // here as requests, which this window's own commands carry out.
+  for (int id : {CM_EDITCOPY, CM_EDITPASTE, CM_RUN}) {
+    noteViewCommands_.Add(id, [this, id] { noteView_->HandleCommand(id); });
+  }
+  SetCommandTarget(noteView_, &noteViewCommands_);
+  connect(noteView_, &TNoteWindow::CopyNoteRequested, this,
+          [this] { commands_.DoCommand(CM_EDITCOPY); });
+  connect(noteView_, &TNoteWindow::PasteNoteRequested, this,
+          [this] { commands_.DoCommand(CM_EDITPASTE); });
+  connect(noteView_, &TNoteWindow::RunProgramRequested, this,
+          [this] { commands_.DoCommand(CM_RUN); });
   SetLook(look_);
   noteView_->setFocus(Qt::OtherFocusReason);
   setFocusProxy(noteView_);

@@ -62,6 +62,8 @@ class TZeltoWindow : public QWidget, public CommandTarget {
 
   ScreenLook look_;
   CommandTable commands_;
+  // The commands the note window takes while it has the focus.
+  CommandTable noteViewCommands_;
   TCatWindow* catList_ = nullptr;
   TNoteWindow* noteView_ = nullptr;
   QLineEdit* entryLine_ = nullptr;

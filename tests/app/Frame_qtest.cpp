@@ -194,6 +194,13 @@ class FrameTest : public QObject {
     QTRY_COMPARE(QApplication::focusWidget(), frame.Client()->NoteView());
     frame.MenuAction(CM_EDITCOPY)->trigger();
     QCOMPARE(log.last(), QStringLiteral("main copy"));
+    // The note window is the chain's first stop: it takes Copy and hands it back as a
+    // request, so the main window's Copy runs exactly once.
+    QCOMPARE(frame.Router().Chain().size(), std::size_t{4});  // note, main window, frame, app
+    QSignalSpy noteCopy(frame.Client()->NoteView(), &TNoteWindow::CopyNoteRequested);
+    frame.MenuAction(CM_EDITCOPY)->trigger();
+    QCOMPARE(noteCopy.count(), 1);
+    QCOMPARE(log.count(QStringLiteral("main copy")), 2);
 
     // F3 (an accelerator) sends Next along the same chain.
     frame.Client()->Commands().Add(CM_EDITFINDNEXT, [&] { log << "next"; });
