@@ -104,18 +104,19 @@ std::size_t RepairParents(TabList& tabs) {
   return repaired;
 }
 
-// Appends little-endian values to a byte image of known final size.
+// Appends little-endian values to a byte image whose final size is reserved in advance.
 class ByteWriter {
  public:
   explicit ByteWriter(std::size_t size) { out_.reserve(size); }
   void U8(std::uint8_t v) { out_.push_back(static_cast<char>(v)); }
   void U16(std::uint16_t v) {
-    U8(static_cast<std::uint8_t>(v));
-    U8(static_cast<std::uint8_t>(v >> 8));
+    const char bytes[2] = {static_cast<char>(v), static_cast<char>(v >> 8)};
+    out_.append(bytes, 2);
   }
   void U32(std::uint32_t v) {
-    U16(static_cast<std::uint16_t>(v));
-    U16(static_cast<std::uint16_t>(v >> 16));
+    const char bytes[4] = {static_cast<char>(v), static_cast<char>(v >> 8),
+                           static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
+    out_.append(bytes, 4);
   }
   void String(std::string_view text) {
     U32(static_cast<std::uint32_t>(text.size()));

@@ -16,12 +16,16 @@ std::string VersionQuestion() {
 std::string DamagedMessage(const std::string& fileName, const DecodedDocument& decoded) {
   std::string text = "The file " + fileName + " is damaged.";
   if (decoded.truncated) text += " Only part of it could be read.";
-  if (decoded.parentsRepaired > 0)
-    text += " " + std::to_string(decoded.parentsRepaired) +
-            " categories without a valid parent were moved to the top level.";
-  if (decoded.notesSkipped > 0)
-    text += " " + std::to_string(decoded.notesSkipped) +
-            " notes without a valid category were left out.";
+  if (decoded.parentsRepaired > 0) {
+    text += ' ';
+    text += std::to_string(decoded.parentsRepaired);
+    text += " categories without a valid parent were moved to the top level.";
+  }
+  if (decoded.notesSkipped > 0) {
+    text += ' ';
+    text += std::to_string(decoded.notesSkipped);
+    text += " notes without a valid category were left out.";
+  }
   return text;
 }
 
