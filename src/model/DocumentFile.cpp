@@ -75,6 +75,12 @@ LoadResult LoadDocument(DocumentEnv& env, const std::optional<std::string>& name
   SetDocumentDialog(env.dialog);
   const std::string path = name ? *name : env.dialog.fileName;
   const std::optional<std::string> bytes = env.files.ReadAll(path);
+  if (!bytes && env.files.Exists(path)) {
+    // A file that is there but cannot be read is refused like a foreign one: binding the
+    // document to its name would let the next saves replace it and then its backup.
+    env.ui.ShowMessage("Could not read " + path + ".");
+    return LoadResult::NotZelto;
+  }
   if (!bytes) {
     // No such file yet: a new, empty document that a save will create.
     env.dialog.fileName = path;

@@ -116,6 +116,18 @@ TEST(DocumentFile, OlderLayoutsAndStreamsLoad) {
     EXPECT_FALSE(s.doc.modified);
     EXPECT_EQ(NoteTexts(s.doc, "Default"), std::vector<std::string>{"x"});
   }
+  // Stream version 257: a length of 0xFFFFFFFF is an empty text.
+  {
+    Session s;
+    s.files.files["e.zlt"] = FileBytes()
+                                 .Header().U32(1)
+                                 .U32(1).Str32("Default").U8(0).U16(0xFFFF)
+                                 .U32(1)
+                                 .U32(0xFFFFFFFF).U8(0).U16(0)
+                                 .str();
+    EXPECT_EQ(LoadDocument(s.env, std::string("e.zlt")), LoadResult::Loaded);
+    EXPECT_EQ(NoteTexts(s.doc, "Default"), std::vector<std::string>{""});
+  }
 }
 
 TEST(DocumentFile, VersionStringSelectsLayout) {
@@ -345,7 +357,9 @@ TEST(DocumentFile, RefusedFileChangesNothing) {
   s.files.files["photo.jpg"] = "\xFF\xD8\xFF\xE0 not a document";
   s.files.files["short.zlt"] = FileBytes().U8(0x3A).U32(257).Str32("ZEL").str();
   s.files.files["empty.zlt"] = "";
-  for (const char* name : {"photo.jpg", "short.zlt", "empty.zlt"}) {
+  s.files.files["locked.zlt"] = "unreadable";
+  s.files.unreadable.insert("locked.zlt");
+  for (const char* name : {"photo.jpg", "short.zlt", "empty.zlt", "locked.zlt"}) {
     EXPECT_EQ(LoadDocument(s.env, std::string(name)), LoadResult::NotZelto) << name;
     EXPECT_EQ(s.dialog.fileName, "mine.zlt");
     ASSERT_EQ(s.doc.tabs.Count(), 1u);
@@ -353,7 +367,9 @@ TEST(DocumentFile, RefusedFileChangesNothing) {
     EXPECT_TRUE(s.doc.modified);
     EXPECT_TRUE(s.doc.oldFormat);
   }
-  EXPECT_EQ(s.ui.messages, std::vector<std::string>(3, "Not a Brindamor data file!"));
+  EXPECT_EQ(s.ui.messages, (std::vector<std::string>{
+                              "Not a Brindamor data file!", "Not a Brindamor data file!",
+                              "Not a Brindamor data file!", "Could not read locked.zlt."}));
   EXPECT_EQ(SaveDocument(s.env), SaveResult::Saved);
   EXPECT_EQ(s.files.files.at("photo.jpg"), "\xFF\xD8\xFF\xE0 not a document");
 }
