@@ -202,6 +202,12 @@ DecodedDocument DecodeDocument(std::string_view bytes) {
     result.truncated = true;
     return result;
   }
+  // Notes arrive in text order in every file this program writes, and are appended. A
+  // category whose notes come out of order has them gathered aside and sorted once at the
+  // end, so that such a file cannot make the load quadratic. The sort is stable: equal
+  // texts keep the order in which they came, as inserting them one by one would.
+  std::vector<std::vector<NoteString>> outOfOrder(result.tabs.Count());
+  std::vector<bool> sortLater(result.tabs.Count(), false);
   for (std::uint32_t j = 0; j < *noteCount; ++j) {
     auto text = in.String(format);
     const auto flags = text ? in.Unsigned(1) : std::nullopt;
@@ -214,7 +220,27 @@ DecodedDocument DecodeDocument(std::string_view bytes) {
       ++result.notesSkipped;
       continue;
     }
-    result.tabs[*category].notes.Add(NoteString{std::move(*text), static_cast<std::uint8_t>(*flags)});
+    NoteString note{std::move(*text), static_cast<std::uint8_t>(*flags)};
+    NoteList& notes = result.tabs[*category].notes;
+    if (!sortLater[*category]) {
+      if (notes.Empty() || !TextLess(note.text, notes[notes.Count() - 1].text)) {
+        notes.Add(std::move(note));
+        continue;
+      }
+      sortLater[*category] = true;
+      for (std::size_t k = 0; k < notes.Count(); ++k) outOfOrder[*category].push_back(std::move(notes[k]));
+      notes.Clear();
+    }
+    outOfOrder[*category].push_back(std::move(note));
+  }
+  for (std::size_t i = 0; i < outOfOrder.size(); ++i) {
+    if (!sortLater[i]) continue;
+    std::vector<NoteString>& gathered = outOfOrder[i];
+    std::stable_sort(gathered.begin(), gathered.end(), [](const NoteString& a, const NoteString& b) {
+      return TextLess(a.text, b.text);
+    });
+    for (NoteString& note : gathered) result.tabs[i].notes.Add(std::move(note));
+    std::vector<NoteString>().swap(gathered);
   }
   return result;
 }
