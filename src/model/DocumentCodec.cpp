@@ -174,12 +174,8 @@ DecodedDocument DecodeDocument(std::string_view bytes) {
     return result;
   }
 
-  // Reserve only what the remaining bytes could hold, whatever the stored count says.
+  // The stored count only bounds the loop; nothing is allocated from it.
   const bool withNoteCounts = result.layout == FileLayout::V101;
-  const std::size_t minRecord =
-      (withNoteCounts ? format.CountSize() : 0) + format.StringLengthSize() + 1 + 2;
-  result.tabs.Items().reserve(
-      std::min<std::size_t>({*count, in.Remaining() / minRecord, MaxCategories}));
   for (std::uint32_t i = 0; i < *count; ++i) {
     if (withNoteCounts && !in.Unsigned(format.CountSize())) {
       result.truncated = true;

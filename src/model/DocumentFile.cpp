@@ -123,7 +123,9 @@ SaveResult SaveDocument(DocumentEnv& env, const std::optional<std::string>& name
   const std::string backup = BackupName(path);
   bool movedToBackup = false;
   const auto makeBackup = [&] {
-    if (backup == path) return;  // a document named like its own backup keeps no backup
+    // A document named like its own backup keeps no backup; with no previous file to take
+    // its place, an older backup stays.
+    if (backup == path || !env.files.Exists(path)) return;
     if (env.files.Exists(backup)) env.files.Remove(backup);
     movedToBackup = env.files.Rename(path, backup);
   };

@@ -342,6 +342,12 @@ TEST(DocumentFile, SaveMovesPreviousFileToBackup) {
   EXPECT_EQ(s.files.files.at("/d/my.files/work.BAK"), "previous");
   EXPECT_EQ(s.files.files.count("/d/my.BAK"), 0u);
 
+  // With no previous file, an older backup is not thrown away.
+  Session n;
+  n.files.files["new.BAK"] = "older";
+  EXPECT_EQ(SaveDocument(n.env, std::string("new.zlt")), SaveResult::Saved);
+  EXPECT_EQ(n.files.files.at("new.BAK"), "older");
+
   // A document that is its own backup name is not deleted before the new one is written.
   Session b;
   b.files.files["x.BAK"] = "previous";
