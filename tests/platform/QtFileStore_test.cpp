@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "model/DocumentFile.h"
 #include "platform/QtFileStore.h"
 
 using namespace zelto;
@@ -94,4 +95,39 @@ TEST(QtFileStore, WriteToLockedFolderFailsAndKeepsTarget) {
   QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   QFile::remove(locked + "/probe");
   if (!enforced) GTEST_SKIP() << "folder permissions are not enforced for this user";
+}
+
+// Saving on the real disk: the previous file becomes the backup, an older backup goes.
+TEST(QtFileStore, SaveDocumentKeepsOneBackup) {
+  class NoUi : public DocumentUi {
+   public:
+    std::vector<std::string> messages;
+    std::optional<std::string> AskSaveFileName(const FileDialogData&) override { return {}; }
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    bool AskYesNo(const std::string&) override { return true; }
+  };
+  QTemporaryDir dir;
+  QtFileStore store;
+  NoUi ui;
+  Document doc;
+  MemoryCategoryList list;
+  FileDialogData dialog;
+  DocumentEnv env{doc, list, dialog, ui, store, "Default"};
+  const std::string path = PathIn(dir, "my.notes.zlt"), backup = PathIn(dir, "my.notes.BAK");
+
+  ASSERT_EQ(LoadDocument(env, path), LoadResult::NewDocument);
+  ASSERT_EQ(SaveDocument(env), SaveResult::Saved);
+  const auto first = store.ReadAll(path);
+  doc.tabs[0].notes.Add(NoteString{"one", 0});
+  ASSERT_EQ(SaveDocument(env), SaveResult::Saved);
+  doc.tabs[0].notes.Add(NoteString{"two", 0});
+  ASSERT_EQ(SaveDocument(env), SaveResult::Saved);
+  EXPECT_NE(store.ReadAll(backup), first);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+
+  ASSERT_EQ(LoadDocument(env, path), LoadResult::Loaded);
+  EXPECT_EQ(doc.tabs[0].notes.Count(), 2u);
+  ASSERT_EQ(LoadDocument(env, backup), LoadResult::Loaded);
+  EXPECT_EQ(doc.tabs[0].notes.Count(), 1u);
+  EXPECT_TRUE(ui.messages.empty());
 }
