@@ -48,6 +48,9 @@ TZeltoWindow::TZeltoWindow(Document& doc, QWidget* parent) : QWidget(parent) {
     noteViewCommands_.Add(id, [this, id] { noteView_->HandleCommand(id); });
   }
   SetCommandTarget(noteView_, &noteViewCommands_);
+  connect(noteView_, &TNoteWindow::ContextMenuRequested, this, [this](const QPoint& globalPos) {
+    emit ContextMenuRequested(mapFromGlobal(globalPos), true);
+  });
   connect(noteView_, &TNoteWindow::CopyNoteRequested, this,
           [this] { commands_.DoCommand(CM_EDITCOPY); });
   connect(noteView_, &TNoteWindow::PasteNoteRequested, this,

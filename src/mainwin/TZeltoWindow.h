@@ -48,7 +48,8 @@ class TZeltoWindow : public QWidget, public CommandTarget {
   // The user selected another category in the list (or none: -1); the note window already
   // shows it from its first line.
   void CategorySelectionChanged(int category);
-  // The popup menu is wanted at `pos` (this window's coordinates).
+  // The popup menu is wanted at `pos` (this window's coordinates), after a right click in
+  // the note window (`fromNoteWindow`) or in the category list.
   void ContextMenuRequested(QPoint pos, bool fromNoteWindow);
 
  protected:
