@@ -97,6 +97,13 @@ class TZeltoWindowTest : public QObject {
     // x moves by the list's left edge in the main window; y stays as clicked.
     QCOMPARE(menu.at(0).at(0).toPoint(), QPoint(home.x() + list->x(), home.y()));
     QCOMPARE(menu.at(0).at(1).toBool(), false);
+
+    // A right click in the note window asks for the same popup, marked as from there.
+    QWidget* notes = window.NoteView()->viewport();
+    QTest::mousePress(notes, Qt::RightButton, {}, QPoint(30, 5));
+    QCOMPARE(menu.count(), 2);
+    QCOMPARE(menu.at(1).at(0).toPoint(), notes->mapTo(&window, QPoint(30, 5)));
+    QCOMPARE(menu.at(1).at(1).toBool(), true);
   }
 };
 
