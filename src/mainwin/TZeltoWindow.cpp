@@ -1,10 +1,15 @@
 #include "mainwin/TZeltoWindow.h"
 
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QResizeEvent>
 
 #include "app/CommandIds.h"
 #include "app/CommandRouter.h"
+#include "mainwin/KeyTable.h"
 #include "platform/Cp1252.h"
+#include "platform/HelpWindow.h"
+#include "platform/Prompter.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
 
@@ -17,6 +22,44 @@ QFont ScreenFontOf(const ScreenLook& look) {
   QFont font(Cp1252::Decode(look.screenFont));
   if (look.screenFontSize > 0) font.setPixelSize(look.screenFontSize);
   return font;
+}
+
+MainKey MainKeyOf(int key) {
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return MainKey::Enter;
+    case Qt::Key_PageUp: return MainKey::PageUp;
+    case Qt::Key_PageDown: return MainKey::PageDown;
+    case Qt::Key_Home: return MainKey::Home;
+    case Qt::Key_End: return MainKey::End;
+    case Qt::Key_Up: return MainKey::Up;
+    case Qt::Key_Down: return MainKey::Down;
+    case Qt::Key_Delete: return MainKey::Delete;
+    case Qt::Key_D: return MainKey::D;
+    case Qt::Key_E: return MainKey::E;
+    case Qt::Key_L: return MainKey::L;
+    case Qt::Key_F1: return MainKey::F1;
+    default: break;
+  }
+  return MainKey::Other;
+}
+
+int QtKeyOf(NoteKey key) {
+  switch (key) {
+    case NoteKey::PageUp: return Qt::Key_PageUp;
+    case NoteKey::PageDown: return Qt::Key_PageDown;
+    case NoteKey::Home: return Qt::Key_Home;
+    case NoteKey::End: return Qt::Key_End;
+    case NoteKey::Up: return Qt::Key_Up;
+    case NoteKey::Down: break;
+  }
+  return Qt::Key_Down;
+}
+
+// Alt and the system keys belong to the menus, as they do where Alt+key never reaches a
+// window as an ordinary key.
+bool MenuModifiers(Qt::KeyboardModifiers modifiers) {
+  return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) != 0;
 }
 
 void SetTextOnWhite(QWidget* w, const QColor& text) {
@@ -48,6 +91,10 @@ TZeltoWindow::TZeltoWindow(Document& doc, QWidget* parent) : QWidget(parent) {
     noteViewCommands_.Add(id, [this, id] { noteView_->HandleCommand(id); });
   }
   SetCommandTarget(noteView_, &noteViewCommands_);
+  connect(noteView_, &TNoteWindow::KeyDown, this, &TZeltoWindow::OnKeyDown);
+  connect(noteView_, &TNoteWindow::CharacterTyped, this, &TZeltoWindow::OnCharacter);
+  connect(noteView_, &TNoteWindow::AddNoteRequested, this,
+          [this] { commands_.DoCommand(CM_ADDNOTE); });
   connect(noteView_, &TNoteWindow::ContextMenuRequested, this, [this](const QPoint& globalPos) {
     emit ContextMenuRequested(mapFromGlobal(globalPos), true);
   });
@@ -134,6 +181,38 @@ void TZeltoWindow::OnCategoryListRightClick(QPoint pos) {
   noteView_->viewport()->repaint();
   pos.rx() += catList_->x();
   emit ContextMenuRequested(pos, false);
+}
+
+void TZeltoWindow::OnKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+  if (MenuModifiers(modifiers)) return;
+  const LineKind line = noteView_->GetLineKind(noteView_->CurrentLine());
+  Perform(ActionForKey(MainKeyOf(key), (modifiers & Qt::ShiftModifier) != 0, line));
+}
+
+void TZeltoWindow::OnCharacter(const QString& text) {
+  if (text.size() != 1 || MenuModifiers(QGuiApplication::keyboardModifiers())) return;
+  const LineKind line = noteView_->GetLineKind(noteView_->CurrentLine());
+  Perform(ActionForCharacter(text.at(0).unicode(), line));
+}
+
+void TZeltoWindow::Perform(const KeyAction& action) {
+  switch (action.kind) {
+    case KeyAction::Kind::None: break;
+    case KeyAction::Kind::ActivateLine:
+      noteView_->ActivateLine(noteView_->CurrentLine(), false);
+      break;
+    case KeyAction::Kind::MoveLine: noteView_->MoveByKey(action.move, false); break;
+    case KeyAction::Kind::MoveCategory: catList_->MoveSelectionByKey(QtKeyOf(action.move)); break;
+    case KeyAction::Kind::Command: commands_.DoCommand(action.command); break;
+    case KeyAction::Kind::OpenLink: emit OpenLinkRequested(); break;
+    case KeyAction::Kind::Help: HelpWindow::ShowContext(1, window()); break;
+    case KeyAction::Kind::FontList: {
+      QString names;
+      for (const QString& family : QFontDatabase::families()) names += QStringLiteral(", ") + family;
+      Prompter::Message(names, QString());
+      break;
+    }
+  }
 }
 
 }  // namespace zelto

@@ -12,6 +12,7 @@
 namespace zelto {
 
 struct Document;
+struct KeyAction;
 class TCatWindow;
 class TNoteWindow;
 
@@ -48,6 +49,8 @@ class TZeltoWindow : public QWidget, public CommandTarget {
   // The user selected another category in the list (or none: -1); the note window already
   // shows it from its first line.
   void CategorySelectionChanged(int category);
+  // The L key on a note line: open the current note's web link.
+  void OpenLinkRequested();
   // The popup menu is wanted at `pos` (this window's coordinates), after a right click in
   // the note window (`fromNoteWindow`) or in the category list.
   void ContextMenuRequested(QPoint pos, bool fromNoteWindow);
@@ -60,6 +63,9 @@ class TZeltoWindow : public QWidget, public CommandTarget {
   void OnCategorySelected();
   void OnCategoryListClick();
   void OnCategoryListRightClick(QPoint pos);
+  void OnKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  void OnCharacter(const QString& text);
+  void Perform(const KeyAction& action);
 
   ScreenLook look_;
   CommandTable commands_;

@@ -4,6 +4,8 @@
 #include <QtTest>
 
 #include "model/Document.h"
+#include "app/CommandIds.h"
+#include "platform/Prompter.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
 
@@ -104,6 +106,48 @@ class TZeltoWindowTest : public QObject {
     QCOMPARE(menu.count(), 2);
     QCOMPARE(menu.at(1).at(0).toPoint(), notes->mapTo(&window, QPoint(30, 5)));
     QCOMPARE(menu.at(1).at(1).toBool(), true);
+  }
+
+  void keysFromTheNoteWindowReachTheirActions() {
+    Prompter::ResetTestHooks();
+    Document doc;
+    for (const char* name : {"Home", "Work"}) doc.tabs.Append(Tab(name, 0, NO_PARENT));
+    doc.tabs[0].notes.Add(NoteString{"one", 0});
+    doc.tabs[0].notes.Add(NoteString{"two", 0});
+    TZeltoWindow window(doc);
+    window.resize(500, 300);
+    TCatWindow* list = window.CatList();
+    list->SetItemData(list->AddString("Home"), 0);
+    list->SetItemData(list->AddString("Work"), 1);
+    list->SetSelIndex(0);
+    window.NoteView()->Lines().currentCategory = 0;
+    window.NoteView()->CountLines();
+    QStringList log;
+    window.Commands().Add(CM_DELETENOTE, [&] { log << "delete"; });
+    window.Commands().Add(CM_EDITFIND, [&] { log << "find"; });
+    window.Commands().Add(CM_ADDNOTE, [&] { log << "add"; });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    TNoteWindow* notes = window.NoteView();
+
+    QTest::keyClick(notes, Qt::Key_Down);
+    QCOMPARE(notes->CurrentLine(), 1);
+    QTest::keyClick(notes, Qt::Key_D);  // on a note line
+    QTest::keyClick(notes, Qt::Key_F);
+    QTest::keyClick(notes, Qt::Key_A);
+    QCOMPARE(log, (QStringList{"delete", "find", "add"}));
+    QTest::keyClick(notes, Qt::Key_D, Qt::AltModifier);  // Alt keys are the menus'
+    QCOMPARE(log.size(), 3);
+
+    QTest::keyClick(notes, Qt::Key_Down, Qt::ShiftModifier);  // the category list moves
+    QCOMPARE(list->GetSelIndex(), 1);
+    QCOMPARE(notes->Lines().currentCategory, 1);
+    QCOMPARE(notes->CurrentLine(), 0);
+
+    QTest::keyClick(notes, Qt::Key_X);
+    QCOMPARE(Prompter::History().size(), std::size_t{1});
+    QCOMPARE(Prompter::History().back().caption, QString());
+    QVERIFY(Prompter::History().back().text.startsWith(QStringLiteral(", ")));
   }
 };
 
