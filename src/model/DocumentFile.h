@@ -51,6 +51,14 @@ class FileStore {
                                   const std::function<void()>& beforeReplace = {}) = 0;
 };
 
+// The document's file dialog, set up by every load and save.
+inline constexpr std::string_view DocumentFilter = "Zelto files (*.zlt)|*.zlt|";
+inline constexpr std::string_view DocumentDefaultExt = "zlt";
+inline constexpr std::uint32_t DocumentDialogFlags = 0x1006;  // hide read-only, must exist, overwrite prompt
+
+// Puts the document filter, extension and flags into `data`, keeping its file name.
+void SetDocumentDialog(FileDialogData& data);
+
 // Everything a load or save works on.
 struct DocumentEnv {
   Document& doc;
@@ -69,7 +77,11 @@ LoadResult LoadDocument(DocumentEnv& env, const std::optional<std::string>& name
 // Writes the document to `name` (or env.dialog.fileName; asks for a name when empty).
 SaveResult SaveDocument(DocumentEnv& env, const std::optional<std::string>& name = std::nullopt);
 
-// The ".BAK" name of a document file name.
+// The ".BAK" name of a document file name: the name's extension (from the last '.' of its
+// last path component) replaced by ".BAK", or ".BAK" appended when it has none.
 std::string BackupName(const std::string& fileName);
+
+// The message of a failed write.
+std::string SaveFailedMessage(const std::string& fileName, const std::string& reason);
 
 }  // namespace zelto

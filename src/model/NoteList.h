@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace zelto {
+#include "model/NoteString.h"
 
-struct NoteString;
+namespace zelto {
 
 class NoteList {
  public:

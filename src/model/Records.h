@@ -28,12 +28,6 @@ inline EntryKind KindOf(std::uint8_t flags) {
 inline bool IsProgram(std::uint8_t flags) { return KindOf(flags) == EntryKind::Program; }
 inline bool IsNoPrint(std::uint8_t flags) { return (flags & NoPrint) != 0; }
 
-// One entry or a category's name with its flags.
-struct NoteString {
-  std::string text;
-  std::uint8_t flags = 0;
-};
-
 struct NoteNode : NoteString {
   TabInx parent = NO_PARENT;
 };

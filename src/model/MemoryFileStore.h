@@ -1,0 +1,27 @@
+#pragma once
+// A FileStore held in memory, for tests, fuzzing and headless use. It can be told to fail
+// a write, before anything is written or just as the new file would take its place.
+#include <map>
+#include <string>
+
+#include "model/DocumentFile.h"
+
+namespace zelto {
+
+class MemoryFileStore : public FileStore {
+ public:
+  enum class WriteFault { None, BeforeWrite, AtReplace };
+
+  std::map<std::string, std::string> files;
+  WriteFault fault = WriteFault::None;
+  std::string faultReason = "Disk full";
+
+  std::optional<std::string> ReadAll(const std::string& path) override;
+  bool Exists(const std::string& path) override;
+  bool Remove(const std::string& path) override;
+  bool Rename(const std::string& from, const std::string& to) override;
+  std::string WriteAtomic(const std::string& path, std::string_view data,
+                          const std::function<void()>& beforeReplace = {}) override;
+};
+
+}  // namespace zelto
