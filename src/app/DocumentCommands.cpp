@@ -2,20 +2,10 @@
 
 #include <optional>
 
+#include "model/TextExport.h"
 #include "model/TreeOps.h"
 
 namespace zelto {
-namespace {
-
-// The document's file dialog as Open and Save As show it.
-void SetDocumentDialog(FileDialogData& data) {
-  data.filter = "Zelto files (*.zlt)|*.zlt|";
-  data.defaultExt = "zlt";
-  data.flags = 0x1006;
-}
-
-}  // namespace
-
 DocumentCommands::DocumentCommands(DocumentSession session, DocumentShell& shell,
                                    FileStore& files)
     : s_(session), shell_(shell), files_(files) {}
@@ -102,6 +92,10 @@ void DocumentCommands::SaveAs() {
     s_.dialog.fileName = previous;
     s_.switchingDocument = false;
   }
+}
+
+void DocumentCommands::SaveAsText() {
+  zelto::SaveAsText(s_.doc.tabs, s_.exportDialog, shell_, files_);
 }
 
 }  // namespace zelto
