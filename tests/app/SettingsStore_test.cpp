@@ -156,6 +156,17 @@ TEST(ZeltoSettingsRead, EmptyStoreGivesAllDefaults) {
   EXPECT_FALSE(store.IsOpen());
 }
 
+TEST(ZeltoSettingsRead, UnavailableKeyGivesAllDefaults) {
+  MemorySettingsStore store;
+  store.Put("NumCols", std::uint32_t{5});
+  store.Put("NotePad", std::string("vi"));
+  store.SetUnavailable(true);
+  ZeltoSettings s;
+  s.ReadSettings(store, "xdg-open");
+  EXPECT_EQ(s.NumCols, 2u);
+  EXPECT_EQ(s.NotePad, "xdg-open");
+}
+
 TEST(ZeltoSettingsRead, StoredValuesReplaceDefaults) {
   MemorySettingsStore store;
   store.Put("MainColor", std::string("0,128,255"));
