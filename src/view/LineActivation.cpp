@@ -1,0 +1,69 @@
+#include "view/LineActivation.h"
+
+#include "model/TreeOps.h"
+
+namespace zelto {
+
+namespace {
+
+void SelectByData(CategoryList& list, long long data) {
+  list.SetSelIndex(CategoryList::None);
+  for (int i = 0; i < list.GetCount(); ++i) {
+    if (static_cast<long long>(list.GetItemData(i)) == data) {
+      list.SetSelIndex(i);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void FillCategoryList(const TabList& tabs, TabInx parent, long long select, CategoryList& list) {
+  FillLevel(tabs, parent, list);
+  SelectByData(list, select);
+}
+
+LineActivation ActivateLine(const TabList& tabs, const NoteLines& lines, long long line,
+                            long long selectedCategory, CategoryList& list) {
+  LineActivation result;
+  const std::size_t categoryLines = lines.lineCategories.size();
+  if (line < 0) return result;
+
+  if (static_cast<std::size_t>(line) < categoryLines) {
+    if (!lines.IsUpArrowLine(line)) {
+      // Down: the list shows the subcategories of the shown category with the target
+      // selected. Category lines that no longer name a category are skipped.
+      const TabInx target = lines.lineCategories[static_cast<std::size_t>(line)];
+      if (!tabs.Valid(target)) return result;
+      list.Clear();
+      for (std::size_t k = lines.hasParentLine ? 1 : 0; k < categoryLines; ++k) {
+        const TabInx c = lines.lineCategories[k];
+        if (!tabs.Valid(c)) continue;
+        list.SetItemData(list.AddString(tabs[c].text), c);
+      }
+      SelectByData(list, target);
+      result.kind = LineActivation::Kind::WentDown;
+      result.category = target;
+      return result;
+    }
+    // Up: the parent's level, with the parent selected.
+    const TabInx shown = lines.lineCategories[0];
+    if (!tabs.Valid(shown)) return result;
+    const TabInx parent = tabs[shown].parent;
+    if (!tabs.Valid(parent)) return result;
+    FillCategoryList(tabs, tabs[parent].parent, parent, list);
+    result.kind = LineActivation::Kind::WentUp;
+    result.category = parent;
+    return result;
+  }
+
+  const std::size_t notes = NoteCountOf(tabs, selectedCategory);
+  const auto note = static_cast<std::size_t>(line) - categoryLines;
+  if (note >= notes) return result;  // the end line
+  result.kind = LineActivation::Kind::Note;
+  result.category = static_cast<TabInx>(selectedCategory);
+  result.note = note;
+  return result;
+}
+
+}  // namespace zelto

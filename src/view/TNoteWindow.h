@@ -1,0 +1,130 @@
+#pragma once
+// The note window: the lines of the shown category (up-arrow line, subcategories, notes,
+// end line), one of them current and highlighted. It paints from the document on every
+// paint and hands what it cannot do itself (keys, characters, activation, the popup menu)
+// to the main window through signals.
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <QString>
+#include <cstdint>
+
+#include "mainwin/NoteKeyMovement.h"
+#include "model/CategoryList.h"
+#include "model/Document.h"
+#include "view/NoteLines.h"
+#include "view/TNoteScroller.h"
+
+namespace zelto {
+
+// What the note window shows with: colours as R + G*256 + B*65536, the screen font and
+// whether notes are drawn past their first line break.
+struct NoteViewLook {
+  std::uint32_t CatColor = 255;          // red
+  std::uint32_t MainColor = 0;           // black
+  std::uint32_t ExecColor = 196 * 256;   // green
+  std::uint32_t NoPrintColor = 160 + 100 * 256 + 100 * 65536;
+  QFont screenFont;
+  bool MultiLine = false;
+};
+
+class TNoteWindow : public QAbstractScrollArea {
+  Q_OBJECT
+
+ public:
+  static constexpr int textLeft = 10;
+  static constexpr int lineRight = 20000;  // the highlight reaches this far
+
+  // `categories` is the category list, whose selection is the category shown; it may be
+  // set later with SetCategoryList.
+  TNoteWindow(Document& doc, CategoryList* categories, QWidget* parent = nullptr);
+
+  void SetCategoryList(CategoryList* categories);
+  void SetLook(const NoteViewLook& look);
+  const NoteViewLook& Look() const { return look_; }
+  // The pixel pitch of the lines; the scroll unit follows it.
+  void SetLineHeight(int height);
+  int LineHeight() const { return lineHeight_; }
+
+  // The line model: the state the main window reads and moves.
+  const NoteLines& Lines() const { return lines_; }
+  NoteLines& Lines() { return lines_; }
+  int CurrentLine() const { return lines_.currentLine; }
+  void SetCurrentLine(int line);
+  void CountLines() { lines_.CountLines(doc_.tabs); }
+  int LineOfNote(long long note) { return lines_.LineOfNote(doc_.tabs, note); }
+  LineKind GetLineKind(long long line) const;
+  // The document changed: the next paint counts the lines again.
+  void InvalidateLineCount() { lines_.lineCountValid = false; }
+
+  // The next paint shows note `note` of `category` and makes its line current.
+  void ShowSearchHit(long long category, long long note);
+  // The next paint makes the line of note `note` of the shown category current.
+  void ShowAddedNote(long long note);
+
+  TNoteScroller& Scroller() { return scroller_; }
+  int ScrollPos() const { return scroller_.YPos(); }
+  // Scrolls so that `line` is the first visible line (the range grows when it must).
+  void ScrollTo(int line);
+  // Brings the line of note `note` of the shown category into view.
+  void ScrollToNote(long long note);
+  // Repaints one line.
+  void InvalidateLine(long long line);
+  // Carries out a movement key. False when the key is for the category list instead
+  // (Shift held); nothing changes here then.
+  bool MoveByKey(NoteKey key, bool shift);
+  NoteViewport LineGeometry() const;
+
+  // Activates a line (double click, Enter; `forEdit` for the edit commands): a subcategory
+  // line shows that subcategory, the up-arrow line the parent; a note line is reported
+  // through NoteActivated; the end line does nothing.
+  void ActivateLine(long long line, bool forEdit);
+  // The commands that reach the note window first while it has the focus (Copy, Paste,
+  // Run); false for any other command, which goes on to the main window.
+  bool HandleCommand(int id);
+
+  // Loads the level of `parent` into the category list and selects `select`.
+  void FillCategoryList(TabInx parent, long long select);
+
+ signals:
+  // The current line's text for the detail window ("" unless it is a note line).
+  void DetailTextChanged(const QString& text);
+  void CurrentLineChanged(int line);
+  // A note line was activated: run, open or edit note `note` of `category`.
+  void NoteActivated(int category, qsizetype note, bool forEdit);
+  // A key press, passed on unchanged; the characters follow through CharacterTyped.
+  void KeyDown(int key, Qt::KeyboardModifiers modifiers);
+  // A typed character other than "A" and "a".
+  void CharacterTyped(const QString& text);
+  // "A" or "a" typed: add a note.
+  void AddNoteRequested();
+  // The Copy command: copy the current note, as Ctrl+C does.
+  void CopyNoteRequested();
+  // The Paste command: paste a note into the selected category.
+  void PasteNoteRequested();
+  // The Run command: start the program entry `note` of `category`.
+  void RunProgramRequested(int category, qsizetype note);
+  // A right click made a line current; `globalPos` is where the popup goes.
+  void ContextMenuRequested(const QPoint& globalPos);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  long long SelectedCategory() const;
+  int LineAtY(int y) const;
+  void MakeLineCurrent(int line);
+
+  Document& doc_;
+  CategoryList* categories_;
+  NoteViewLook look_;
+  int lineHeight_ = 20;
+  NoteLines lines_;
+  TNoteScroller scroller_;
+};
+
+}  // namespace zelto
