@@ -1,0 +1,32 @@
+#include "mainwin/Search.h"
+
+#include "mainwin/TextSearch.h"
+
+namespace zelto {
+
+std::optional<SearchHit> SearchNext(const Document& doc, SearchState& state) {
+  const TabList& tabs = doc.tabs;
+  const std::size_t n = tabs.Count();
+  std::size_t g = 0;
+  // The note to examine next is k + 1; k may lie beyond the notes of g after deletions.
+  std::size_t next = 0;
+  if (state.searchNote >= 0) {
+    if (state.searchCategory >= 0 && static_cast<std::size_t>(state.searchCategory) < n)
+      g = static_cast<std::size_t>(state.searchCategory);
+    next = static_cast<std::size_t>(state.searchNote) + 1;
+  }
+  for (; g < n; ++g, next = 0) {
+    const NoteList& notes = tabs[g].notes;
+    for (std::size_t k = next; k < notes.Count(); ++k) {
+      if (ContainsText(notes[k].text, state.searchText)) {
+        state.searchCategory = static_cast<int>(g);
+        state.searchNote = static_cast<int>(k);
+        return SearchHit{g, k};
+      }
+    }
+  }
+  state.searchNote = -1;
+  return std::nullopt;
+}
+
+}  // namespace zelto

@@ -1,0 +1,100 @@
+#include "platform/DesktopActions.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "mainwin/ProgramEntry.h"
+#include "mainwin/WebLinks.h"
+#include "platform/Cp1252.h"
+
+namespace zelto {
+
+bool SystemDesktopActions::IsProgram(const QString& word) const {
+  if (word.isEmpty()) return false;
+  if (word.contains(QLatin1Char('/'))) {
+    const QFileInfo info(word);
+    return info.isFile() && info.isExecutable();
+  }
+  return !QStandardPaths::findExecutable(word).isEmpty();
+}
+
+ActionOutcome SystemDesktopActions::StartDetached(const QString& program,
+                                                  const QStringList& arguments) {
+  QProcess process;
+  process.setProgram(program);
+  process.setArguments(arguments);
+  if (process.startDetached()) return ActionOutcome::Done();
+  QString why = process.errorString();
+  if (why.isEmpty() || why == QLatin1String("Unknown error")) why = QStringLiteral("It could not be started.");
+  return ActionOutcome::Failed(QStringLiteral("The program \"%1\" did not start: %2").arg(program, why));
+}
+
+ActionOutcome SystemDesktopActions::OpenFile(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists())
+    return ActionOutcome::Failed(QStringLiteral("The file \"%1\" does not exist.").arg(path));
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())))
+    return ActionOutcome::Failed(
+        QStringLiteral("No application could open the file \"%1\".").arg(path));
+  return ActionOutcome::Done();
+}
+
+ActionOutcome SystemDesktopActions::OpenUrl(const QUrl& url) {
+  if (!QDesktopServices::openUrl(url))
+    return ActionOutcome::Failed(
+        QStringLiteral("No application could open \"%1\".").arg(url.toDisplayString()));
+  return ActionOutcome::Done();
+}
+
+ActionOutcome SystemDesktopActions::Dial(const QString& dialString, const QString&) {
+  QUrl url;
+  url.setScheme(QStringLiteral("tel"));
+  url.setPath(dialString);
+  if (!QDesktopServices::openUrl(url))
+    return ActionOutcome::Failed(
+        QStringLiteral("No application could dial %1.").arg(dialString));
+  return ActionOutcome::Done();
+}
+
+ActionOutcome RunProgramEntry(const std::string& entryText, DesktopActions& desktop) {
+  // The word that names a program is started as written; the start finds it on the
+  // search path the same way the check did.
+  const ProgramLaunchPlan plan =
+      PlanProgramLaunch(entryText, [&desktop](const std::string& word) -> std::optional<std::string> {
+        if (desktop.IsProgram(Cp1252::Decode(word))) return word;
+        return std::nullopt;
+      });
+  switch (plan.kind) {
+    case ProgramLaunchPlan::Kind::Nothing:
+      return ActionOutcome::Nothing();
+    case ProgramLaunchPlan::Kind::Refused:
+      return ActionOutcome::Failed(Cp1252::Decode(plan.reason));
+    case ProgramLaunchPlan::Kind::Start: {
+      QStringList arguments;
+      for (const std::string& a : plan.arguments) arguments << Cp1252::Decode(a);
+      return desktop.StartDetached(Cp1252::Decode(plan.target), arguments);
+    }
+    case ProgramLaunchPlan::Kind::Open:
+      return desktop.OpenFile(Cp1252::Decode(plan.target));
+  }
+  return ActionOutcome::Nothing();
+}
+
+ActionOutcome OpenWebLink(const std::string& link, DesktopActions& desktop) {
+  if (!IsWebAddress(link)) return ActionOutcome::Failed(Cp1252::Decode(NotWebAddressMessage(link)));
+  const QUrl url(Cp1252::Decode(link), QUrl::TolerantMode);
+  if (!url.isValid())
+    return ActionOutcome::Failed(Cp1252::Decode(NotWebAddressMessage(link)));
+  return desktop.OpenUrl(url);
+}
+
+ActionOutcome DialNumber(const std::string& dialString, const std::string& calledParty,
+                         DesktopActions& desktop) {
+  if (dialString.empty()) return ActionOutcome::Failed(QStringLiteral("There is no number to dial."));
+  return desktop.Dial(Cp1252::Decode(dialString), Cp1252::Decode(calledParty));
+}
+
+}  // namespace zelto

@@ -1,0 +1,70 @@
+#pragma once
+// The desktop services that the entry actions hand over to: starting a program, opening
+// a file or a web address with the desktop's default application, and dialling a phone
+// number. The program works through the DesktopActions interface, so that tests put a
+// recorder in its place; SystemDesktopActions is the real one.
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <string>
+
+namespace zelto {
+
+// What came of handing something over; a failure carries the reason for the message.
+struct ActionOutcome {
+  enum class Status {
+    Done,     // handed over
+    Nothing,  // there was nothing to do (a program entry without a command line)
+    Failed,   // refused or not started; `reason` says why
+  };
+  Status status = Status::Done;
+  QString reason;
+
+  static ActionOutcome Done() { return {}; }
+  static ActionOutcome Nothing() { return {Status::Nothing, {}}; }
+  static ActionOutcome Failed(QString why) { return {Status::Failed, std::move(why)}; }
+  bool IsFailure() const { return status == Status::Failed; }
+};
+
+class DesktopActions {
+ public:
+  virtual ~DesktopActions() = default;
+  // True when `word` names a program that can be started: a path to an executable file,
+  // or the name of one on the search path.
+  virtual bool IsProgram(const QString& word) const = 0;
+  // Starts a program without waiting for it.
+  virtual ActionOutcome StartDetached(const QString& program, const QStringList& arguments) = 0;
+  // Opens a file with the desktop's default application for it.
+  virtual ActionOutcome OpenFile(const QString& path) = 0;
+  // Opens a web address with the desktop's browser.
+  virtual ActionOutcome OpenUrl(const QUrl& url) = 0;
+  // Asks the desktop to dial a number (a "tel:" address); the called party is what the
+  // caller shows while it does.
+  virtual ActionOutcome Dial(const QString& dialString, const QString& calledParty) = 0;
+};
+
+// The services of the running desktop (QProcess, QDesktopServices).
+class SystemDesktopActions : public DesktopActions {
+ public:
+  bool IsProgram(const QString& word) const override;
+  ActionOutcome StartDetached(const QString& program, const QStringList& arguments) override;
+  ActionOutcome OpenFile(const QString& path) override;
+  ActionOutcome OpenUrl(const QUrl& url) override;
+  ActionOutcome Dial(const QString& dialString, const QString& calledParty) override;
+};
+
+// Runs a program entry (its text as stored: description, line break, command line): the
+// first word of the command, when it names a program, is started with the others as its
+// arguments; anything else is opened as a file. An entry without a command line does
+// nothing.
+ActionOutcome RunProgramEntry(const std::string& entryText, DesktopActions& desktop);
+
+// Opens a found link, but only when it is a web address (http, https or ftp); anything
+// else is refused with a message saying so.
+ActionOutcome OpenWebLink(const std::string& link, DesktopActions& desktop);
+
+// Dials a dial string with the called-party text beside it.
+ActionOutcome DialNumber(const std::string& dialString, const std::string& calledParty,
+                         DesktopActions& desktop);
+
+}  // namespace zelto
