@@ -17,8 +17,10 @@ Document MakeDocument(std::size_t categories, std::size_t notesEach) {
   for (std::size_t c = 0; c < categories; ++c) {
     Tab tab("Category " + std::to_string(c), 0, NO_PARENT);
     for (std::size_t n = 0; n < notesEach; ++n)
-      tab.notes.Add(NoteString{"Note " + std::to_string(n) + " about things to remember, "
-                                   "call 555-1234 or see http://example.org/" + std::to_string(n),
+      tab.notes.Add(NoteString{"Note " + std::to_string(n) +
+                                   " about things to remember, "
+                                   "call 555-1234 or see http://example.org/" +
+                                   std::to_string(n),
                                0});
     doc.tabs.Append(std::move(tab));
   }

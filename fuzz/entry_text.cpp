@@ -47,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   Check(ExtractPhoneNumbers(text, MaxPhoneItems, settings).size() <= MaxPhoneItems);
   const std::string cleaned = CleanSelection(text);
-  for (char c : cleaned) Check(static_cast<unsigned char>(c) >= 32 && static_cast<unsigned char>(c) <= 127);
+  for (char c : cleaned)
+    Check(static_cast<unsigned char>(c) >= 32 && static_cast<unsigned char>(c) <= 127);
   const ActionItems detail = DetailSelectionActions(cleaned, true, settings);
   Check(detail.numbers.size() <= 1);
 

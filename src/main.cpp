@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/HeadlessExport.h"
+#include "app/TZeltoApp.h"
 #include "app/ZeltoSettings.h"
 #include "platform/QtFileStore.h"
 #include "platform/QtSettingsStore.h"
@@ -31,5 +32,6 @@ int main(int argc, char* argv[]) {
   if (zelto::IsHeadlessCommand(args)) return RunHeadless(args);
 
   QApplication qtApp(argc, argv);
-  return 0;
+  zelto::TZeltoApp app;
+  return app.Run(args);
 }

@@ -58,9 +58,9 @@ enum class TreePaste {
 };
 
 enum class TreePasteResult {
-  Pasted,          // the cut category is Normal again under its new parent
-  NothingCut,      // no category waits to be pasted
-  InsideItself,    // refused: the new parent is the cut category or lies below it
+  Pasted,        // the cut category is Normal again under its new parent
+  NothingCut,    // no category waits to be pasted
+  InsideItself,  // refused: the new parent is the cut category or lies below it
 };
 
 // Pastes the first cut category as a child or a sibling of `current`, then sorts the

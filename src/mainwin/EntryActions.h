@@ -34,7 +34,7 @@ struct ActionState {
 
 // The link and phone part of a popup menu, in the order the items are added.
 struct ActionItems {
-  std::optional<std::string> link;   // the link item's target (opened whole)
+  std::optional<std::string> link;  // the link item's target (opened whole)
   std::string calledParty;
   std::vector<PhoneNumber> numbers;  // item k dials slot k
 

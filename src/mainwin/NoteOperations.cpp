@@ -45,8 +45,7 @@ std::int32_t FindAddedNote(const NoteList& notes, std::string_view text) {
       high = mid - 1;
     }
   }
-  if (low == high && CompareText(notes[low].text, text) == 0)
-    return static_cast<std::int32_t>(low);
+  if (low == high && CompareText(notes[low].text, text) == 0) return static_cast<std::int32_t>(low);
   return NoAddedNote;
 }
 

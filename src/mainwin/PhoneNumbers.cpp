@@ -94,9 +94,7 @@ std::optional<PhoneNumber> SelectionPhoneNumber(std::string_view cleaned,
   return Decide(CollectCandidate(cleaned, i, settings, Parentheses::Skipped), settings);
 }
 
-std::string CalledParty(std::string_view text) {
-  return std::string(text.substr(0, 25)) + "...";
-}
+std::string CalledParty(std::string_view text) { return std::string(text.substr(0, 25)) + "..."; }
 
 std::string PhoneItemText(const PhoneNumber& number) { return "Phone " + number.display; }
 

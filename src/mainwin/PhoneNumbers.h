@@ -12,12 +12,12 @@ namespace zelto {
 
 // The dialling settings, named like their stored values.
 struct PhoneSettings {
-  std::string OutsideLine;  // put in front of every number
-  std::string Plus;         // replaces '+'; empty: leading '+' signs are dropped
-  bool KeepCommas = false;  // keep ',' (dial pause)
-  bool KeepW = false;       // keep 'W'/'w' (wait for dial tone)
-  bool PhoneAsIs = false;   // dial as written instead of applying the length rules
-  std::uint32_t MinPhone = 6;   // fewest digits a number needs when PhoneAsIs is set
+  std::string OutsideLine;     // put in front of every number
+  std::string Plus;            // replaces '+'; empty: leading '+' signs are dropped
+  bool KeepCommas = false;     // keep ',' (dial pause)
+  bool KeepW = false;          // keep 'W'/'w' (wait for dial tone)
+  bool PhoneAsIs = false;      // dial as written instead of applying the length rules
+  std::uint32_t MinPhone = 6;  // fewest digits a number needs when PhoneAsIs is set
   std::uint32_t PhoneLength1 = 7;
   std::string PhonePrefix1;
   std::uint32_t PhoneLength2 = 10;

@@ -26,8 +26,7 @@ std::string ProgramEntryText(std::string_view description, std::string_view path
   return text;
 }
 
-std::optional<std::string> ComposeProgramEntry(std::string_view description,
-                                               std::string_view path,
+std::optional<std::string> ComposeProgramEntry(std::string_view description, std::string_view path,
                                                std::string_view arguments) {
   if (description.empty() || path.empty()) return std::nullopt;
   return ProgramEntryText(description, path, arguments);

@@ -19,12 +19,11 @@ std::string ProgramEntryText(std::string_view description, std::string_view path
 
 // The text the program dialog's OK stores, or nothing (the dialog stays open) when the
 // description or the path is empty.
-std::optional<std::string> ComposeProgramEntry(std::string_view description,
-                                               std::string_view path,
+std::optional<std::string> ComposeProgramEntry(std::string_view description, std::string_view path,
                                                std::string_view arguments);
 
 struct ProgramEntryParts {
-  std::string description;         // the text before the first line break
+  std::string description;             // the text before the first line break
   std::optional<std::string> command;  // everything after the first LF; none without an LF
 };
 

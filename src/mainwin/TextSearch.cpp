@@ -6,8 +6,7 @@
 
 namespace zelto {
 
-std::size_t FindTextIgnoringCase(std::string_view text, std::string_view needle,
-                                 std::size_t from) {
+std::size_t FindTextIgnoringCase(std::string_view text, std::string_view needle, std::size_t from) {
   if (from > text.size()) return std::string_view::npos;
   const auto same = [](char a, char b) {
     return FoldByte(static_cast<unsigned char>(a)) == FoldByte(static_cast<unsigned char>(b));

@@ -104,18 +104,19 @@ std::size_t RepairParents(TabList& tabs) {
   return repaired;
 }
 
-// Appends little-endian values to a byte image of known final size.
+// Appends little-endian values to a byte image whose final size is reserved in advance.
 class ByteWriter {
  public:
   explicit ByteWriter(std::size_t size) { out_.reserve(size); }
   void U8(std::uint8_t v) { out_.push_back(static_cast<char>(v)); }
   void U16(std::uint16_t v) {
-    U8(static_cast<std::uint8_t>(v));
-    U8(static_cast<std::uint8_t>(v >> 8));
+    const char bytes[2] = {static_cast<char>(v), static_cast<char>(v >> 8)};
+    out_.append(bytes, 2);
   }
   void U32(std::uint32_t v) {
-    U16(static_cast<std::uint16_t>(v));
-    U16(static_cast<std::uint16_t>(v >> 16));
+    const char bytes[4] = {static_cast<char>(v), static_cast<char>(v >> 8),
+                           static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
+    out_.append(bytes, 4);
   }
   void String(std::string_view text) {
     U32(static_cast<std::uint32_t>(text.size()));
@@ -173,12 +174,8 @@ DecodedDocument DecodeDocument(std::string_view bytes) {
     return result;
   }
 
-  // Reserve only what the remaining bytes could hold, whatever the stored count says.
+  // The stored count only bounds the loop; nothing is allocated from it.
   const bool withNoteCounts = result.layout == FileLayout::V101;
-  const std::size_t minRecord =
-      (withNoteCounts ? format.CountSize() : 0) + format.StringLengthSize() + 1 + 2;
-  result.tabs.Items().reserve(
-      std::min<std::size_t>({*count, in.Remaining() / minRecord, MaxCategories}));
   for (std::uint32_t i = 0; i < *count; ++i) {
     if (withNoteCounts && !in.Unsigned(format.CountSize())) {
       result.truncated = true;
@@ -201,6 +198,12 @@ DecodedDocument DecodeDocument(std::string_view bytes) {
     result.truncated = true;
     return result;
   }
+  // Notes arrive in text order in every file this program writes, and are appended. A
+  // category whose notes come out of order has them gathered aside and sorted once at the
+  // end, so that such a file cannot make the load quadratic. The sort is stable: equal
+  // texts keep the order in which they came, as inserting them one by one would.
+  std::vector<std::vector<NoteString>> outOfOrder(result.tabs.Count());
+  std::vector<bool> sortLater(result.tabs.Count(), false);
   for (std::uint32_t j = 0; j < *noteCount; ++j) {
     auto text = in.String(format);
     const auto flags = text ? in.Unsigned(1) : std::nullopt;
@@ -213,7 +216,27 @@ DecodedDocument DecodeDocument(std::string_view bytes) {
       ++result.notesSkipped;
       continue;
     }
-    result.tabs[*category].notes.Add(NoteString{std::move(*text), static_cast<std::uint8_t>(*flags)});
+    NoteString note{std::move(*text), static_cast<std::uint8_t>(*flags)};
+    NoteList& notes = result.tabs[*category].notes;
+    if (!sortLater[*category]) {
+      if (notes.Empty() || !TextLess(note.text, notes[notes.Count() - 1].text)) {
+        notes.Add(std::move(note));
+        continue;
+      }
+      sortLater[*category] = true;
+      for (std::size_t k = 0; k < notes.Count(); ++k) outOfOrder[*category].push_back(std::move(notes[k]));
+      notes.Clear();
+    }
+    outOfOrder[*category].push_back(std::move(note));
+  }
+  for (std::size_t i = 0; i < outOfOrder.size(); ++i) {
+    if (!sortLater[i]) continue;
+    std::vector<NoteString>& gathered = outOfOrder[i];
+    std::stable_sort(gathered.begin(), gathered.end(), [](const NoteString& a, const NoteString& b) {
+      return TextLess(a.text, b.text);
+    });
+    for (NoteString& note : gathered) result.tabs[i].notes.Add(std::move(note));
+    std::vector<NoteString>().swap(gathered);
   }
   return result;
 }

@@ -16,12 +16,16 @@ std::string VersionQuestion() {
 std::string DamagedMessage(const std::string& fileName, const DecodedDocument& decoded) {
   std::string text = "The file " + fileName + " is damaged.";
   if (decoded.truncated) text += " Only part of it could be read.";
-  if (decoded.parentsRepaired > 0)
-    text += " " + std::to_string(decoded.parentsRepaired) +
-            " categories without a valid parent were moved to the top level.";
-  if (decoded.notesSkipped > 0)
-    text += " " + std::to_string(decoded.notesSkipped) +
-            " notes without a valid category were left out.";
+  if (decoded.parentsRepaired > 0) {
+    text += ' ';
+    text += std::to_string(decoded.parentsRepaired);
+    text += " categories without a valid parent were moved to the top level.";
+  }
+  if (decoded.notesSkipped > 0) {
+    text += ' ';
+    text += std::to_string(decoded.notesSkipped);
+    text += " notes without a valid category were left out.";
+  }
   return text;
 }
 
@@ -71,6 +75,12 @@ LoadResult LoadDocument(DocumentEnv& env, const std::optional<std::string>& name
   SetDocumentDialog(env.dialog);
   const std::string path = name ? *name : env.dialog.fileName;
   const std::optional<std::string> bytes = env.files.ReadAll(path);
+  if (!bytes && env.files.Exists(path)) {
+    // A file that is there but cannot be read is refused like a foreign one: binding the
+    // document to its name would let the next saves replace it and then its backup.
+    env.ui.ShowMessage("Could not read " + path + ".");
+    return LoadResult::NotZelto;
+  }
   if (!bytes) {
     // No such file yet: a new, empty document that a save will create.
     env.dialog.fileName = path;
@@ -113,7 +123,9 @@ SaveResult SaveDocument(DocumentEnv& env, const std::optional<std::string>& name
   const std::string backup = BackupName(path);
   bool movedToBackup = false;
   const auto makeBackup = [&] {
-    if (backup == path) return;  // a document named like its own backup keeps no backup
+    // A document named like its own backup keeps no backup; with no previous file to take
+    // its place, an older backup stays.
+    if (backup == path || !env.files.Exists(path)) return;
     if (env.files.Exists(backup)) env.files.Remove(backup);
     movedToBackup = env.files.Rename(path, backup);
   };

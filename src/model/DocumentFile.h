@@ -69,6 +69,9 @@ struct DocumentEnv {
   std::string defaultCat;  // the DefaultCat setting
 };
 
+// NewDocument: there is no such file; the document is empty and bound to the name.
+// NotZelto: the file was refused (not a document, or it cannot be read) with a message;
+// the document and its file name are as they were. Damaged: a message said what was lost.
 enum class LoadResult { Loaded, NewDocument, NotZelto, Damaged };
 enum class SaveResult { Saved, Cancelled, Failed };
 

@@ -4,7 +4,7 @@ namespace zelto {
 
 std::optional<std::string> MemoryFileStore::ReadAll(const std::string& path) {
   const auto it = files.find(path);
-  if (it == files.end()) return std::nullopt;
+  if (it == files.end() || unreadable.count(path) > 0) return std::nullopt;
   return it->second;
 }
 

@@ -2,6 +2,7 @@
 // A FileStore held in memory, for tests, fuzzing and headless use. It can be told to fail
 // a write, before anything is written or just as the new file would take its place.
 #include <map>
+#include <set>
 #include <string>
 
 #include "model/DocumentFile.h"
@@ -13,6 +14,7 @@ class MemoryFileStore : public FileStore {
   enum class WriteFault { None, BeforeWrite, AtReplace };
 
   std::map<std::string, std::string> files;
+  std::set<std::string> unreadable;  // there, but ReadAll fails on them
   WriteFault fault = WriteFault::None;
   std::string faultReason = "Disk full";
 

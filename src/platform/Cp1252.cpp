@@ -68,8 +68,9 @@ QString RefusalMessage(const QString& unmappable) {
     names << QStringLiteral("\"%1\" (U+%2)")
                  .arg(QString::fromUcs4(&c, 1))
                  .arg(QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, u'0'));
-  return QStringLiteral("The text holds characters that cannot be stored: %1. "
-                        "Remove or replace them and try again.")
+  return QStringLiteral(
+             "The text holds characters that cannot be stored: %1. "
+             "Remove or replace them and try again.")
       .arg(names.join(QStringLiteral(", ")));
 }
 

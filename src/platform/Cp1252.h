@@ -13,8 +13,8 @@ namespace zelto::Cp1252 {
 QString Decode(std::string_view bytes);
 
 struct Encoded {
-  std::string bytes;    // complete only when Ok()
-  QString unmappable;   // the characters the code page cannot hold, each once, in order
+  std::string bytes;   // complete only when Ok()
+  QString unmappable;  // the characters the code page cannot hold, each once, in order
   bool Ok() const { return unmappable.isEmpty(); }
 };
 

@@ -28,8 +28,10 @@ ActionOutcome SystemDesktopActions::StartDetached(const QString& program,
   process.setArguments(arguments);
   if (process.startDetached()) return ActionOutcome::Done();
   QString why = process.errorString();
-  if (why.isEmpty() || why == QLatin1String("Unknown error")) why = QStringLiteral("It could not be started.");
-  return ActionOutcome::Failed(QStringLiteral("The program \"%1\" did not start: %2").arg(program, why));
+  if (why.isEmpty() || why == QLatin1String("Unknown error"))
+    why = QStringLiteral("It could not be started.");
+  return ActionOutcome::Failed(
+      QStringLiteral("The program \"%1\" did not start: %2").arg(program, why));
 }
 
 ActionOutcome SystemDesktopActions::OpenFile(const QString& path) {
@@ -54,16 +56,15 @@ ActionOutcome SystemDesktopActions::Dial(const QString& dialString, const QStrin
   url.setScheme(QStringLiteral("tel"));
   url.setPath(dialString);
   if (!QDesktopServices::openUrl(url))
-    return ActionOutcome::Failed(
-        QStringLiteral("No application could dial %1.").arg(dialString));
+    return ActionOutcome::Failed(QStringLiteral("No application could dial %1.").arg(dialString));
   return ActionOutcome::Done();
 }
 
 ActionOutcome RunProgramEntry(const std::string& entryText, DesktopActions& desktop) {
   // The word that names a program is started as written; the start finds it on the
   // search path the same way the check did.
-  const ProgramLaunchPlan plan =
-      PlanProgramLaunch(entryText, [&desktop](const std::string& word) -> std::optional<std::string> {
+  const ProgramLaunchPlan plan = PlanProgramLaunch(
+      entryText, [&desktop](const std::string& word) -> std::optional<std::string> {
         if (desktop.IsProgram(Cp1252::Decode(word))) return word;
         return std::nullopt;
       });
@@ -84,16 +85,22 @@ ActionOutcome RunProgramEntry(const std::string& entryText, DesktopActions& desk
 }
 
 ActionOutcome OpenWebLink(const std::string& link, DesktopActions& desktop) {
-  if (!IsWebAddress(link)) return ActionOutcome::Failed(Cp1252::Decode(NotWebAddressMessage(link)));
-  const QUrl url(Cp1252::Decode(link), QUrl::TolerantMode);
-  if (!url.isValid())
+  // A selection often takes a blank at either end along; it is no part of the address.
+  const std::size_t first = link.find_first_not_of(' ');
+  const std::string address = first == std::string::npos
+                                  ? std::string()
+                                  : link.substr(first, link.find_last_not_of(' ') - first + 1);
+  if (!IsWebAddress(address))
     return ActionOutcome::Failed(Cp1252::Decode(NotWebAddressMessage(link)));
+  const QUrl url(Cp1252::Decode(address), QUrl::TolerantMode);
+  if (!url.isValid()) return ActionOutcome::Failed(Cp1252::Decode(NotWebAddressMessage(link)));
   return desktop.OpenUrl(url);
 }
 
 ActionOutcome DialNumber(const std::string& dialString, const std::string& calledParty,
                          DesktopActions& desktop) {
-  if (dialString.empty()) return ActionOutcome::Failed(QStringLiteral("There is no number to dial."));
+  if (dialString.empty())
+    return ActionOutcome::Failed(QStringLiteral("There is no number to dial."));
   return desktop.Dial(Cp1252::Decode(dialString), Cp1252::Decode(calledParty));
 }
 

@@ -59,8 +59,8 @@ class SystemDesktopActions : public DesktopActions {
 // nothing.
 ActionOutcome RunProgramEntry(const std::string& entryText, DesktopActions& desktop);
 
-// Opens a found link, but only when it is a web address (http, https or ftp); anything
-// else is refused with a message saying so.
+// Opens a found link, but only when it is a web address (http, https or ftp; blanks at
+// either end are left out); anything else is refused with a message saying so.
 ActionOutcome OpenWebLink(const std::string& link, DesktopActions& desktop);
 
 // Dials a dial string with the called-party text beside it.

@@ -46,7 +46,7 @@ TEST_F(CategoryRulesTest, AddCategorySeesOnlyListedSiblings) {
 TEST_F(CategoryRulesTest, AddSubcategorySeesEveryChild) {
   EXPECT_FALSE(ChildNameTaken(doc.tabs, 0, "Work"));  // a child may share its parent's name
   EXPECT_TRUE(ChildNameTaken(doc.tabs, 0, "CLIENTS"));
-  EXPECT_FALSE(ChildNameTaken(doc.tabs, 0, "Acme"));  // a grandchild
+  EXPECT_FALSE(ChildNameTaken(doc.tabs, 0, "Acme"));            // a grandchild
   EXPECT_TRUE(ChildNameTaken(doc.tabs, NO_PARENT, "archive"));  // cut child of the top
   EXPECT_TRUE(ChildNameTaken(doc.tabs, 5, "old"));
 }
@@ -55,7 +55,8 @@ TEST_F(CategoryRulesTest, AddingCategoriesAtBothLevels) {
   EXPECT_EQ(AddSiblingCategory(doc, list, NoteString{"work", 0}), AddCategoryResult::NameTaken);
   EXPECT_FALSE(doc.modified);
   // A cut sibling is not listed, so its name can be taken again beside it.
-  ASSERT_EQ(AddSiblingCategory(doc, list, NoteString{"archive", NoPrint}), AddCategoryResult::Added);
+  ASSERT_EQ(AddSiblingCategory(doc, list, NoteString{"archive", NoPrint}),
+            AddCategoryResult::Added);
   const Tab& added = doc.tabs[doc.tabs.Count() - 1];
   EXPECT_EQ(added.parent, NO_PARENT);
   EXPECT_EQ(added.flags, NoPrint);
@@ -116,9 +117,9 @@ TEST_F(CategoryRulesTest, PasteAsSiblingOfATopLevelCategoryIsTopLevel) {
 TEST_F(CategoryRulesTest, PastingInsideItselfIsRefusedAndChangesNothing) {
   // A search can make the cut category or one below it current.
   const auto before = doc.tabs.Count();
-  for (auto [current, where] : {std::pair{TabInx{5}, TreePaste::AsChild},
-                                std::pair{TabInx{6}, TreePaste::AsChild},
-                                std::pair{TabInx{6}, TreePaste::AsSibling}}) {
+  for (auto [current, where] :
+       {std::pair{TabInx{5}, TreePaste::AsChild}, std::pair{TabInx{6}, TreePaste::AsChild},
+        std::pair{TabInx{6}, TreePaste::AsSibling}}) {
     EXPECT_EQ(PasteTree(doc, list, current, where), TreePasteResult::InsideItself);
     EXPECT_EQ(doc.tabs[5].state, TabState::Cut);
     EXPECT_EQ(doc.tabs[5].parent, NO_PARENT);

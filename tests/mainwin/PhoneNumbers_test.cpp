@@ -29,8 +29,9 @@ TEST(ExtractPhoneNumbers, DefaultLengthRulesAndDisplayForms) {
 TEST(ExtractPhoneNumbers, SeveralNumbersInOrderUpToTheLimit) {
   EXPECT_EQ(Scan("555-1234, 555-9876"),
             (Numbers{{"5551234", "555-1234"}, {"5559876", "555-9876"}}));
-  const std::string seven = "a 111-1111 b 222-2222 c 333-3333 d 444-4444 e 555-5555 "
-                            "f 666-6666 g 777-7777";
+  const std::string seven =
+      "a 111-1111 b 222-2222 c 333-3333 d 444-4444 e 555-5555 "
+      "f 666-6666 g 777-7777";
   const Numbers six = Scan(seven);
   ASSERT_EQ(six.size(), 6u);
   EXPECT_EQ(six.front().dialString, "1111111");

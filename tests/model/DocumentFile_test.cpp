@@ -72,8 +72,9 @@ TEST(DocumentFile, OlderLayoutsAndStreamsLoad) {
                                    .U32(2)
                                    .Str32("Default").U8(0).U16(0xFFFF)
                                    .Str32("Sub").U8(0x80).U16(0)
-                                   .U32(2)
+                                   .U32(3)
                                    .Str32("beta").U8(1).U16(1)
+                                   .Str32("alpha").U8(0).U16(1)
                                    .Str32("Alpha").U8(0).U16(1)
                                    .str();
     EXPECT_EQ(LoadDocument(s.env, std::string("old.zlt")), LoadResult::Loaded);
@@ -81,7 +82,8 @@ TEST(DocumentFile, OlderLayoutsAndStreamsLoad) {
     EXPECT_FALSE(s.doc.modified);
     EXPECT_EQ(ParentName(s.doc, "Sub"), "Default");
     EXPECT_EQ(Find(s.doc, "Sub")->flags, 0x80);
-    EXPECT_EQ(NoteTexts(s.doc, "Sub"), (std::vector<std::string>{"Alpha", "beta"}));
+    // Notes come out in text order; equal texts in the order of the file.
+    EXPECT_EQ(NoteTexts(s.doc, "Sub"), (std::vector<std::string>{"alpha", "Alpha", "beta"}));
     EXPECT_EQ(s.ui.loads, 1);
   }
   // No header mark: stream version 0, u8 string lengths (255 = empty), u16 counts, N in 4 bytes.
@@ -115,6 +117,18 @@ TEST(DocumentFile, OlderLayoutsAndStreamsLoad) {
     EXPECT_EQ(LoadDocument(s.env, std::string("v1.zlt")), LoadResult::Loaded);
     EXPECT_FALSE(s.doc.modified);
     EXPECT_EQ(NoteTexts(s.doc, "Default"), std::vector<std::string>{"x"});
+  }
+  // Stream version 257: a length of 0xFFFFFFFF is an empty text.
+  {
+    Session s;
+    s.files.files["e.zlt"] = FileBytes()
+                                 .Header().U32(1)
+                                 .U32(1).Str32("Default").U8(0).U16(0xFFFF)
+                                 .U32(1)
+                                 .U32(0xFFFFFFFF).U8(0).U16(0)
+                                 .str();
+    EXPECT_EQ(LoadDocument(s.env, std::string("e.zlt")), LoadResult::Loaded);
+    EXPECT_EQ(NoteTexts(s.doc, "Default"), std::vector<std::string>{""});
   }
 }
 
@@ -328,6 +342,12 @@ TEST(DocumentFile, SaveMovesPreviousFileToBackup) {
   EXPECT_EQ(s.files.files.at("/d/my.files/work.BAK"), "previous");
   EXPECT_EQ(s.files.files.count("/d/my.BAK"), 0u);
 
+  // With no previous file, an older backup is not thrown away.
+  Session n;
+  n.files.files["new.BAK"] = "older";
+  EXPECT_EQ(SaveDocument(n.env, std::string("new.zlt")), SaveResult::Saved);
+  EXPECT_EQ(n.files.files.at("new.BAK"), "older");
+
   // A document that is its own backup name is not deleted before the new one is written.
   Session b;
   b.files.files["x.BAK"] = "previous";
@@ -345,7 +365,9 @@ TEST(DocumentFile, RefusedFileChangesNothing) {
   s.files.files["photo.jpg"] = "\xFF\xD8\xFF\xE0 not a document";
   s.files.files["short.zlt"] = FileBytes().U8(0x3A).U32(257).Str32("ZEL").str();
   s.files.files["empty.zlt"] = "";
-  for (const char* name : {"photo.jpg", "short.zlt", "empty.zlt"}) {
+  s.files.files["locked.zlt"] = "unreadable";
+  s.files.unreadable.insert("locked.zlt");
+  for (const char* name : {"photo.jpg", "short.zlt", "empty.zlt", "locked.zlt"}) {
     EXPECT_EQ(LoadDocument(s.env, std::string(name)), LoadResult::NotZelto) << name;
     EXPECT_EQ(s.dialog.fileName, "mine.zlt");
     ASSERT_EQ(s.doc.tabs.Count(), 1u);
@@ -353,7 +375,9 @@ TEST(DocumentFile, RefusedFileChangesNothing) {
     EXPECT_TRUE(s.doc.modified);
     EXPECT_TRUE(s.doc.oldFormat);
   }
-  EXPECT_EQ(s.ui.messages, std::vector<std::string>(3, "Not a Brindamor data file!"));
+  EXPECT_EQ(s.ui.messages, (std::vector<std::string>{
+                              "Not a Brindamor data file!", "Not a Brindamor data file!",
+                              "Not a Brindamor data file!", "Could not read locked.zlt."}));
   EXPECT_EQ(SaveDocument(s.env), SaveResult::Saved);
   EXPECT_EQ(s.files.files.at("photo.jpg"), "\xFF\xD8\xFF\xE0 not a document");
 }

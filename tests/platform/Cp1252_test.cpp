@@ -24,7 +24,9 @@ TEST(Cp1252, CharactersOfTheCodePage) {
   EXPECT_EQ(Cp1252::Decode("caf\xE9"), QStringLiteral(u"caf\u00e9"));
   EXPECT_EQ(Cp1252::Decode("\x93quoted\x94 \x85"), QStringLiteral(u"\u201cquoted\u201d \u2026"));
   EXPECT_EQ(Cp1252::Decode(std::string("a\0b", 3)).size(), 3);
-  EXPECT_EQ(Cp1252::Encode(QStringLiteral(u"\u20ac5 \u2013 \u00fc")).bytes, "\x80" "5 \x96 \xFC");
+  EXPECT_EQ(Cp1252::Encode(QStringLiteral(u"\u20ac5 \u2013 \u00fc")).bytes,
+            "\x80"
+            "5 \x96 \xFC");
   EXPECT_EQ(Cp1252::Encode(QString()).bytes, "");
 }
 

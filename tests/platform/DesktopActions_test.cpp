@@ -45,20 +45,22 @@ TEST(OpenWebLink, OnlyWebAddressesReachTheDesktop) {
   RecordingDesktopActions desktop;
   EXPECT_EQ(OpenWebLink("http://example.org/a?b=1&c=2", desktop).status,
             ActionOutcome::Status::Done);
-  EXPECT_EQ(OpenWebLink("FTP://ftp.example.org/pub", desktop).status,
+  EXPECT_EQ(OpenWebLink("FTP://ftp.example.org/pub", desktop).status, ActionOutcome::Status::Done);
+  EXPECT_EQ(OpenWebLink(" http://example.org/caf\xE9 ", desktop).status,
             ActionOutcome::Status::Done);
-  ASSERT_EQ(desktop.openedUrls.size(), 2u);
+  ASSERT_EQ(desktop.openedUrls.size(), 3u);
+  EXPECT_EQ(desktop.openedUrls[2].toEncoded(), QByteArray("http://example.org/caf%C3%A9"));
   EXPECT_EQ(desktop.openedUrls[0].host(), QStringLiteral("example.org"));
   EXPECT_EQ(desktop.openedUrls[0].query(), QStringLiteral("b=1&c=2"));
   EXPECT_EQ(desktop.openedUrls[1].scheme(), QStringLiteral("ftp"));
 
   for (const char* notWeb : {"http:abc", "ftphone", "file:///etc/passwd", "/usr/bin/xterm",
-                             "http://", "http://bad host"}) {
+                             "http://", "http://bad host", "   "}) {
     const ActionOutcome outcome = OpenWebLink(notWeb, desktop);
     EXPECT_TRUE(outcome.IsFailure()) << notWeb;
     EXPECT_TRUE(outcome.reason.contains(QStringLiteral("is not a web address"))) << notWeb;
   }
-  EXPECT_EQ(desktop.openedUrls.size(), 2u);
+  EXPECT_EQ(desktop.openedUrls.size(), 3u);
   EXPECT_TRUE(desktop.started.empty());
   EXPECT_TRUE(desktop.openedFiles.isEmpty());
 }

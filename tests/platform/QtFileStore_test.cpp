@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "model/DocumentFile.h"
 #include "platform/QtFileStore.h"
 
 using namespace zelto;
@@ -76,22 +78,54 @@ TEST(QtFileStore, WriteIntoMissingFolderGivesReason) {
   EXPECT_FALSE(called);
 }
 
-TEST(QtFileStore, WriteToLockedFolderFailsAndKeepsTarget) {
+TEST(QtFileStore, WriteThatCannotHappenGivesAReasonAndKeepsWhatIsThere) {
   QTemporaryDir dir;
   QtFileStore store;
-  // A folder without write permission (not enforced for the superuser).
-  const QString locked = dir.filePath("locked");
-  ASSERT_TRUE(QDir().mkdir(locked));
-  const std::string target = (locked + "/doc.zlt").toStdString();
-  Put(target, "keep me");
-  QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
-  const bool enforced = !QFile(locked + "/probe").open(QIODevice::WriteOnly);
-  if (enforced) {
-    const std::string reason = store.WriteAtomic(target, "new");
-    EXPECT_FALSE(reason.empty());
-    EXPECT_EQ(store.ReadAll(target), "keep me");
-  }
-  QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  QFile::remove(locked + "/probe");
-  if (!enforced) GTEST_SKIP() << "folder permissions are not enforced for this user";
+  // A target whose folder is really a file: no user, not even the superuser, can write it.
+  const std::string plainFile = dir.filePath("plain").toStdString();
+  Put(plainFile, "keep me");
+  bool called = false;
+  EXPECT_FALSE(store.WriteAtomic(plainFile + "/doc.zlt", "new", [&] { called = true; }).empty());
+  EXPECT_FALSE(called);
+  EXPECT_EQ(store.ReadAll(plainFile), "keep me");
+  // A target that is a folder is not replaced by a file.
+  const QString folder = dir.filePath("folder.zlt");
+  ASSERT_TRUE(QDir().mkdir(folder));
+  EXPECT_FALSE(store.WriteAtomic(folder.toStdString(), "new").empty());
+  EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+// Saving on the real disk: the previous file becomes the backup, an older backup goes.
+TEST(QtFileStore, SaveDocumentKeepsOneBackup) {
+  class NoUi : public DocumentUi {
+   public:
+    std::vector<std::string> messages;
+    std::optional<std::string> AskSaveFileName(const FileDialogData&) override { return {}; }
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    bool AskYesNo(const std::string&) override { return true; }
+  };
+  QTemporaryDir dir;
+  QtFileStore store;
+  NoUi ui;
+  Document doc;
+  MemoryCategoryList list;
+  FileDialogData dialog;
+  DocumentEnv env{doc, list, dialog, ui, store, "Default"};
+  const std::string path = PathIn(dir, "my.notes.zlt"), backup = PathIn(dir, "my.notes.BAK");
+
+  ASSERT_EQ(LoadDocument(env, path), LoadResult::NewDocument);
+  ASSERT_EQ(SaveDocument(env), SaveResult::Saved);
+  const auto first = store.ReadAll(path);
+  doc.tabs[0].notes.Add(NoteString{"one", 0});
+  ASSERT_EQ(SaveDocument(env), SaveResult::Saved);
+  doc.tabs[0].notes.Add(NoteString{"two", 0});
+  ASSERT_EQ(SaveDocument(env), SaveResult::Saved);
+  EXPECT_NE(store.ReadAll(backup), first);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+
+  ASSERT_EQ(LoadDocument(env, path), LoadResult::Loaded);
+  EXPECT_EQ(doc.tabs[0].notes.Count(), 2u);
+  ASSERT_EQ(LoadDocument(env, backup), LoadResult::Loaded);
+  EXPECT_EQ(doc.tabs[0].notes.Count(), 1u);
+  EXPECT_TRUE(ui.messages.empty());
 }

@@ -22,8 +22,8 @@ class RecordingDesktopActions : public DesktopActions {
     QString calledParty;
   };
 
-  QSet<QString> programs;      // words that count as programs
-  ActionOutcome answer;        // what every request returns
+  QSet<QString> programs;  // words that count as programs
+  ActionOutcome answer;    // what every request returns
   std::vector<Started> started;
   QStringList openedFiles;
   std::vector<QUrl> openedUrls;
