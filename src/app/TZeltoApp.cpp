@@ -11,6 +11,7 @@
 #include "platform/HelpWindow.h"
 #include "platform/Prompter.h"
 #include "view/TCatWindow.h"
+#include "view/TNoteWindow.h"
 
 namespace zelto {
 namespace {
@@ -135,7 +136,15 @@ SaveChangesAnswer TZeltoApp::AskSaveChanges() {
 }
 
 void TZeltoApp::DocumentLoaded() {
-  if (TZeltoWindow* main = MainWindow()) main->NoteView()->update();
+  TZeltoWindow* main = MainWindow();
+  if (main == nullptr) return;
+  // The note window shows the newly selected category from its first line.
+  if (auto* notes = qobject_cast<TNoteWindow*>(main->NoteView())) {
+    notes->InvalidateLineCount();
+    notes->SetCurrentLine(0);
+    notes->ScrollTo(0);
+  }
+  main->NoteView()->update();
 }
 
 bool TZeltoApp::WindowsMayClose() {
