@@ -1,0 +1,186 @@
+// The program dialog: the OK rules, Browse and its errors, the fields that do not scroll
+// and the refusal of characters that cannot be stored.
+//
+// Run with "--show note|exec [point size]" it shows one of the dialogs, for a look at it.
+#include <QApplication>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <cstring>
+#include <vector>
+
+#include "view/TExecDialog.h"
+#include "view/TExecDialogField.h"
+#include "view/TNoteDialog.h"
+#include "view/TNoteDialogPrompt.h"
+#include "view/TNoteEdit.h"
+
+using namespace zelto;
+
+class TExecDialogTest : public QObject {
+  Q_OBJECT
+
+  std::vector<DialogPrompt::MessageShown> messages;
+  DialogPrompt::FileChoice nextFile;
+  std::unique_ptr<TExecDialog> d;
+
+  void Fill(const QString& description, const QString& path, const QString& arguments) {
+    d->DescriptionField()->setText(description);
+    d->PathField()->setText(path);
+    d->ArgumentsField()->setText(arguments);
+  }
+
+ private slots:
+  void init() {
+    messages.clear();
+    nextFile = {};
+    DialogPrompt::SetMessageHook([this](const DialogPrompt::MessageShown& m) { messages.push_back(m); });
+    DialogPrompt::SetFileHook([this] { return nextFile; });
+    d = std::make_unique<TExecDialog>();
+    d->show();
+    d->activateWindow();
+  }
+
+  void okComposesTheEntryText() {
+    QSignalSpy accepted(d.get(), &QDialog::accepted);
+    Fill("Editor", "/opt/My Apps/edit", "");
+    d->Ok();
+    QCOMPARE(accepted.count(), 1);
+    QCOMPARE(d->EntryText(), std::string("Editor\r\n/opt/My Apps/edit"));  // no trailing blank
+
+    init();
+    Fill("D", "P", "-a b");
+    d->Ok();
+    QCOMPARE(d->EntryText(), std::string("D\r\nP -a b"));
+  }
+
+  void okWithoutDescriptionOrPathStaysOpenSilently() {
+    QSignalSpy accepted(d.get(), &QDialog::accepted);
+    Fill("", "", "--only-arguments");
+    d->Ok();
+    Fill("Description", "", "");
+    d->Ok();
+    Fill("", "/bin/ls", "");
+    d->Ok();
+    QCOMPARE(accepted.count(), 0);
+    QVERIFY(!d->OkToClose());
+    QVERIFY(d->isVisible());
+    QVERIFY(messages.empty());
+
+    // The next OK starts afresh.
+    Fill("List", "/bin/ls", "");
+    QTest::mouseClick(d->OkButton(), Qt::LeftButton);
+    QCOMPARE(accepted.count(), 1);
+    QCOMPARE(d->EntryText(), std::string("List\r\n/bin/ls"));
+  }
+
+  void browseFillsThePathOrReportsItsError() {
+    nextFile = {QStringLiteral("/usr/bin/some program"), 0};
+    QTest::mouseClick(d->BrowseButton(), Qt::LeftButton);
+    QCOMPARE(d->PathField()->text(), QStringLiteral("/usr/bin/some program"));
+    QVERIFY(messages.empty());
+
+    nextFile = {std::nullopt, 0};  // a plain cancel
+    d->Browse();
+    QVERIFY(messages.empty());
+
+    nextFile = {std::nullopt, 12291};
+    d->Browse();
+    QCOMPARE(messages.size(), std::size_t(1));
+    QCOMPARE(messages[0].text, QStringLiteral("GetOpenFileName returned Error #12291"));
+    QCOMPARE(messages[0].caption, QStringLiteral("WARNING"));
+    QCOMPARE(messages[0].icon, DialogPrompt::Icon::Stop);
+    QCOMPARE(d->PathField()->text(), QStringLiteral("/usr/bin/some program"));
+
+    // A path longer than a field holds is refused rather than cut.
+    nextFile = {QString(600, u'p'), 0};
+    d->Browse();
+    QCOMPARE(messages.size(), std::size_t(2));
+    QCOMPARE(d->PathField()->text(), QStringLiteral("/usr/bin/some program"));
+  }
+
+  void fieldsStopWhenFullButKeepALongerBrowsedPath() {
+    TExecDialogField* args = d->ArgumentsField();
+    args->setFocus();
+    QTest::keyClicks(args, QString(200, u'W'));
+    const QString typed = args->text();
+    QVERIFY(!typed.isEmpty());
+    QVERIFY(typed.size() < 200);
+    QVERIFY(args->Fits(typed));
+    QVERIFY(!args->Fits(typed + u'W'));
+    // Deleting still works, and the freed room can be typed into again.
+    QTest::keyClick(args, Qt::Key_Backspace);
+    QTest::keyClicks(args, "W");
+    QCOMPARE(args->text(), typed);
+
+    // A browsed path wider than the field is stored whole; it can still be shortened.
+    const QString longPath = QStringLiteral("/very/long/folder/name/") + QString(150, u'x') + "/prog";
+    nextFile = {longPath, 0};
+    d->Browse();
+    QVERIFY(!d->PathField()->Fits(longPath));
+    d->DescriptionField()->setText(QStringLiteral("Long"));
+    d->Ok();
+    QCOMPARE(d->EntryText(), "Long\r\n" + longPath.toStdString() + " " + typed.toStdString());
+  }
+
+  void characterOutsideTheCodePageIsRefused() {
+    QSignalSpy accepted(d.get(), &QDialog::accepted);
+    Fill(QStringLiteral("Caf\u00E9 \u263A"), QStringLiteral("/bin/\u4E2D"), "");
+    d->Ok();
+    QCOMPARE(accepted.count(), 0);
+    QCOMPARE(messages.size(), std::size_t(1));
+    QVERIFY(messages[0].text.contains(QStringLiteral("\u263A")));
+    QVERIFY(messages[0].text.contains(QStringLiteral("\u4E2D")));
+    QVERIFY(!messages[0].text.contains(QStringLiteral("\u00E9")));
+    QCOMPARE(d->DescriptionField()->text(), QStringLiteral("Caf\u00E9 \u263A"));
+
+    d->DescriptionField()->setText(QStringLiteral("Caf\u00E9"));
+    d->PathField()->setText(QStringLiteral("/bin/cafe"));
+    d->Ok();
+    QCOMPARE(accepted.count(), 1);
+    QCOMPARE(d->EntryText(), std::string("Caf\xE9\r\n/bin/cafe"));
+  }
+
+  void tabOrderAndHelp() {
+    const std::vector<QWidget*> order = {d->PathField(), d->ArgumentsField(),
+                                         d->DescriptionField(), d->OkButton()};
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
+      QCOMPARE(order[i]->nextInFocusChain(), order[i + 1]);
+
+    QSignalSpy help(d.get(), &TExecDialog::helpRequested);
+    QTest::mouseClick(d->HelpButton(), Qt::LeftButton);
+    QCOMPARE(help.count(), 1);
+    QCOMPARE(help.at(0).at(0).toInt(), 13);
+  }
+};
+
+namespace {
+
+// Shows one dialog until it is closed.
+int ShowDialog(const char* which, int pointSize) {
+  if (pointSize > 0) {
+    QFont font = QApplication::font();
+    font.setPointSize(pointSize);
+    QApplication::setFont(font);
+  }
+  if (std::strcmp(which, "exec") == 0) {
+    TExecDialog exec;
+    return exec.exec();
+  }
+  TNoteDialog note(nullptr, "Edit entry", {});
+  note.SetText("Call Anna about the \x80" "40 invoice\r\nShift+Enter closes, Ctrl+D adds the date");
+  note.SetFlags(0x80);
+  return note.exec();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  if (argc >= 3 && std::strcmp(argv[1], "--show") == 0)
+    return ShowDialog(argv[2], argc >= 4 ? std::atoi(argv[3]) : 0);
+  TExecDialogTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "TExecDialog_qtest.moc"
