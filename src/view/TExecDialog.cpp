@@ -8,6 +8,7 @@
 #include "platform/Cp1252.h"
 #include "platform/DialogUnits.h"
 #include "view/TExecDialogField.h"
+#include "view/TNoteDialogControls.h"
 #include "view/TNoteDialogPrompt.h"
 
 namespace zelto {
@@ -55,9 +56,9 @@ TExecDialog::TExecDialog(QWidget* parent)
   intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   intro->setGeometry(du.Rect(12, 12, 160, 24));
   auto* argumentsLabel = new QLabel(QStringLiteral("Optional command line arguments:"), this);
-  argumentsLabel->setGeometry(du.Rect(16, 86, 140, 8));
+  PlaceControl(argumentsLabel, du, 16, 86, 140, 8);
   auto* descriptionLabel = new QLabel(QStringLiteral("Description (required):"), this);
-  descriptionLabel->setGeometry(du.Rect(20, 122, 76, 8));
+  PlaceControl(descriptionLabel, du, 20, 122, 76, 8);
 
   connect(ok_, &QPushButton::clicked, this, &TExecDialog::Ok);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);

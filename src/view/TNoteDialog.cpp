@@ -9,6 +9,7 @@
 #include "model/Records.h"
 #include "platform/Cp1252.h"
 #include "platform/DialogUnits.h"
+#include "view/TNoteDialogControls.h"
 #include "view/TNoteDialogLayout.h"
 #include "view/TNoteDialogPrompt.h"
 #include "view/TNoteEdit.h"
@@ -49,13 +50,11 @@ TNoteDialog::TNoteDialog(QWidget* parent, std::string_view caption,
   // Only the box shows; the two labels beside it carry its text.
   noPrint_ = new QCheckBox(this);
   noPrint_->setAccessibleName(QStringLiteral("Suppress in printouts"));
-  // The box never smaller than the style draws it.
-  noPrint_->setGeometry(QRect(du.Rect(260, 88, 8, 12).topLeft(),
-                              du.Size(8, 12).expandedTo(noPrint_->sizeHint())));
+  PlaceControl(noPrint_, du, 260, 88, 8, 12);
   label1_ = new QLabel(QStringLiteral("Suppress in"), this);
-  label1_->setGeometry(du.Rect(272, 87, 48, 8));
+  PlaceControl(label1_, du, 272, 87, 48, 8);
   label2_ = new QLabel(QStringLiteral("printouts"), this);
-  label2_->setGeometry(du.Rect(273, 96, 60, 8));
+  PlaceControl(label2_, du, 273, 96, 60, 8);
 
   connect(edit_, &TNoteEdit::okRequested, this, &TNoteDialog::Ok);
   connect(ok_, &QPushButton::clicked, this, &TNoteDialog::Ok);

@@ -3,6 +3,7 @@
 //
 // Run with "--show note|exec [point size]" it shows one of the dialogs, for a look at it.
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -151,6 +152,21 @@ class TExecDialogTest : public QObject {
     QTest::mouseClick(d->HelpButton(), Qt::LeftButton);
     QCOMPARE(help.count(), 1);
     QCOMPARE(help.at(0).at(0).toInt(), 13);
+  }
+
+  void labelsAreWholeAtALargeFont() {
+    const QFont old = QApplication::font();
+    QFont big = old;
+    big.setPointSize(22);
+    QApplication::setFont(big);
+    TExecDialog exec;
+    TNoteDialog note(nullptr, "Add entry", {});
+    QApplication::setFont(old);
+    for (QWidget* dialog : {static_cast<QWidget*>(&exec), static_cast<QWidget*>(&note)})
+      for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label->wordWrap()) continue;
+        QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+      }
   }
 };
 
