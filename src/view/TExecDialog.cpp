@@ -1,25 +1,34 @@
 #include "view/TExecDialog.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 
 #include "mainwin/ProgramEntry.h"
 #include "platform/Cp1252.h"
 #include "platform/DialogUnits.h"
+#include "platform/Prompter.h"
 #include "view/TExecDialogField.h"
 #include "view/TNoteDialogControls.h"
-#include "view/TNoteDialogPrompt.h"
 
 namespace zelto {
 
 namespace {
 
-QString BrowseErrorMessage(long code) {
-  return QStringLiteral("GetOpenFileName returned Error #%1").arg(code);
-}
-
 const QString WarningCaption = QStringLiteral("WARNING");
+
+// The program types offered. "All Files" matches every file: programs on this platform
+// usually have no extension, and "*.*" would show only names with a dot.
+FileDialogData ProgramFileDialog() {
+  FileDialogData data;
+  data.filter =
+      "All Files (*)|*|Exe Files (*.exe)|*.exe|Com Files (*.com)|*.com|Bat Files (*.bat)|*.bat|";
+  // The file and its folder must exist; the current directory stays as it is.
+  constexpr std::uint32_t FileMustExist = 0x1000, PathMustExist = 0x0800, NoChangeDir = 0x0008;
+  data.flags = FileMustExist | PathMustExist | NoChangeDir;
+  return data;
+}
 
 }  // namespace
 
@@ -85,33 +94,49 @@ void TExecDialog::Ok() {
   const Cp1252::Encoded a = Cp1252::Encode(arguments);
   if (!d.Ok() || !p.Ok() || !a.Ok()) {
     okToClose_ = false;
-    DialogPrompt::Message(this,
-                          Cp1252::RefusalMessage(Cp1252::UnmappableCharacters(
-                              d.unmappable + p.unmappable + a.unmappable)),
-                          WarningCaption, DialogPrompt::Icon::Warning);
+    Prompter::Message(Cp1252::RefusalMessage(Cp1252::UnmappableCharacters(
+                          d.unmappable + p.unmappable + a.unmappable)),
+                      WarningCaption, Prompter::Icon::Warning);
     return;
   }
   entryText_ = ProgramEntryText(d.bytes, p.bytes, a.bytes);
   accept();
 }
 
-void TExecDialog::Browse() {
-  const DialogPrompt::FileChoice choice = DialogPrompt::ChooseProgramFile(this);
-  if (choice.path) {
+BrowseStep StepAfterBrowse(const std::optional<QString>& chosen, long error) {
+  if (chosen) {
     // A path the field cannot hold whole would be cut without a word; refuse it instead.
-    if (choice.path->size() > static_cast<qsizetype>(ProgramFieldLimit)) {
-      DialogPrompt::Message(this,
-                            QStringLiteral("The path of the chosen file is longer than %1 "
-                                           "characters and cannot be stored.")
-                                .arg(ProgramFieldLimit),
-                            WarningCaption, DialogPrompt::Icon::Stop);
-      return;
-    }
-    path_->SetWholeText(*choice.path);
-    path_->setFocus();
-  } else if (choice.error != 0) {
-    DialogPrompt::Message(this, BrowseErrorMessage(choice.error), WarningCaption,
-                          DialogPrompt::Icon::Stop);
+    if (chosen->size() > static_cast<qsizetype>(ProgramFieldLimit))
+      return {BrowseStep::Kind::Report,
+              QStringLiteral("The path of the chosen file is longer than %1 characters and "
+                             "cannot be stored.")
+                  .arg(ProgramFieldLimit)};
+    return {BrowseStep::Kind::SetPath, *chosen};
+  }
+  if (error != 0)
+    return {BrowseStep::Kind::Report,
+            QStringLiteral("GetOpenFileName returned Error #%1").arg(error)};
+  return {};
+}
+
+void TExecDialog::Browse() {
+  // The file dialog on this platform has no error codes of its own: it gives a file or
+  // nothing.
+  const std::optional<std::string> chosen = Prompter::AskOpenFileName(ProgramFileDialog());
+  const BrowseStep step = StepAfterBrowse(
+      chosen ? std::optional<QString>(QFile::decodeName(QByteArray::fromStdString(*chosen)))
+             : std::nullopt,
+      0);
+  switch (step.kind) {
+    case BrowseStep::Kind::SetPath:
+      path_->SetWholeText(step.text);
+      path_->setFocus();
+      break;
+    case BrowseStep::Kind::Report:
+      Prompter::Message(step.text, WarningCaption, Prompter::Icon::Error);
+      break;
+    case BrowseStep::Kind::Nothing:
+      break;
   }
 }
 

@@ -2,6 +2,8 @@
 // The program dialog: a description, a program path (typed or picked with Browse) and
 // optional arguments, composed on OK into the text of a Program entry.
 #include <QDialog>
+#include <QString>
+#include <optional>
 #include <string>
 
 class QPushButton;
@@ -12,6 +14,16 @@ class TExecDialogField;
 
 // The help context of the program dialog's Help button.
 inline constexpr int ProgramDialogHelpContext = 13;
+
+// What Browse does with the answer of the file-open dialog: put the chosen path into the
+// path field, report a problem, or nothing (a plain cancel).
+struct BrowseStep {
+  enum class Kind { SetPath, Report, Nothing };
+  Kind kind = Kind::Nothing;
+  QString text;  // the path to set, or the message to show
+};
+// `chosen` is the file picked, if any; `error` the dialog's error code (0 for none).
+BrowseStep StepAfterBrowse(const std::optional<QString>& chosen, long error);
 
 class TExecDialog : public QDialog {
   Q_OBJECT

@@ -9,9 +9,9 @@
 #include "model/Records.h"
 #include "platform/Cp1252.h"
 #include "platform/DialogUnits.h"
+#include "platform/Prompter.h"
 #include "view/TNoteDialogControls.h"
 #include "view/TNoteDialogLayout.h"
-#include "view/TNoteDialogPrompt.h"
 #include "view/TNoteEdit.h"
 
 namespace zelto {
@@ -82,8 +82,8 @@ void TNoteDialog::SetFlags(std::uint8_t flags) {
 void TNoteDialog::Ok() {
   Cp1252::Encoded stored = edit_->NoteText();
   if (!stored.Ok()) {
-    DialogPrompt::Message(this, Cp1252::RefusalMessage(stored.unmappable), windowTitle(),
-                          DialogPrompt::Icon::Warning);
+    Prompter::Message(Cp1252::RefusalMessage(stored.unmappable), windowTitle(),
+                      Prompter::Icon::Warning);
     edit_->setFocus();
     return;
   }

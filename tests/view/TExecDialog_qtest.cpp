@@ -13,7 +13,7 @@
 #include "view/TExecDialog.h"
 #include "view/TExecDialogField.h"
 #include "view/TNoteDialog.h"
-#include "view/TNoteDialogPrompt.h"
+#include "platform/Prompter.h"
 #include "view/TNoteEdit.h"
 
 using namespace zelto;
@@ -21,8 +21,6 @@ using namespace zelto;
 class TExecDialogTest : public QObject {
   Q_OBJECT
 
-  std::vector<DialogPrompt::MessageShown> messages;
-  DialogPrompt::FileChoice nextFile;
   std::unique_ptr<TExecDialog> d;
 
   void Fill(const QString& description, const QString& path, const QString& arguments) {
@@ -33,10 +31,8 @@ class TExecDialogTest : public QObject {
 
  private slots:
   void init() {
-    messages.clear();
-    nextFile = {};
-    DialogPrompt::SetMessageHook([this](const DialogPrompt::MessageShown& m) { messages.push_back(m); });
-    DialogPrompt::SetFileHook([this] { return nextFile; });
+    Prompter::SetTestMode(true);
+    Prompter::ResetTestHooks();
     d = std::make_unique<TExecDialog>();
     d->show();
     d->activateWindow();
@@ -66,7 +62,7 @@ class TExecDialogTest : public QObject {
     QCOMPARE(accepted.count(), 0);
     QVERIFY(!d->OkToClose());
     QVERIFY(d->isVisible());
-    QVERIFY(messages.empty());
+    QVERIFY(Prompter::History().empty());
 
     // The next OK starts afresh.
     Fill("List", "/bin/ls", "");
@@ -76,28 +72,30 @@ class TExecDialogTest : public QObject {
   }
 
   void browseFillsThePathOrReportsItsError() {
-    nextFile = {QStringLiteral("/usr/bin/some program"), 0};
+    Prompter::SetNextFileName(QStringLiteral("/usr/bin/some program"));
     QTest::mouseClick(d->BrowseButton(), Qt::LeftButton);
     QCOMPARE(d->PathField()->text(), QStringLiteral("/usr/bin/some program"));
-    QVERIFY(messages.empty());
+    QCOMPARE(Prompter::History().size(), std::size_t(1));
+    const Prompter::Asked& dialog = Prompter::History()[0];
+    QCOMPARE(dialog.kind, Prompter::Asked::Kind::OpenFile);
+    QVERIFY(dialog.filter.startsWith(QStringLiteral("All Files (*);;Exe Files (*.exe)")));
 
-    nextFile = {std::nullopt, 0};  // a plain cancel
+    Prompter::SetNextFileName(std::nullopt);  // a plain cancel leaves the path alone
     d->Browse();
-    QVERIFY(messages.empty());
-
-    nextFile = {std::nullopt, 12291};
-    d->Browse();
-    QCOMPARE(messages.size(), std::size_t(1));
-    QCOMPARE(messages[0].text, QStringLiteral("GetOpenFileName returned Error #12291"));
-    QCOMPARE(messages[0].caption, QStringLiteral("WARNING"));
-    QCOMPARE(messages[0].icon, DialogPrompt::Icon::Stop);
     QCOMPARE(d->PathField()->text(), QStringLiteral("/usr/bin/some program"));
 
     // A path longer than a field holds is refused rather than cut.
-    nextFile = {QString(600, u'p'), 0};
+    Prompter::SetNextFileName(QString(600, u'p'));
     d->Browse();
-    QCOMPARE(messages.size(), std::size_t(2));
+    QCOMPARE(Prompter::History().back().kind, Prompter::Asked::Kind::Message);
+    QCOMPARE(Prompter::History().back().caption, QStringLiteral("WARNING"));
     QCOMPARE(d->PathField()->text(), QStringLiteral("/usr/bin/some program"));
+
+    // What an error code of the file dialog would show; a cancel shows nothing.
+    const BrowseStep error = StepAfterBrowse(std::nullopt, 12291);
+    QCOMPARE(error.kind, BrowseStep::Kind::Report);
+    QCOMPARE(error.text, QStringLiteral("GetOpenFileName returned Error #12291"));
+    QCOMPARE(StepAfterBrowse(std::nullopt, 0).kind, BrowseStep::Kind::Nothing);
   }
 
   void fieldsStopWhenFullButKeepALongerBrowsedPath() {
@@ -116,7 +114,7 @@ class TExecDialogTest : public QObject {
 
     // A browsed path wider than the field is stored whole; it can still be shortened.
     const QString longPath = QStringLiteral("/very/long/folder/name/") + QString(150, u'x') + "/prog";
-    nextFile = {longPath, 0};
+    Prompter::SetNextFileName(longPath);
     d->Browse();
     QVERIFY(!d->PathField()->Fits(longPath));
     d->DescriptionField()->setText(QStringLiteral("Long"));
@@ -129,10 +127,11 @@ class TExecDialogTest : public QObject {
     Fill(QStringLiteral("Caf\u00E9 \u263A"), QStringLiteral("/bin/\u4E2D"), "");
     d->Ok();
     QCOMPARE(accepted.count(), 0);
-    QCOMPARE(messages.size(), std::size_t(1));
-    QVERIFY(messages[0].text.contains(QStringLiteral("\u263A")));
-    QVERIFY(messages[0].text.contains(QStringLiteral("\u4E2D")));
-    QVERIFY(!messages[0].text.contains(QStringLiteral("\u00E9")));
+    const auto& asked = Prompter::History();
+    QCOMPARE(asked.size(), std::size_t(1));
+    QVERIFY(asked[0].text.contains(QStringLiteral("\u263A")));
+    QVERIFY(asked[0].text.contains(QStringLiteral("\u4E2D")));
+    QVERIFY(!asked[0].text.contains(QStringLiteral("\u00E9")));
     QCOMPARE(d->DescriptionField()->text(), QStringLiteral("Caf\u00E9 \u263A"));
 
     d->DescriptionField()->setText(QStringLiteral("Caf\u00E9"));

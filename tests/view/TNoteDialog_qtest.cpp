@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "view/TNoteDialog.h"
-#include "view/TNoteDialogPrompt.h"
+#include "platform/Prompter.h"
 #include "view/TNoteEdit.h"
 
 using namespace zelto;
@@ -36,8 +36,6 @@ QString Editor(const TNoteDialog& d) { return d.Edit()->toPlainText(); }
 class TNoteDialogTest : public QObject {
   Q_OBJECT
 
-  std::vector<DialogPrompt::MessageShown> messages;
-
   std::unique_ptr<TNoteDialog> Open(const std::string& text, std::uint8_t flags = 0,
                                     NoteDialogSettings settings = {}) {
     auto d = std::make_unique<TNoteDialog>(nullptr, "Edit entry", settings);
@@ -52,8 +50,8 @@ class TNoteDialogTest : public QObject {
 
  private slots:
   void init() {
-    messages.clear();
-    DialogPrompt::SetMessageHook([this](const DialogPrompt::MessageShown& m) { messages.push_back(m); });
+    Prompter::SetTestMode(true);
+    Prompter::ResetTestHooks();
   }
 
   void caretStandsAtTheEndWithNothingSelected() {
@@ -166,9 +164,10 @@ class TNoteDialogTest : public QObject {
     d->Ok();
     QCOMPARE(accepted.count(), 0);
     QVERIFY(d->isVisible());
-    QCOMPARE(messages.size(), std::size_t(1));
-    QVERIFY(messages[0].text.contains(QStringLiteral("\u263A")));
-    QVERIFY(messages[0].text.contains(QStringLiteral("\u4E2D")));
+    const auto& asked = Prompter::History();
+    QCOMPARE(asked.size(), std::size_t(1));
+    QVERIFY(asked[0].text.contains(QStringLiteral("\u263A")));
+    QVERIFY(asked[0].text.contains(QStringLiteral("\u4E2D")));
     QCOMPARE(Editor(*d), QStringLiteral("keep \u263A and \u4E2D"));
     QCOMPARE(d->Text(), std::string("keep"));  // the caller's text is untouched
 
