@@ -1,0 +1,162 @@
+#include "app/TZeltoApp.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include "app/ApplicationName.h"
+#include "app/CommandIds.h"
+#include "app/TSDIDecFrame.h"
+#include "mainwin/TZeltoWindow.h"
+#include "platform/Cp1252.h"
+#include "platform/HelpWindow.h"
+#include "platform/Prompter.h"
+#include "view/TCatWindow.h"
+#include "view/TNoteWindow.h"
+
+namespace zelto {
+namespace {
+
+TZeltoApp* theApp = nullptr;
+
+}  // namespace
+
+TZeltoApp* App() { return theApp; }
+
+TZeltoApp::TZeltoApp(TZeltoAppServices services)
+    : settings_(std::move(services.settings)),
+      files_(std::move(services.files)),
+      fileTypeRegistration_(std::move(services.fileTypeRegistration)) {
+  if (QCoreApplication::instance() != nullptr) QCoreApplication::setApplicationName("Zelto");
+  theApp = this;
+  // Every text comparison of the program already ignores letter case (CompareText), and
+  // the application name is ApplicationName; what is left is the settings.
+  ReadSettings(*settings_, services.notePadDefault);
+  helpUsed = false;
+  doc.modified = false;
+  doc.cutPending = false;
+  screenFont = MakeScreenFont();
+  searchNote = -1;
+  AddCommands();
+}
+
+TZeltoApp::~TZeltoApp() {
+  frame_.reset();
+  if (theApp == this) theApp = nullptr;
+}
+
+TZeltoWindow* TZeltoApp::MainWindow() const { return frame_ ? frame_->Client() : nullptr; }
+
+TCatWindow* TZeltoApp::CatList() const {
+  return frame_ ? frame_->Client()->CatList() : nullptr;
+}
+
+QFont TZeltoApp::MakeScreenFont() const {
+  QFont font(Cp1252::Decode(ScreenFont));
+  if (ScreenFontSize > 0) font.setPixelSize(static_cast<int>(ScreenFontSize));
+  font.setWeight(QFont::Normal);
+  font.setItalic(false);
+  font.setUnderline(false);
+  font.setStrikeOut(false);
+  return font;
+}
+
+void TZeltoApp::AddCommands() {
+  commands_.Add(CM_FILENEW, [this] { CmFileNew(); });
+  commands_.Add(CM_FILEOPEN, [this] { CmFileOpen(); });
+  commands_.Add(CM_FILESAVE, [this] { CmFileSave(); });
+  commands_.Add(CM_FILESAVEAS, [this] { CmFileSaveAs(); });
+  commands_.Add(CM_SAVEASTEXT, [this] { CmSaveAsText(); });
+  commands_.Add(CM_HELPCONTENTS, [this] { CmHelpContents(); });
+  commands_.Add(CM_HELPUSING, [this] { CmHelpUsing(); });
+}
+
+// ---- commands ----
+
+void TZeltoApp::CmFileNew() {
+  if (documentCommands_) documentCommands_->New();
+}
+
+void TZeltoApp::CmFileOpen() {
+  if (documentCommands_) documentCommands_->Open();
+}
+
+void TZeltoApp::CmFileSave() {
+  if (documentCommands_) documentCommands_->Save();
+}
+
+void TZeltoApp::CmFileSaveAs() {
+  if (documentCommands_) documentCommands_->SaveAs();
+}
+
+void TZeltoApp::CmSaveAsText() {
+  if (documentCommands_) documentCommands_->SaveAsText();
+}
+
+void TZeltoApp::CmHelpContents() { helpUsed = HelpWindow::ShowContents(frame_.get()); }
+
+void TZeltoApp::CmHelpUsing() { helpUsed = HelpWindow::ShowHelpOnHelp(frame_.get()); }
+
+bool TZeltoApp::CloseQuery() {
+  // Without windows there is no document to lose.
+  return documentCommands_ ? documentCommands_->CloseQuery() : true;
+}
+
+// ---- what the document commands ask of the windows ----
+
+std::optional<std::string> TZeltoApp::AskSaveFileName(const FileDialogData& data) {
+  FileDialogData chosen = data;
+  if (!Prompter::SaveFileDialog(chosen)) return std::nullopt;
+  return chosen.fileName;
+}
+
+std::optional<std::string> TZeltoApp::AskOpenFileName(const FileDialogData& data) {
+  FileDialogData chosen = data;
+  if (!Prompter::OpenFileDialog(chosen)) return std::nullopt;
+  return chosen.fileName;
+}
+
+void TZeltoApp::ShowMessage(const std::string& text) {
+  Prompter::Message(QString::fromStdString(text), QString());
+}
+
+bool TZeltoApp::AskYesNo(const std::string& text) {
+  return Prompter::AskYesNo(QString::fromStdString(text), QString());
+}
+
+SaveChangesAnswer TZeltoApp::AskSaveChanges() {
+  switch (Prompter::AskYesNoCancel(QStringLiteral("File has changed.  Save?"),
+                                   QString::fromLatin1(ApplicationName))) {
+    case Prompter::Answer::Yes:
+      return SaveChangesAnswer::Yes;
+    case Prompter::Answer::No:
+      return SaveChangesAnswer::No;
+    default:
+      return SaveChangesAnswer::Cancel;
+  }
+}
+
+void TZeltoApp::DocumentLoaded() {
+  TZeltoWindow* main = MainWindow();
+  if (main == nullptr) return;
+  // The note window shows the newly selected category from its first line.
+  if (auto* notes = qobject_cast<TNoteWindow*>(main->NoteView())) {
+    notes->InvalidateLineCount();
+    notes->SetCurrentLine(0);
+    notes->ScrollTo(0);
+  }
+  main->NoteView()->update();
+}
+
+bool TZeltoApp::WindowsMayClose() {
+  const bool mayClose = MainWindow() == nullptr || MainWindow()->CanClose();
+  if (mayClose && helpUsed) HelpWindow::Quit();
+  return mayClose;
+}
+
+bool TZeltoApp::ClientMayClose() { return MainWindow() == nullptr || MainWindow()->CanClose(); }
+
+void TZeltoApp::ClearEntryDetail() {
+  if (TZeltoWindow* main = MainWindow()) main->EntryLine()->clear();
+}
+
+}  // namespace zelto

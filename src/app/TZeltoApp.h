@@ -1,0 +1,157 @@
+#pragma once
+// The application object: owns the document, the settings (its own members, named like the
+// stored values), the state of search, popup actions and printing, and the frame window.
+// It handles the document and help commands, answers the close query, and is what every
+// window reaches through App().
+#include <QFont>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/CommandTable.h"
+#include "app/CommandTarget.h"
+#include "app/DocumentCommands.h"
+#include "app/DocumentShell.h"
+#include "app/SettingsStore.h"
+#include "app/WindowPlacement.h"
+#include "app/ZeltoSettings.h"
+#include "model/Document.h"
+#include "model/DocumentFile.h"
+
+namespace zelto {
+
+class TSDIDecFrame;
+class TZeltoWindow;
+class TCatWindow;
+
+// What the application object works with outside itself. The program uses the platform's
+// own; tests give memory stores and a registration that touches nothing.
+struct TZeltoAppServices {
+  std::unique_ptr<SettingsStore> settings;
+  std::unique_ptr<FileStore> files;
+  // Writes the file-type registration, or removes it when the argument is true.
+  std::function<void(bool remove)> fileTypeRegistration;
+  std::string notePadDefault;  // the NotePad setting when none is stored
+
+  static TZeltoAppServices Platform();
+};
+
+// The print selection of every top-level category.
+inline constexpr std::uint16_t ALL_CATEGORIES = 0xFFFF;
+
+class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private DocumentShell {
+ public:
+  // Reads every setting; the windows come with InitInstance.
+  explicit TZeltoApp(TZeltoAppServices services = TZeltoAppServices::Platform());
+  ~TZeltoApp() override;
+  TZeltoApp(const TZeltoApp&) = delete;
+  TZeltoApp& operator=(const TZeltoApp&) = delete;
+
+  // Builds and shows the frame, writes or removes the file-type registration as the command
+  // line (`args`, the arguments after the program name) asks, and loads the start-up document.
+  void InitInstance(const std::vector<std::string>& args);
+  // InitInstance, then the message loop; the process's exit status.
+  int Run(const std::vector<std::string>& args);
+
+  TSDIDecFrame* Frame() const { return frame_.get(); }
+  TZeltoWindow* MainWindow() const;
+  TCatWindow* CatList() const;
+
+  // ---- the settings key: open it around a group of reads or writes ----
+  bool OpenSettingsKey() { return settings_->OpenSettingsKey(); }
+  void CloseSettingsKey() { settings_->CloseSettingsKey(); }
+  std::uint32_t ReadDword(std::string_view name, std::uint32_t fallback) const {
+    return settings_->ReadDword(name, fallback);
+  }
+  std::string ReadString(std::string_view name, std::string_view fallback) const {
+    return settings_->ReadString(name, fallback);
+  }
+  Colour ReadColour(std::string_view name, Colour fallback) const {
+    return settings_->ReadColour(name, fallback);
+  }
+  double ReadReal(std::string_view name, double fallback) const {
+    return settings_->ReadReal(name, fallback);
+  }
+  bool WriteDword(std::string_view name, std::uint32_t value) {
+    return settings_->WriteDword(name, value);
+  }
+  bool WriteString(std::string_view name, std::string_view text) {
+    return settings_->WriteString(name, text);
+  }
+  FileStore& Files() { return *files_; }
+
+  // ---- commands of the application object ----
+  void CmFileNew();
+  void CmFileOpen();
+  void CmFileSave();
+  void CmFileSaveAs();
+  void CmSaveAsText();
+  void CmHelpContents();
+  void CmHelpUsing();
+  // Whether the program may close: offers to save unsaved changes, stores the window
+  // position. Also run by Open before another document replaces this one.
+  bool CloseQuery() override;
+
+  // The response table; the operations of other windows may add the application's commands.
+  CommandTable& Commands() { return commands_; }
+  bool HandlesCommand(int id) const override { return commands_.HandlesCommand(id); }
+  void DoCommand(int id) override { commands_.DoCommand(id); }
+  std::optional<bool> Enabled(int id) const override { return commands_.Enabled(id); }
+  std::optional<bool> Checked(int id) const override { return commands_.Checked(id); }
+
+  // ---- the document ----
+  Document doc;                 // tabs, modified, oldFormat, cutPending
+  FileDialogData fileData;      // the document's file dialog; its fileName names the document
+  FileDialogData textFileData;  // the text export's file dialog; keeps the last export name
+  bool switchingDocument = false;  // the next close query leaves the window position alone
+  bool helpUsed = false;           // the last help request was shown
+
+  // ---- state of the other commands ----
+  std::uint16_t printCategory = ALL_CATEGORIES;
+  int printChildren = 1;
+  int headingSpaceBefore = 10;
+  int headingSpaceAfter = 5;
+  int printRuns = 0;  // print or preview runs in progress
+  std::string searchText;
+  int searchNote = -1;
+  std::string lastUrl;
+  std::vector<std::string> dialStrings;
+  std::string calledParty;
+  QFont screenFont;  // made from ScreenFont and ScreenFontSize
+
+  // The font of the ScreenFont and ScreenFontSize settings.
+  QFont MakeScreenFont() const;
+
+ private:
+  void InitMainWindow();
+  void AddCommands();
+  // The frame's state and normal place now.
+  WindowState FrameState() const;
+
+  // DocumentShell
+  std::optional<std::string> AskSaveFileName(const FileDialogData& data) override;
+  void ShowMessage(const std::string& text) override;
+  bool AskYesNo(const std::string& text) override;
+  void DocumentLoaded() override;
+  SaveChangesAnswer AskSaveChanges() override;
+  std::optional<std::string> AskOpenFileName(const FileDialogData& data) override;
+  bool WindowsMayClose() override;
+  bool ClientMayClose() override;
+  void ClearEntryDetail() override;
+  void StoreWindowPosition() override;
+
+  std::unique_ptr<SettingsStore> settings_;
+  std::unique_ptr<FileStore> files_;
+  std::function<void(bool)> fileTypeRegistration_;
+  CommandTable commands_;
+  std::unique_ptr<DocumentCommands> documentCommands_;
+  // Last, so that the windows go first: they may still ask the application on their way out.
+  std::unique_ptr<TSDIDecFrame> frame_;
+};
+
+// The application object of this run (nullptr before it exists and after it is gone).
+TZeltoApp* App();
+
+}  // namespace zelto

@@ -1,0 +1,104 @@
+// Start-up of the application object: the frame with its stored position, the command
+// line, the file-type registration and the first document; and the position kept at exit.
+#include <QApplication>
+#include <QFileInfo>
+#include <QScreen>
+
+#include "app/CommandLine.h"
+#include "app/TSDIDecFrame.h"
+#include "app/TZeltoApp.h"
+#include "mainwin/ScreenLook.h"
+#include "mainwin/TZeltoWindow.h"
+#include "platform/FileTypeRegistration.h"
+#include "platform/NotePadDefault.h"
+#include "platform/QtFileStore.h"
+#include "platform/QtSettingsStore.h"
+#include "view/TCatWindow.h"
+
+namespace zelto {
+namespace {
+
+// The size of a first start, when no position is stored: the window system places the
+// frame, and this size gives the panes room without covering a small screen.
+QSize FirstStartSize() {
+  QSize size(800, 560);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+  return size;
+}
+
+bool IsExistingFile(const std::string& path) {
+  return QFileInfo(QString::fromStdString(path)).isFile();
+}
+
+}  // namespace
+
+TZeltoAppServices TZeltoAppServices::Platform() {
+  TZeltoAppServices s;
+  s.settings = std::make_unique<QtSettingsStore>();
+  s.files = std::make_unique<QtFileStore>();
+  s.fileTypeRegistration = [](bool remove) {
+    const QString program = QCoreApplication::applicationFilePath();
+    // A start goes on whatever the desktop makes of the registration.
+    if (remove)
+      UnregisterFileType(program);
+    else
+      RegisterFileType(program);
+  };
+  s.notePadDefault = DefaultNotePad();
+  return s;
+}
+
+void TZeltoApp::InitInstance(const std::vector<std::string>& args) {
+  InitMainWindow();
+  switchingDocument = false;
+
+  const CommandLineAction action = ParseCommandLine(args, IsExistingFile);
+  if (fileTypeRegistration_) fileTypeRegistration_(action.unregister);
+  // The document named on the command line is opened instead of the default file for this
+  // run only; the stored DefaultFile stays.
+  if (!action.documentName.empty()) DefaultFile = action.documentName;
+
+  DocumentEnv env{doc, *CatList(), fileData, *this, *files_, DefaultCat};
+  LoadDocument(env, DefaultFile);
+}
+
+int TZeltoApp::Run(const std::vector<std::string>& args) {
+  InitInstance(args);
+  return QApplication::exec();
+}
+
+void TZeltoApp::InitMainWindow() {
+  frame_ = std::make_unique<TSDIDecFrame>(this);
+  frame_->Client()->SetLook(LookOf(*this));
+  documentCommands_ = std::make_unique<DocumentCommands>(
+      DocumentSession{doc, *CatList(), fileData, textFileData, DefaultCat, switchingDocument},
+      static_cast<DocumentShell&>(*this), *files_);
+
+  const StoredPlacement placement = ReadWindowPlacement(*settings_);
+  if (placement.hasPosition)
+    frame_->setGeometry(placement.rect.x, placement.rect.y, placement.rect.w, placement.rect.h);
+  else
+    frame_->resize(FirstStartSize());
+  // The program has no start-up show command of its own: it starts shown.
+  if (ChooseShow(StartShow::Normal, placement.state) == ShowAs::Maximized)
+    frame_->showMaximized();
+  else
+    frame_->show();
+}
+
+WindowState TZeltoApp::FrameState() const {
+  // A window minimized from the maximized state counts as minimized.
+  if (frame_->isMinimized()) return WindowState::Minimized;
+  if (frame_->isMaximized()) return WindowState::Maximized;
+  return WindowState::Normal;
+}
+
+void TZeltoApp::StoreWindowPosition() {
+  if (!frame_) return;
+  const QRect normal = frame_->normalGeometry();
+  StoreWindowPlacement(*settings_, FrameState(),
+                       WindowRect{normal.x(), normal.y(), normal.width(), normal.height()});
+}
+
+}  // namespace zelto
