@@ -1,5 +1,7 @@
 #include "dialogs/ResourceDialog.h"
 
+#include <QAbstractButton>
+#include <algorithm>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -11,13 +13,21 @@ ResourceDialog::ResourceDialog(QWidget* parent, const QString& caption, int widt
     : QDialog(parent), units_(QApplication::font()), helpContext_(helpContext) {
   setFont(QApplication::font());
   setWindowTitle(caption);
+  // A dialog of fixed size: a title with a close box, nothing to maximise.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(units_.Size(width, height));
   setSizeGripEnabled(false);
 }
 
 void ResourceDialog::PlaceWidget(QWidget* control, int x, int y, int width, int height, int id) {
   control->setParent(this);
-  control->setGeometry(units_.Rect(x, y, width, height));
+  QRect rect = units_.Rect(x, y, width, height);
+  // A check box or radio button keeps its whole text where the font is wider than the layout
+  // was made for.
+  if (qobject_cast<QAbstractButton*>(control) && !qobject_cast<QPushButton*>(control))
+    rect.setWidth(std::max(rect.width(), control->sizeHint().width()));
+  control->setGeometry(rect);
   if (id != 0) control->setObjectName(QString::number(id));
 }
 

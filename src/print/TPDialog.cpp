@@ -1,6 +1,7 @@
 #include "print/TPDialog.h"
 
 #include <QButtonGroup>
+#include <algorithm>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -17,10 +18,15 @@ TPDialog::TPDialog(ZeltoSettings& settings, PrintSelection& selection, ShownCate
   AddButton(IDOK, QStringLiteral("OK"), 128, 6, 50, 14);
   AddButton(IDCANCEL, QStringLiteral("Cancel"), 128, 26, 50, 14);
   AddButton(IDHELP, QStringLiteral("Help"), 128, 46, 50, 14);
-  Place(new QGroupBox(QStringLiteral("Category selection")), 8, 8, 96, 44, IDC_SELECTION);
+  auto* group =
+      Place(new QGroupBox(QStringLiteral("Category selection")), 8, 8, 96, 44, IDC_SELECTION);
   all_ = Place(new QRadioButton(QStringLiteral("Print all categories")), 17, 18, 76, 12, IDC_ALL);
   current_ =
       Place(new QRadioButton(QStringLiteral("Print current category")), 17, 34, 76, 12, IDC_CURRENT);
+  // The frame encloses its choices however wide their texts are.
+  const int right = std::max(all_->geometry().right(), current_->geometry().right());
+  if (right + Units().X(4) > group->geometry().right())
+    group->resize(right + Units().X(4) - group->x() + 1, group->height());
   // The two choices exclude each other: exactly one of them is on.
   auto* choice = new QButtonGroup(this);
   choice->addButton(all_);
