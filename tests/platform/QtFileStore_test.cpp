@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -77,24 +78,21 @@ TEST(QtFileStore, WriteIntoMissingFolderGivesReason) {
   EXPECT_FALSE(called);
 }
 
-TEST(QtFileStore, WriteToLockedFolderFailsAndKeepsTarget) {
+TEST(QtFileStore, WriteThatCannotHappenGivesAReasonAndKeepsWhatIsThere) {
   QTemporaryDir dir;
   QtFileStore store;
-  // A folder without write permission (not enforced for the superuser).
-  const QString locked = dir.filePath("locked");
-  ASSERT_TRUE(QDir().mkdir(locked));
-  const std::string target = (locked + "/doc.zlt").toStdString();
-  Put(target, "keep me");
-  QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
-  const bool enforced = !QFile(locked + "/probe").open(QIODevice::WriteOnly);
-  if (enforced) {
-    const std::string reason = store.WriteAtomic(target, "new");
-    EXPECT_FALSE(reason.empty());
-    EXPECT_EQ(store.ReadAll(target), "keep me");
-  }
-  QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  QFile::remove(locked + "/probe");
-  if (!enforced) GTEST_SKIP() << "folder permissions are not enforced for this user";
+  // A target whose folder is really a file: no user, not even the superuser, can write it.
+  const std::string plainFile = dir.filePath("plain").toStdString();
+  Put(plainFile, "keep me");
+  bool called = false;
+  EXPECT_FALSE(store.WriteAtomic(plainFile + "/doc.zlt", "new", [&] { called = true; }).empty());
+  EXPECT_FALSE(called);
+  EXPECT_EQ(store.ReadAll(plainFile), "keep me");
+  // A target that is a folder is not replaced by a file.
+  const QString folder = dir.filePath("folder.zlt");
+  ASSERT_TRUE(QDir().mkdir(folder));
+  EXPECT_FALSE(store.WriteAtomic(folder.toStdString(), "new").empty());
+  EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
 // Saving on the real disk: the previous file becomes the backup, an older backup goes.

@@ -1,0 +1,72 @@
+#pragma once
+// The program's one top-level window: menu bar, tool bar and status bar around the main
+// window (TZeltoWindow). Every menu item, tool-bar button and accelerator sends its command
+// along the chain from the focused window to the application object; menu items and
+// buttons are enabled and checked by that chain's enablers.
+#include <QMainWindow>
+#include <map>
+#include <vector>
+
+#include "app/CommandRouter.h"
+#include "app/CommandTable.h"
+
+class QLabel;
+
+namespace zelto {
+
+class TZeltoWindow;
+
+class TSDIDecFrame : public QMainWindow, public CommandTarget {
+  Q_OBJECT
+
+ public:
+  // `app` receives the commands no window takes and decides whether the frame may close;
+  // without a `client` the frame makes its own TZeltoWindow.
+  explicit TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client = nullptr);
+  ~TSDIDecFrame() override;
+
+  TZeltoWindow* Client() const { return client_; }
+  const CommandRouter& Router() const { return router_; }
+  void SetApplication(ApplicationTarget* app);
+
+  // Sends `id` along the chain when it is enabled there; true when someone carried it out.
+  bool Execute(int id);
+  // Applies the chain's enablers to the items of `menu` (done whenever a menu opens).
+  void UpdateMenu(QMenu* menu);
+  // Applies the chain's enablers to the tool-bar buttons.
+  void UpdateToolBar();
+
+  // The menu-bar action of `id` (the first, when there are several), or nullptr.
+  QAction* MenuAction(int id) const;
+  // The tool-bar action of `id`, or nullptr.
+  QAction* ToolBarAction(int id) const;
+  QToolBar* ToolBar() const { return toolBar_; }
+
+  bool HandlesCommand(int id) const override { return commands_.HandlesCommand(id); }
+  void DoCommand(int id) override { commands_.DoCommand(id); }
+  std::optional<bool> Enabled(int id) const override { return commands_.Enabled(id); }
+  std::optional<bool> Checked(int id) const override { return commands_.Checked(id); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildMenuBar();
+  void BuildToolBar();
+  void BuildAccelerators();
+  void BuildStatusBar();
+  void UpdateLockIndicators();
+  QAction* NewCommandAction(int id, const QString& text, QObject* owner);
+
+  ApplicationTarget* app_;
+  TZeltoWindow* client_;
+  CommandRouter router_;
+  CommandTable commands_;
+  std::multimap<int, QAction*> menuActions_;
+  std::map<int, QAction*> toolActions_;
+  QToolBar* toolBar_ = nullptr;
+  std::vector<QLabel*> lockLabels_;
+};
+
+}  // namespace zelto

@@ -1,0 +1,22 @@
+#include "mainwin/ScreenLook.h"
+
+#include <limits>
+
+#include "app/ZeltoSettings.h"
+
+namespace zelto {
+
+ScreenLook LookOf(const ZeltoSettings& settings) {
+  ScreenLook look;
+  look.catColor = settings.CatColor;
+  look.detailColor = settings.DetailColor;
+  look.screenFont = settings.ScreenFont;
+  look.screenFontSize = settings.ScreenFontSize <= static_cast<std::uint32_t>(std::numeric_limits<int>::max())
+                            ? static_cast<int>(settings.ScreenFontSize)
+                            : look.screenFontSize;
+  look.horizRatio = settings.HorizRatio;
+  look.vertRatio = settings.VertRatio;
+  return look;
+}
+
+}  // namespace zelto

@@ -1,0 +1,25 @@
+#pragma once
+// The settings that decide how the main window looks: pane proportions, colours and the
+// screen font. The application hands it to the main window at start and whenever one of
+// them changes.
+#include <string>
+
+#include "app/SettingsStore.h"
+
+namespace zelto {
+
+struct ZeltoSettings;
+
+struct ScreenLook {
+  Colour catColor = Rgb(255, 0, 0);     // text of the category list
+  Colour detailColor = Rgb(0, 0, 255);  // text of the entry detail window
+  std::string screenFont = "Lucida Bright";  // face name (Windows-1252 bytes)
+  int screenFontSize = 20;                   // character height in pixels
+  double horizRatio = 0.8;  // where the category list begins, as a fraction of the width
+  double vertRatio = 0.8;   // the upper panes' share of the height
+};
+
+// The look that `settings` describe.
+ScreenLook LookOf(const ZeltoSettings& settings);
+
+}  // namespace zelto

@@ -1,0 +1,34 @@
+#include "platform/LockKeys.h"
+
+#include <QGuiApplication>
+
+#if defined(ZELTO_HAVE_X11) && QT_CONFIG(xcb)
+#include <X11/XKBlib.h>
+#endif
+
+namespace zelto {
+
+std::optional<LockKeyState> QueryLockKeys() {
+#if defined(ZELTO_HAVE_X11) && QT_CONFIG(xcb)
+  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  Display* display = x11 ? x11->display() : nullptr;
+  if (display == nullptr) return std::nullopt;
+  // The indicators are found by name: their bit positions differ between keyboard maps.
+  const auto lit = [display](const char* name) -> std::optional<bool> {
+    const Atom atom = XInternAtom(display, name, True);
+    if (atom == None) return std::nullopt;
+    Bool on = False;
+    if (!XkbGetNamedIndicator(display, atom, nullptr, &on, nullptr, nullptr)) return std::nullopt;
+    return on != False;
+  };
+  const std::optional<bool> caps = lit("Caps Lock");
+  const std::optional<bool> num = lit("Num Lock");
+  const std::optional<bool> scroll = lit("Scroll Lock");
+  if (!caps && !num && !scroll) return std::nullopt;
+  return LockKeyState{caps.value_or(false), num.value_or(false), scroll.value_or(false)};
+#else
+  return std::nullopt;
+#endif
+}
+
+}  // namespace zelto

@@ -1,0 +1,150 @@
+#include "view/TCatWindow.h"
+
+#include <QMouseEvent>
+
+#include "model/TextOrder.h"
+#include "platform/Cp1252.h"
+
+namespace zelto {
+namespace {
+// The stored bytes of the name, so that reading it back never goes through a conversion.
+constexpr int NameRole = Qt::UserRole;
+constexpr int DataRole = Qt::UserRole + 1;
+}  // namespace
+
+TCatWindow::TCatWindow(QWidget* parent) : QListWidget(parent) {
+  setObjectName(QStringLiteral("CatList"));
+  setSortingEnabled(false);  // the order is ours (AddString), never the widget's
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setFocusPolicy(Qt::NoFocus);  // a click hands the focus on to the note window
+  setFrameShape(QFrame::StyledPanel);
+  setFrameShadow(QFrame::Sunken);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setUniformItemSizes(true);
+  SetTextColor(QColor(255, 0, 0));
+  connect(this, &QListWidget::itemSelectionChanged, this, &TCatWindow::OnSelectionChanged);
+}
+
+void TCatWindow::Clear() {
+  ++codeSelecting_;
+  clear();
+  --codeSelecting_;
+  lastSelected_ = None;
+}
+
+int TCatWindow::AddString(const std::string& name) {
+  // After every name that sorts before or equal to it: equal names stay in the order added.
+  int low = 0;
+  int high = count();
+  while (low < high) {
+    const int mid = low + (high - low) / 2;
+    if (CompareText(GetString(mid), name) <= 0) {
+      low = mid + 1;
+    } else {
+      high = mid;
+    }
+  }
+  const int pos = low;
+  auto* item = new QListWidgetItem(Cp1252::Decode(name));
+  item->setData(NameRole, QByteArray(name.data(), static_cast<qsizetype>(name.size())));
+  item->setData(DataRole, 0u);
+  ++codeSelecting_;
+  insertItem(pos, item);
+  --codeSelecting_;
+  lastSelected_ = GetSelIndex();
+  return pos;
+}
+
+void TCatWindow::SetItemData(int pos, std::uint32_t data) {
+  if (QListWidgetItem* it = item(pos)) it->setData(DataRole, data);
+}
+
+std::uint32_t TCatWindow::GetItemData(int pos) const {
+  const QListWidgetItem* it = item(pos);
+  return it ? it->data(DataRole).toUInt() : 0;
+}
+
+int TCatWindow::GetCount() const { return count(); }
+
+std::string TCatWindow::GetString(int pos) const {
+  const QListWidgetItem* it = item(pos);
+  return it ? it->data(NameRole).toByteArray().toStdString() : std::string();
+}
+
+int TCatWindow::GetSelIndex() const {
+  const QList<QListWidgetItem*> selected = selectedItems();
+  return selected.isEmpty() ? None : row(selected.constFirst());
+}
+
+void TCatWindow::SetSelIndex(int pos) {
+  ++codeSelecting_;
+  if (pos >= 0 && pos < count()) {
+    setCurrentRow(pos, QItemSelectionModel::ClearAndSelect);
+  } else {
+    clearSelection();
+    setCurrentItem(nullptr, QItemSelectionModel::Clear);
+  }
+  --codeSelecting_;
+  lastSelected_ = GetSelIndex();
+}
+
+bool TCatWindow::MoveSelectionByKey(int qtKey) {
+  CursorAction action;
+  switch (qtKey) {
+    case Qt::Key_PageUp: action = MovePageUp; break;
+    case Qt::Key_PageDown: action = MovePageDown; break;
+    case Qt::Key_Home: action = MoveHome; break;
+    case Qt::Key_End: action = MoveEnd; break;
+    case Qt::Key_Up: action = MoveUp; break;
+    case Qt::Key_Down: action = MoveDown; break;
+    default: return false;
+  }
+  if (count() == 0) return true;
+  // Without a selection every key lands on the first row, as in a list box.
+  const QModelIndex next = GetSelIndex() == None ? model()->index(0, 0) : moveCursor(action, {});
+  if (next.isValid()) {
+    setCurrentIndex(next);
+    selectionModel()->select(next, QItemSelectionModel::ClearAndSelect);
+    scrollTo(next);
+  }
+  return true;
+}
+
+void TCatWindow::SetScreenFont(const QFont& font) { setFont(font); }
+
+void TCatWindow::SetTextColor(const QColor& color) {
+  QPalette pal = palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    pal.setColor(group, QPalette::Text, color);
+    pal.setColor(group, QPalette::Base, Qt::white);
+  }
+  setPalette(pal);
+}
+
+void TCatWindow::OnSelectionChanged() {
+  const int now = GetSelIndex();
+  if (codeSelecting_ > 0 || now == lastSelected_) {
+    lastSelected_ = now;
+    return;
+  }
+  lastSelected_ = now;
+  emit SelectionChangedByUser();
+}
+
+void TCatWindow::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) {
+    // The row under the pointer is selected exactly as by a left click first.
+    const QPoint pos = event->position().toPoint();
+    if (QListWidgetItem* it = itemAt(pos)) {
+      setCurrentItem(it, QItemSelectionModel::ClearAndSelect);
+    }
+    emit LeftClicked();
+    emit RightClicked(pos);
+    return;
+  }
+  QListWidget::mousePressEvent(event);
+  if (event->button() == Qt::LeftButton) emit LeftClicked();
+}
+
+}  // namespace zelto
