@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "dialogs/DialogNumber.h"
 #include "dialogs/FaceTable.h"

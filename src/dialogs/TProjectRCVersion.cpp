@@ -8,7 +8,7 @@ namespace zelto {
 namespace {
 
 // The program's version block. The About box does not read it from memory but finds it again
-// in the program file; `used` keeps it in the executable wherever this file is linked in.
+// in the program file; `used` keeps it in the executable although no code refers to it.
 [[gnu::used]] constexpr auto versionBlock = version_block::Build(
     "\\VarFileInfo\\Translation\0"
     "0409 04E4\0"
@@ -25,7 +25,7 @@ namespace {
     "\\StringFileInfo\\040904E4\\LegalCopyright\0"
     "Copyright \xA9 1997 the Brindamor authors");
 
-// The whole content of a file, read through a memory mapping when the system offers one.
+// The version block in a file, searched through a memory mapping when the system offers one.
 std::optional<VersionData> FindInFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
@@ -53,10 +53,6 @@ TProjectRCVersion::TProjectRCVersion(const QString& programFile) {
 std::optional<std::string_view> TProjectRCVersion::Query(std::string_view valueName) const {
   if (!info_) return std::nullopt;
   return info_->Query(valueName);
-}
-
-std::string_view TProjectRCVersion::CompiledBlock() {
-  return std::string_view(versionBlock.data(), versionBlock.size());
 }
 
 }  // namespace zelto

@@ -26,9 +26,6 @@ class TProjectRCVersion {
   std::optional<std::string_view> GetSpecialBuild() const { return Query("SpecialBuild"); }
   std::optional<std::string_view> Query(std::string_view valueName) const;
 
-  // The block this program carries, exactly as it is compiled in.
-  static std::string_view CompiledBlock();
-
  private:
   std::optional<VersionInfo> info_;
 };

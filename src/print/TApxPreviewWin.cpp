@@ -111,7 +111,6 @@ TApxPreviewWin::TApxPreviewWin(QWidget* frame, ListPrintout& layout, const PageD
                                QWidget* printedWindow, const QString& title)
     : QMainWindow(frame, Qt::Window),
       frame_(frame),
-      printedWindow_(printedWindow),
       printerPage_(printerPage),
       printout_(std::make_unique<TApxPrintout>(title, layout, printedWindow)) {
   // The page area, in the colour of an application's empty workspace.

@@ -107,7 +107,6 @@ class TApxPreviewWin : public QMainWindow {
   void LayOutPages();
 
   QWidget* frame_;
-  QWidget* printedWindow_;
   PageDevice printerPage_;
   std::unique_ptr<TApxPrintout> printout_;
   PreviewPages pages_;
