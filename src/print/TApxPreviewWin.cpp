@@ -272,7 +272,14 @@ void TApxPreviewWin::closeEvent(QCloseEvent* event) {
 
 int TApxPreviewWin::RunModal() {
   setWindowModality(Qt::ApplicationModal);
-  if (frame_) SetOuterRect(*this, OuterRect(*frame_));
+  if (frame_) {
+    // The preview is not decorated before it is shown: it takes the frame's decoration as
+    // its own, so that its outer rectangle is the frame's and not larger.
+    const QSize decoration = frame_->frameGeometry().size() - frame_->size();
+    const QRect outer = OuterRect(*frame_);
+    move(outer.topLeft());
+    resize(outer.size() - decoration);
+  }
   show();
   if (frame_) frame_->hide();
 
