@@ -140,7 +140,7 @@ void TZeltoApp::DocumentLoaded() {
     notes->SetCurrentLine(0);
     notes->ScrollTo(0);
   }
-  main->NoteView()->update();
+  main->NoteView()->viewport()->update();
 }
 
 bool TZeltoApp::WindowsMayClose() {
