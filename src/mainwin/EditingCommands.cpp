@@ -4,6 +4,8 @@
 
 #include "mainwin/CategoryCommands.h"
 #include "mainwin/NoteCommands.h"
+#include "mainwin/PopupMenu.h"
+#include "app/ZeltoSettings.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/DesktopActions.h"
 #include "view/TCatWindow.h"
@@ -24,6 +26,10 @@ class EditingCommandSet : public QObject {
         categoryCommands_(context_) {
     noteCommands_.Register(window.Commands());
     categoryCommands_.Register(window.Commands());
+    connect(&window, &TZeltoWindow::ContextMenuRequested, this,
+            [&window, &doc, &settings](QPoint pos, bool fromNoteWindow) {
+              ShowPopupMenu(window, doc, settings.DefaultCat, pos, fromNoteWindow);
+            });
   }
 
  private:
