@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/SettingsStore.h"
+#include "mainwin/PhoneNumbers.h"
 
 namespace zelto {
 
@@ -17,7 +18,9 @@ constexpr bool IsValidFontSize(std::uint32_t size) { return size >= 1 && size <=
 // A pane split: the category list keeps some room on either side.
 constexpr bool IsValidRatio(double r) { return r >= 0.05 && r <= 0.95; }
 
-struct ZeltoSettings {
+// The dialling settings (OutsideLine, Plus, KeepCommas, KeepW, PhoneAsIs, MinPhone and the
+// three length rules) come from PhoneSettings, so the dialling code reads them directly.
+struct ZeltoSettings : PhoneSettings {
   // Screen colours.
   Colour MainColor = Rgb(0, 0, 0);          // default text colour of notes
   Colour ExecColor = Rgb(0, 196, 0);        // program entries
@@ -43,13 +46,6 @@ struct ZeltoSettings {
   std::uint32_t DateFormat = 0;  // style of the date the note editor inserts
   // Flags: any non-zero stored number turns them on.
   bool WWWEnabled = true;  // web addresses in notes are links
-  // Phone dialling.
-  std::string OutsideLine;
-  std::string Plus;        // replaces '+'; empty: leading '+' signs are dropped
-  bool KeepCommas = false; // keep ',' (dial pause)
-  bool KeepW = false;      // keep 'W'/'w' (wait for dial tone)
-  bool PhoneAsIs = false;  // dial numbers as written instead of applying the length rules
-  std::uint32_t MinPhone = 6;
   // Only whether it is empty matters: a non-empty value offers web links in the detail
   // window's popup menu.
   std::string Browser;
@@ -59,13 +55,6 @@ struct ZeltoSettings {
   // The text editor of "View note in Notepad"; its default depends on the platform and is
   // given to ReadSettings.
   std::string NotePad;
-  // Length rules of phone numbers: a cleaned number of exactly this length gets the prefix.
-  std::uint32_t PhoneLength1 = 7;
-  std::string PhonePrefix1;
-  std::uint32_t PhoneLength2 = 10;
-  std::string PhonePrefix2 = "1";
-  std::uint32_t PhoneLength3 = 11;
-  std::string PhonePrefix3;
   // The top-level category every loaded document must have, and the start-up document.
   std::string DefaultCat = "Default";
   std::string DefaultFile = "default.zlt";
