@@ -69,7 +69,7 @@ int TZeltoApp::Run(const std::vector<std::string>& args) {
 }
 
 void TZeltoApp::InitMainWindow() {
-  frame_ = std::make_unique<TSDIDecFrame>(this);
+  frame_ = std::make_unique<TSDIDecFrame>(this, doc);
   frame_->Client()->SetLook(LookOf(*this));
   documentCommands_ = std::make_unique<DocumentCommands>(
       DocumentSession{doc, *CatList(), fileData, textFileData, DefaultCat, switchingDocument},
