@@ -135,12 +135,11 @@ void TZeltoApp::DocumentLoaded() {
   TZeltoWindow* main = MainWindow();
   if (main == nullptr) return;
   // The note window shows the newly selected category from its first line.
-  if (auto* notes = qobject_cast<TNoteWindow*>(main->NoteView())) {
-    notes->InvalidateLineCount();
-    notes->SetCurrentLine(0);
-    notes->ScrollTo(0);
-  }
-  main->NoteView()->viewport()->update();
+  TNoteWindow* notes = main->NoteView();
+  notes->InvalidateLineCount();
+  notes->SetCurrentLine(0);
+  notes->ScrollTo(0);
+  notes->viewport()->update();
 }
 
 bool TZeltoApp::WindowsMayClose() {
