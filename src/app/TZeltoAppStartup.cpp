@@ -13,6 +13,7 @@
 #include "platform/NotePadDefault.h"
 #include "platform/QtFileStore.h"
 #include "platform/QtSettingsStore.h"
+#include "print/PrintCommands.h"
 #include "view/TCatWindow.h"
 
 namespace zelto {
@@ -74,6 +75,8 @@ void TZeltoApp::InitMainWindow() {
   documentCommands_ = std::make_unique<DocumentCommands>(
       DocumentSession{doc, *CatList(), fileData, textFileData, DefaultCat, switchingDocument},
       static_cast<DocumentShell&>(*this), *files_);
+
+  new PrintCommands(*this, *frame_);  // owned by the frame
 
   const StoredPlacement placement = ReadWindowPlacement(*settings_);
   if (placement.hasPosition)
