@@ -163,19 +163,21 @@ void PrintCommands::CmPrintOptions() {
   app_.printChildren = selection.printChildren ? 1 : 0;
 }
 
+std::string PrintCommands::SuggestedPdfFile() const {
+  // The document's name with the PDF extension, beside the document.
+  if (app_.fileData.fileName.empty()) return "printout.pdf";
+  const QFileInfo document(QFile::decodeName(QByteArray::fromStdString(app_.fileData.fileName)));
+  return QFile::encodeName(
+             document.dir().filePath(document.completeBaseName() + QStringLiteral(".pdf")))
+      .toStdString();
+}
+
 bool PrintCommands::ChoosePdfFile() {
   QPrinter& printer = printer_->Printer();
   if (printer.outputFormat() != QPrinter::PdfFormat || !printer.outputFileName().isEmpty())
     return true;
-  // Offer the document's name with the PDF extension, beside the document.
   FileDialogData data;
-  data.fileName = "printout.pdf";
-  if (!app_.fileData.fileName.empty()) {
-    const QFileInfo document(QFile::decodeName(QByteArray::fromStdString(app_.fileData.fileName)));
-    data.fileName = QFile::encodeName(document.dir().filePath(document.completeBaseName() +
-                                                              QStringLiteral(".pdf")))
-                        .toStdString();
-  }
+  data.fileName = SuggestedPdfFile();
   data.filter = "PDF files (*.pdf)|*.pdf|";
   data.defaultExt = "pdf";
   const std::optional<std::string> chosen =
@@ -197,6 +199,10 @@ void PrintCommands::CmPrint() {
 
   QWidget* parent = ActiveWindowOr(&frame_);
   {
+    // A PDF file is offered beside the document until the user names another.
+    if (printer.PrintsToPdf() && printer.Printer().outputFileName().isEmpty())
+      printer.Printer().setOutputFileName(
+          QFile::decodeName(QByteArray::fromStdString(SuggestedPdfFile())));
     QPrintDialog dialog(&printer.Printer(), parent);
     OfferWholeDocumentOnly(dialog);
     if (ModalDialog::Run(dialog) != QDialog::Accepted) return;

@@ -85,6 +85,8 @@ class PrintCommands : public QObject {
   void MakePrinter();
   // The category the note window shows now, if any.
   std::optional<TabInx> ShownCategory() const;
+  // The PDF file offered for the document.
+  std::string SuggestedPdfFile() const;
   // Where the PDF goes when the printer writes one and has no file yet; false when the
   // user cancels.
   bool ChoosePdfFile();

@@ -229,22 +229,38 @@ TEST_F(PrintCommandsTest, PrintingToPdfGivesThePagesOfTheSelectionInEveryCopy) {
   EXPECT_EQ(Asked(Prompter::Asked::Kind::Message), 0);
 }
 
-TEST_F(PrintCommandsTest, PdfOutputWithoutAFileNameAsksForOne) {
+TEST_F(PrintCommandsTest, PdfOutputIsOfferedBesideTheDocumentAndAskedForWhenUnnamed) {
   const QString none;
   UseDesktopPrinter(&none);
   AddCategory("Work", 3);
-  ModalDialog::SetNextStep([](QDialog&) { return int(QDialog::Accepted); });
+  app->fileData.fileName = Path("notes.zlt");
+  // The dialog opens on a PDF file named after the document.
+  QString offered;
+  ModalDialog::SetNextStep([&](QDialog& dialog) {
+    offered = static_cast<QPrintDialog&>(dialog).printer()->outputFileName();
+    return int(QDialog::Rejected);
+  });
+  Frame().Execute(CM_FILEPRINT);
+  EXPECT_EQ(offered, PdfPath("notes.pdf"));
+
+  // A dialog that leaves the PDF without a file: the file is asked for.
+  const auto confirmWithoutFile = [](QDialog& dialog) {
+    static_cast<QPrintDialog&>(dialog).printer()->setOutputFileName(QString());
+    return int(QDialog::Accepted);
+  };
+  ModalDialog::SetNextStep(confirmWithoutFile);
   Prompter::SetNextFileName(PdfPath("chosen"));
   Frame().Execute(CM_FILEPRINT);
-  EXPECT_EQ(Asked(Prompter::Asked::Kind::SaveFile), 1);
+  ASSERT_EQ(Asked(Prompter::Asked::Kind::SaveFile), 1);
+  EXPECT_EQ(Prompter::History().back().text, PdfPath("notes.pdf"));
   EXPECT_EQ(PdfPageCount(PdfPath("chosen.pdf")), 1);
 
-  // The name stays for the next run; a run whose file dialog is cancelled writes nothing.
-  Commands().Printer().Printer().setOutputFileName(QString());
-  ModalDialog::SetNextStep([](QDialog&) { return int(QDialog::Accepted); });
+  // Cancelling the file dialog cancels the run: nothing is written.
+  ModalDialog::SetNextStep(confirmWithoutFile);
   Prompter::SetNextFileName(std::nullopt);
   Frame().Execute(CM_FILEPRINT);
-  EXPECT_TRUE(QDir(dir.path()).entryList({"*.pdf"}, QDir::Files) == QStringList{"chosen.pdf"});
+  EXPECT_EQ(QDir(dir.path()).entryList({"*.pdf"}, QDir::Files), QStringList{"chosen.pdf"});
+  EXPECT_EQ(app->printRuns, 0);
 }
 
 TEST_F(PrintCommandsTest, AFileThatCannotBeWrittenIsReported) {
