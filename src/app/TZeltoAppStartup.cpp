@@ -14,6 +14,7 @@
 #include "platform/NotePadDefault.h"
 #include "platform/QtFileStore.h"
 #include "platform/QtSettingsStore.h"
+#include "print/PrintCommands.h"
 #include "view/TCatWindow.h"
 
 namespace zelto {
@@ -78,6 +79,8 @@ void TZeltoApp::InitMainWindow() {
   InstallEditingCommands(*frame_->Client(), doc, *this, [this] {
     return NoteDialogSettings{EditFont != 0, screenFont, DateFormat};
   });
+
+  new PrintCommands(*this, *frame_);  // owned by the frame
 
   const StoredPlacement placement = ReadWindowPlacement(*settings_);
   if (placement.hasPosition)
