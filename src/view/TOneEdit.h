@@ -1,0 +1,35 @@
+#pragma once
+// The entry detail window: shows the whole text of the current note, wrapped, so that a
+// part of it can be selected and offered as a web link or a phone number. It is no editor
+// of the document: nothing typed here is written back, and the keys that delete text do
+// nothing.
+#include <QPlainTextEdit>
+#include <string>
+
+namespace zelto {
+
+class TOneEdit : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  static constexpr int ControlId = 1;
+
+  explicit TOneEdit(QWidget* parent = nullptr);
+
+  // The selected characters as Windows-1252 bytes (characters the code page cannot hold
+  // are left out: the menu built from them keeps only plain ASCII anyway).
+  std::string SelectedBytes() const;
+
+ signals:
+  // Tab: the keyboard focus goes back to the note window.
+  void FocusBackRequested();
+  // A right click at `pos` (this window's coordinates): the detail menu is wanted.
+  void DetailMenuRequested(QPoint pos);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+};
+
+}  // namespace zelto
