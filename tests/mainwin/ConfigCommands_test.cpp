@@ -1,0 +1,151 @@
+#include "mainwin/ConfigCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <QColorDialog>
+#include <QDir>
+
+#include "app/AppFixture.h"
+#include "app/CommandIds.h"
+#include "mainwin/MainWindowCommands.h"
+#include "mainwin/TZeltoWindow.h"
+#include "mainwin/TextPrompt.h"
+
+namespace zelto::testing {
+namespace {
+
+class ConfigCommandsTest : public AppFixture {
+ protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    TextPrompt::Reset();
+    Start();
+    TextPrompt::Reset();
+  }
+  void TearDown() override {
+    TextPrompt::Reset();
+    AppFixture::TearDown();
+  }
+
+  void Command(int id) { app->MainWindow()->DoCommand(id); }
+  // The value the store holds now (as the next start would read it).
+  std::optional<StoredValue> Stored(const char* name) const { return settings->Peek(name); }
+  std::string StoredText(const char* name) const {
+    auto v = Stored(name);
+    return v && std::holds_alternative<std::string>(*v) ? std::get<std::string>(*v) : "<none>";
+  }
+};
+
+TEST_F(ConfigCommandsTest, ColumnsTakeOnlyOneToSeven) {
+  for (const char* refused : {"8", "0", "-1", "abc"}) {
+    TextPrompt::SetNextAnswer(QString::fromLatin1(refused));
+    Command(CM_COLUMNS);
+    EXPECT_EQ(app->NumCols, 2u) << refused;
+    EXPECT_FALSE(Stored("NumCols")) << refused;
+  }
+  TextPrompt::SetNextAnswer(QStringLiteral("3x"));
+  Command(CM_COLUMNS);
+  EXPECT_EQ(app->NumCols, 3u);
+  EXPECT_EQ(Stored("NumCols"), StoredValue(3u));
+
+  TextPrompt::SetNextAnswer(std::nullopt);  // Cancel
+  Command(CM_COLUMNS);
+  EXPECT_EQ(app->NumCols, 3u);
+
+  ASSERT_FALSE(TextPrompt::History().empty());
+  EXPECT_EQ(TextPrompt::History().back().caption, "Columns");
+  EXPECT_EQ(TextPrompt::History().back().prompt, "Enter number of columns:");
+  EXPECT_EQ(TextPrompt::History().back().text, "3");
+}
+
+TEST_F(ConfigCommandsTest, MarginsStoreTheTypedTextAndShowTwoDecimals) {
+  TextPrompt::SetNextAnswer(QStringLiteral("10"));
+  Command(CM_MARGINLEFT);
+  EXPECT_EQ(app->LeftMargin, 0.75);
+  EXPECT_FALSE(Stored("LeftMargin"));
+
+  TextPrompt::SetNextAnswer(QStringLiteral("1.5"));
+  Command(CM_MARGINLEFT);
+  EXPECT_EQ(app->LeftMargin, 1.5);
+  EXPECT_EQ(StoredText("LeftMargin"), "1.5");
+
+  TextPrompt::SetNextAnswer(std::nullopt);
+  Command(CM_MARGINLEFT);
+  EXPECT_EQ(TextPrompt::History().back().caption, "Left margin");
+  EXPECT_EQ(TextPrompt::History().back().prompt, "Enter Left margin:");
+  EXPECT_EQ(TextPrompt::History().back().text, "1.50");
+
+  TextPrompt::SetNextAnswer(QStringLiteral("9.99"));
+  Command(CM_MARGINBOTTOM);
+  EXPECT_EQ(app->BottomMargin, 9.99);
+  EXPECT_EQ(StoredText("BottomMargin"), "9.99");
+  TextPrompt::SetNextAnswer(QStringLiteral("0"));
+  Command(CM_MARGINTOP);
+  EXPECT_EQ(app->TopMargin, 0.0);
+  EXPECT_EQ(StoredText("TopMargin"), "0");
+  EXPECT_EQ(app->RightMargin, 0.75);  // each command changes its own margin only
+}
+
+TEST_F(ConfigCommandsTest, ColourIsStoredAsRedGreenBlueAndCustomColoursLastTheRun) {
+  Prompter::SetNextColor(QColor(255, 0, 0));
+  Command(CM_COLORNOTE);
+  EXPECT_EQ(app->MainColor, Rgb(255, 0, 0));
+  EXPECT_EQ(StoredText("MainColor"), "255,0,0");
+  EXPECT_EQ(QColorDialog::customColor(0), QColor(1, 1, 1));
+  EXPECT_EQ(QColorDialog::customColor(15), QColor(240, 240, 240));
+
+  // A custom colour the user changed in the dialog is offered again by another command.
+  QColorDialog::setCustomColor(3, QColor(9, 8, 7));
+  Prompter::SetNextColor(std::nullopt);  // Cancel
+  Command(CM_COLORCATEGORY);
+  EXPECT_EQ(app->CatColor, Rgb(255, 0, 0));  // its default, unchanged
+  EXPECT_FALSE(Stored("CatColor"));
+  QColorDialog::setCustomColor(3, QColor(0, 0, 0));
+  Prompter::SetNextColor(QColor(0, 1, 2));
+  Command(CM_COLOREXECUTE);
+  EXPECT_EQ(QColorDialog::customColor(3), QColor(9, 8, 7));
+  EXPECT_EQ(StoredText("ExecColor"), "0,1,2");
+  // The dialog starts at the setting's colour.
+  Prompter::ResetTestHooks();
+  Command(CM_COLORDETAIL);
+  ASSERT_EQ(Prompter::History().size(), 1u);
+  EXPECT_EQ(Prompter::History()[0].text, QColor(0, 0, 255).name());
+}
+
+TEST_F(ConfigCommandsTest, TogglesWriteTheirNumberEveryTime) {
+  TZeltoWindow& window = *app->MainWindow();
+  EXPECT_EQ(window.Checked(CM_MULTILINE), false);
+  Command(CM_MULTILINE);
+  EXPECT_EQ(Stored("MultiLine"), StoredValue(1u));
+  EXPECT_EQ(window.Checked(CM_MULTILINE), true);
+  Command(CM_MULTILINE);
+  EXPECT_EQ(app->MultiLine, 0u);
+  EXPECT_EQ(Stored("MultiLine"), StoredValue(0u));
+
+  EXPECT_EQ(window.Checked(CM_ENABLEWEB), true);
+  Command(CM_ENABLEWEB);
+  EXPECT_FALSE(app->WWWEnabled);
+  EXPECT_EQ(Stored("WWWEnabled"), StoredValue(0u));
+  EXPECT_EQ(window.Checked(CM_ENABLEWEB), false);
+}
+
+TEST_F(ConfigCommandsTest, DefaultFileIsStoredWholeAndTheOpenDocumentStays) {
+  WriteFile(Path("other.zlt"), "");
+  const std::string openBefore = app->fileData.fileName;
+  Prompter::SetNextFileName(QString::fromStdString(Path("other.zlt")));
+  Command(CM_DEFAULTFILE);
+  EXPECT_EQ(StoredText("DefaultFile"), Path("other.zlt"));
+  EXPECT_EQ(app->fileData.fileName, openBefore);
+  EXPECT_EQ(Asked(Prompter::Asked::Kind::Message,
+                  QStringLiteral("Default file changed to ") + QString::fromStdString(Path("other.zlt"))),
+            1);
+
+  Prompter::ResetTestHooks();
+  Prompter::SetNextFileName(std::nullopt);
+  Command(CM_DEFAULTFILE);
+  EXPECT_EQ(StoredText("DefaultFile"), Path("other.zlt"));
+  EXPECT_EQ(Asked(Prompter::Asked::Kind::Message), 0);
+}
+
+}  // namespace
+}  // namespace zelto::testing
