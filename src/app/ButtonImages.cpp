@@ -162,18 +162,30 @@ QIcon ButtonImage(int commandId) {
 }
 
 QIcon ProgramIcon() {
+  // The same picture as the desktop icon: a note card with a small category tree on it.
   return Render([](QPainter& p) {
-    p.setPen(Ink());
-    p.setBrush(QColor(255, 250, 200));
-    p.drawRect(QRectF(1.5, 2.5, 11, 12));
-    TextLines(p, 3.5, 6, 7, 4);
-    p.setPen(Ink());
-    p.setBrush(kRed);
-    p.drawRect(QRectF(12.5, 3.5, 2.5, 3));
-    p.setBrush(kBlue);
-    p.drawRect(QRectF(12.5, 7.5, 2.5, 3));
-    p.setPen(QPen(kInk, 1.2));
-    for (qreal x = 3; x < 12; x += 2.5) p.drawLine(QPointF(x, 1), QPointF(x, 3.5));
+    p.scale(16.0 / 48.0, 16.0 / 48.0);
+    const QColor edge(0x8a, 0x7a, 0x1e);
+    const QColor red(0xd0, 0x30, 0x30);
+    p.setPen(QPen(edge, 2, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.setBrush(QColor(0xff, 0xf6, 0xb3));
+    p.drawPolygon(QPolygonF{QPointF(7, 4), QPointF(33, 4), QPointF(41, 12), QPointF(41, 44),
+                            QPointF(7, 44)});
+    p.setBrush(QColor(0xe9, 0xd9, 0x6b));
+    p.drawPolygon(QPolygonF{QPointF(33, 4), QPointF(33, 12), QPointF(41, 12)});
+    p.setPen(QPen(QColor(0xb0, 0x20, 0x20), 2));
+    p.drawLine(QPointF(14, 14), QPointF(14, 32));
+    p.drawLine(QPointF(14, 22), QPointF(22, 22));
+    p.drawLine(QPointF(14, 32), QPointF(22, 32));
+    p.setPen(Qt::NoPen);
+    p.setBrush(red);
+    for (const QPointF& at : {QPointF(11, 11), QPointF(21, 19), QPointF(21, 29)}) {
+      p.drawRoundedRect(QRectF(at, QSizeF(6, 6)), 1, 1);
+    }
+    p.setPen(QPen(QColor(0x20, 0x50, 0xc0), 2));
+    p.drawLine(QPointF(30, 22), QPointF(36, 22));
+    p.drawLine(QPointF(30, 32), QPointF(36, 32));
+    p.drawLine(QPointF(12, 39), QPointF(36, 39));
   });
 }
 

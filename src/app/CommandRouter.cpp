@@ -3,6 +3,20 @@
 #include <QApplication>
 
 namespace zelto {
+namespace {
+constexpr const char* kTargetProperty = "zeltoCommandTarget";
+}
+
+void SetCommandTarget(QWidget* widget, CommandTarget* target) {
+  widget->setProperty(kTargetProperty, target ? QVariant::fromValue(static_cast<void*>(target))
+                                              : QVariant());
+}
+
+CommandTarget* CommandTargetOf(QWidget* widget) {
+  if (auto* target = dynamic_cast<CommandTarget*>(widget)) return target;
+  const QVariant set = widget->property(kTargetProperty);
+  return set.isValid() ? static_cast<CommandTarget*>(set.value<void*>()) : nullptr;
+}
 
 CommandRouter::CommandRouter(QWidget* frame, CommandTarget* app) : frame_(frame), app_(app) {}
 
@@ -15,7 +29,7 @@ std::vector<CommandTarget*> CommandRouter::Chain() const {
   }
   std::vector<CommandTarget*> chain;
   for (QWidget* w = start; w != nullptr; w = w->parentWidget()) {
-    if (auto* target = dynamic_cast<CommandTarget*>(w)) chain.push_back(target);
+    if (CommandTarget* target = CommandTargetOf(w)) chain.push_back(target);
     if (w == frame_) break;
   }
   if (app_ != nullptr) chain.push_back(app_);

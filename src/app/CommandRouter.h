@@ -9,6 +9,12 @@
 
 namespace zelto {
 
+// Makes `target` take part in routing for `widget`, a widget that is no CommandTarget itself;
+// nullptr removes it. The target must outlive its use by the widget.
+void SetCommandTarget(QWidget* widget, CommandTarget* target);
+// The target of `widget` in a chain: the widget itself, the one set for it, or nullptr.
+CommandTarget* CommandTargetOf(QWidget* widget);
+
 class CommandRouter {
  public:
   // `frame` is the top of the widget chain; `fallback` (the frame's client) starts the chain

@@ -24,7 +24,7 @@ constexpr const char* kIdProperty = "commandId";
 }
 
 TSDIDecFrame::TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client)
-    : app_(app), client_(client ? client : new TZeltoWindow), router_(this, app) {
+    : app_(app), client_(client), router_(this, app) {
   setWindowTitle(QString::fromLatin1(ApplicationName));
   setWindowIcon(ProgramIcon());
   setCentralWidget(client_);
@@ -45,6 +45,9 @@ TSDIDecFrame::TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client)
   UpdateToolBar();
   client_->setFocus(Qt::OtherFocusReason);
 }
+
+TSDIDecFrame::TSDIDecFrame(ApplicationTarget* app, Document& doc)
+    : TSDIDecFrame(app, new TZeltoWindow(doc)) {}
 
 TSDIDecFrame::~TSDIDecFrame() {
   // The widgets still change focus while they are torn down: nothing may reach this frame.

@@ -14,6 +14,7 @@ class QLabel;
 
 namespace zelto {
 
+struct Document;
 class TZeltoWindow;
 
 class TSDIDecFrame : public QMainWindow, public CommandTarget {
@@ -21,8 +22,10 @@ class TSDIDecFrame : public QMainWindow, public CommandTarget {
 
  public:
   // `app` receives the commands no window takes and decides whether the frame may close;
-  // without a `client` the frame makes its own TZeltoWindow.
-  explicit TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client = nullptr);
+  // the frame takes over `client`, its main window.
+  TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client);
+  // The same with a new main window showing `doc`.
+  TSDIDecFrame(ApplicationTarget* app, Document& doc);
   ~TSDIDecFrame() override;
 
   TZeltoWindow* Client() const { return client_; }

@@ -19,6 +19,7 @@
 #include "app/ZeltoSettings.h"
 #include "model/Document.h"
 #include "model/DocumentFile.h"
+#include "print/PrintSettings.h"
 
 namespace zelto {
 
@@ -38,8 +39,6 @@ struct TZeltoAppServices {
   static TZeltoAppServices Platform();
 };
 
-// The print selection of every top-level category.
-inline constexpr std::uint16_t ALL_CATEGORIES = 0xFFFF;
 
 class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private DocumentShell {
  public:
@@ -109,7 +108,7 @@ class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private Docume
   bool helpUsed = false;           // the last help request was shown
 
   // ---- state of the other commands ----
-  std::uint16_t printCategory = ALL_CATEGORIES;
+  std::uint32_t printCategory = ALL_CATEGORIES;
   int printChildren = 1;
   int headingSpaceBefore = 10;
   int headingSpaceAfter = 5;

@@ -70,7 +70,7 @@ int TZeltoApp::Run(const std::vector<std::string>& args) {
 }
 
 void TZeltoApp::InitMainWindow() {
-  frame_ = std::make_unique<TSDIDecFrame>(this);
+  frame_ = std::make_unique<TSDIDecFrame>(this, doc);
   frame_->Client()->SetLook(LookOf(*this));
   new MainWindowCommands(*this, *frame_->Client());  // owned by the main window
   documentCommands_ = std::make_unique<DocumentCommands>(

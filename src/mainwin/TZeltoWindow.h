@@ -11,7 +11,10 @@
 
 namespace zelto {
 
+struct Document;
+struct KeyAction;
 class TCatWindow;
+class TNoteWindow;
 
 class TZeltoWindow : public QWidget, public CommandTarget {
   Q_OBJECT
@@ -19,11 +22,12 @@ class TZeltoWindow : public QWidget, public CommandTarget {
  public:
   static constexpr int EntryLineId = 1;
 
-  explicit TZeltoWindow(QWidget* parent = nullptr);
+  // The panes show `doc`, which outlives the window.
+  explicit TZeltoWindow(Document& doc, QWidget* parent = nullptr);
   ~TZeltoWindow() override;
 
   TCatWindow* CatList() const { return catList_; }
-  QWidget* NoteView() const { return noteView_; }
+  TNoteWindow* NoteView() const { return noteView_; }
   QLineEdit* EntryLine() const { return entryLine_; }
 
   // Colours, font and pane proportions; lays the panes out again.
@@ -42,12 +46,13 @@ class TZeltoWindow : public QWidget, public CommandTarget {
   std::optional<bool> Checked(int id) const override { return commands_.Checked(id); }
 
  signals:
-  // The user selected another category in the list (or none: -1). The note window shows
-  // that category from its first line.
+  // The user selected another category in the list (or none: -1); the note window already
+  // shows it from its first line.
   void CategorySelectionChanged(int category);
-  // A click in the category list is over: the note window recounts its lines.
-  void CategoryListClicked();
-  // The popup menu is wanted at `pos` (this window's coordinates).
+  // The L key on a note line: open the current note's web link.
+  void OpenLinkRequested();
+  // The popup menu is wanted at `pos` (this window's coordinates), after a right click in
+  // the note window (`fromNoteWindow`) or in the category list.
   void ContextMenuRequested(QPoint pos, bool fromNoteWindow);
 
  protected:
@@ -56,17 +61,22 @@ class TZeltoWindow : public QWidget, public CommandTarget {
  private:
   void LayOut();
   void OnCategorySelected();
+  void OnCategoryListClick();
   void OnCategoryListRightClick(QPoint pos);
+  void OnKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  void OnCharacter(const QString& text);
+  void Perform(const KeyAction& action);
 
   ScreenLook look_;
   CommandTable commands_;
+  // The commands the note window takes while it has the focus.
+  CommandTable noteViewCommands_;
   TCatWindow* catList_ = nullptr;
-  QWidget* noteView_ = nullptr;
+  TNoteWindow* noteView_ = nullptr;
   QLineEdit* entryLine_ = nullptr;
 };
 
-// The note window and the entry detail window of a new main window (TZeltoWindowPanes.cpp).
-QWidget* CreateNoteView(TZeltoWindow* parent);
+// The entry detail window of a new main window (TZeltoWindowPanes.cpp).
 QLineEdit* CreateEntryLine(TZeltoWindow* parent);
 
 }  // namespace zelto

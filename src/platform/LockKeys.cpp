@@ -2,14 +2,20 @@
 
 #include <QGuiApplication>
 
-#if defined(ZELTO_HAVE_X11) && QT_CONFIG(xcb)
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#elif defined(ZELTO_HAVE_X11) && QT_CONFIG(xcb)
 #include <X11/XKBlib.h>
 #endif
 
 namespace zelto {
 
 std::optional<LockKeyState> QueryLockKeys() {
-#if defined(ZELTO_HAVE_X11) && QT_CONFIG(xcb)
+#if defined(Q_OS_WIN)
+  // The low bit of a toggle key's state tells whether it is on.
+  return LockKeyState{(GetKeyState(VK_CAPITAL) & 1) != 0, (GetKeyState(VK_NUMLOCK) & 1) != 0,
+                      (GetKeyState(VK_SCROLL) & 1) != 0};
+#elif defined(ZELTO_HAVE_X11) && QT_CONFIG(xcb)
   auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
   Display* display = x11 ? x11->display() : nullptr;
   if (display == nullptr) return std::nullopt;

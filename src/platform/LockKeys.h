@@ -1,6 +1,6 @@
 #pragma once
 // The state of the Caps Lock, Num Lock and Scroll Lock keys, where the window system tells
-// it (an X11 display); elsewhere nothing is known.
+// it (Windows, or an X11 display); elsewhere (Wayland, offscreen) nothing is known.
 #include <optional>
 
 namespace zelto {

@@ -9,6 +9,9 @@
 #include "app/CommandIds.h"
 #include "app/TSDIDecFrame.h"
 #include "mainwin/TZeltoWindow.h"
+#include "model/Document.h"
+#include "view/TNoteWindow.h"
+#include "platform/HelpWindow.h"
 #include "platform/Prompter.h"
 #include "view/TCatWindow.h"
 
@@ -65,12 +68,15 @@ class FrameTest : public QObject {
   }
   static void Open(QMenu* menu) { emit menu->aboutToShow(); }
 
+  Document doc_;
+  TZeltoWindow* NewClient() { return new TZeltoWindow(doc_); }
+
  private slots:
   void init() { Prompter::ResetTestHooks(); }
 
   void menuBarIsTheProgramsMenu() {
     FakeApp app;
-    TSDIDecFrame frame(&app);
+    TSDIDecFrame frame(&app, NewClient());
     QCOMPARE(frame.windowTitle(), QStringLiteral("Brindamor, version 1.01"));
     QStringList got;
     QStringList tops;
@@ -144,7 +150,7 @@ class FrameTest : public QObject {
 
   void toolBarButtonsAndKeys() {
     FakeApp app;
-    TSDIDecFrame frame(&app);
+    TSDIDecFrame frame(&app, NewClient());
     QToolBar* bar = frame.ToolBar();
     QCOMPARE(bar->windowTitle(), QStringLiteral("Toolbar"));
     QVERIFY(bar->isMovable());
@@ -165,7 +171,7 @@ class FrameTest : public QObject {
 
   void commandTravelsFromFocusToApplication() {
     FakeApp app;
-    TSDIDecFrame frame(&app);
+    TSDIDecFrame frame(&app, NewClient());
     auto* focused = new FocusTarget(frame.Client());
     QStringList log;
     focused->Add(CM_EDITCOPY, [&] { log << "focus copy"; });
@@ -188,6 +194,13 @@ class FrameTest : public QObject {
     QTRY_COMPARE(QApplication::focusWidget(), frame.Client()->NoteView());
     frame.MenuAction(CM_EDITCOPY)->trigger();
     QCOMPARE(log.last(), QStringLiteral("main copy"));
+    // The note window is the chain's first stop: it takes Copy and hands it back as a
+    // request, so the main window's Copy runs exactly once.
+    QCOMPARE(frame.Router().Chain().size(), std::size_t{4});  // note, main window, frame, app
+    QSignalSpy noteCopy(frame.Client()->NoteView(), &TNoteWindow::CopyNoteRequested);
+    frame.MenuAction(CM_EDITCOPY)->trigger();
+    QCOMPARE(noteCopy.count(), 1);
+    QCOMPARE(log.count(QStringLiteral("main copy")), 2);
 
     // F3 (an accelerator) sends Next along the same chain.
     frame.Client()->Commands().Add(CM_EDITFINDNEXT, [&] { log << "next"; });
@@ -201,7 +214,7 @@ class FrameTest : public QObject {
 
   void enablersGreyAndCheckMenuItemsAndButtons() {
     FakeApp app;
-    TSDIDecFrame frame(&app);
+    TSDIDecFrame frame(&app, NewClient());
     bool noteLine = false;
     bool multiLine = true;
     bool web = false;
@@ -247,7 +260,7 @@ class FrameTest : public QObject {
 
   void exitRunsTheCloseQuery() {
     FakeApp app;
-    TSDIDecFrame frame(&app);
+    TSDIDecFrame frame(&app, NewClient());
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     app.mayClose = false;
@@ -262,7 +275,7 @@ class FrameTest : public QObject {
 
   void frameOwnsTheQuestions() {
     FakeApp app;
-    TSDIDecFrame frame(&app);
+    TSDIDecFrame frame(&app, doc_);
     Prompter::Message(QStringLiteral("Category already in list!"));
     QCOMPARE(Prompter::History().back().caption, QStringLiteral("Brindamor, version 1.01"));
   }
@@ -275,16 +288,25 @@ int ShowFrame(int argc, char** argv) {
   app.table.Add(CM_FILENEW, [] {});
   app.table.Add(CM_FILEOPEN, [] {});
   app.table.Add(CM_FILESAVE, [] {});
-  TSDIDecFrame frame(&app);
-  TCatWindow* list = frame.Client()->CatList();
+  app.table.Add(CM_HELPCONTENTS, [] { HelpWindow::ShowContents(); });
+  app.table.Add(CM_HELPUSING, [] { HelpWindow::ShowHelpOnHelp(); });
+  Document doc;
   const char* names[] = {"Default", "Work", "Home", "Phone numbers", "Caf\xE9s", "Links"};
+  for (const char* name : names) doc.tabs.Append(Tab(name, 0, NO_PARENT));
+  doc.tabs.Append(Tab("Projects", 0, 1));
+  doc.tabs[1].notes.Add(NoteString{"Call the office about the new desk", 0});
+  doc.tabs[1].notes.Add(NoteString{"Backup\r\n/usr/bin/rsync -a ~ /mnt/backup", 1});
+  doc.tabs[1].notes.Add(NoteString{"Read https://www.example.org/notes", 0});
+  TSDIDecFrame frame(&app, new TZeltoWindow(doc));
+  TCatWindow* list = frame.Client()->CatList();
   for (std::uint32_t i = 0; i < std::size(names); ++i) list->SetItemData(list->AddString(names[i]), i);
-  list->SetSelIndex(0);
-  frame.Client()->EntryLine()->setText(QStringLiteral("The whole text of the current note"));
+  list->SetSelIndex(list->FindStringExact("Work"));
   frame.Client()->Commands().Add(CM_MULTILINE, [] {}, {}, [] { return true; });
   frame.Client()->Commands().Add(CM_ENABLEWEB, [] {}, {}, [] { return true; });
   frame.resize(640, 420);
   frame.show();
+  frame.Client()->NoteView()->Lines().currentCategory = 1;
+  frame.Client()->NoteView()->CountLines();
   return qapp.exec();
 }
 

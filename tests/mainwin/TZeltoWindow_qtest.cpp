@@ -3,7 +3,11 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "model/Document.h"
+#include "app/CommandIds.h"
+#include "platform/Prompter.h"
 #include "view/TCatWindow.h"
+#include "view/TNoteWindow.h"
 
 namespace zelto {
 
@@ -15,7 +19,8 @@ class TZeltoWindowTest : public QObject {
 
  private slots:
   void panesFollowTheLayoutForEverySize() {
-    TZeltoWindow window;
+    Document doc;
+    TZeltoWindow window(doc);
     window.resize(500, 300);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -32,7 +37,7 @@ class TZeltoWindowTest : public QObject {
 
     window.resize(3, 2);  // too small: empty panes, nothing negative
     QTRY_COMPARE(window.width(), 3);
-    for (QWidget* pane : {static_cast<QWidget*>(window.CatList()), window.NoteView(),
+    for (QWidget* pane : {static_cast<QWidget*>(window.CatList()), static_cast<QWidget*>(window.NoteView()),
                           static_cast<QWidget*>(window.EntryLine())}) {
       QVERIFY(pane->width() >= 0 && pane->height() >= 0);
     }
@@ -41,7 +46,8 @@ class TZeltoWindowTest : public QObject {
   }
 
   void coloursAndFontComeFromTheLook() {
-    TZeltoWindow window;
+    Document doc;
+    TZeltoWindow window(doc);
     ScreenLook look;
     look.catColor = Rgb(1, 2, 3);
     look.detailColor = Rgb(0, 128, 255);
@@ -56,8 +62,12 @@ class TZeltoWindowTest : public QObject {
   }
 
   void noteWindowHasTheFocusAndKeepsItAfterListClicks() {
-    TZeltoWindow window;
+    Document doc;
+    TZeltoWindow window(doc);
     window.resize(500, 300);
+    for (int i = 0; i < 10; ++i) doc.tabs.Append(Tab("c" + std::to_string(i), 0, NO_PARENT));
+    doc.tabs[9].notes.Add(NoteString{"first note", 0});
+    doc.tabs[9].notes.Add(NoteString{"second note", 0});
     TCatWindow* list = window.CatList();
     list->SetItemData(list->AddString("Home"), 4);
     list->SetItemData(list->AddString("Work"), 9);
@@ -67,7 +77,6 @@ class TZeltoWindowTest : public QObject {
     QTRY_COMPARE(QApplication::focusWidget(), window.NoteView());
 
     QSignalSpy selected(&window, &TZeltoWindow::CategorySelectionChanged);
-    QSignalSpy clicked(&window, &TZeltoWindow::CategoryListClicked);
     QSignalSpy menu(&window, &TZeltoWindow::ContextMenuRequested);
     list->SetSelIndex(0);  // from code: no notification
     QCOMPARE(selected.count(), 0);
@@ -76,8 +85,11 @@ class TZeltoWindowTest : public QObject {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, work);
     QCOMPARE(selected.count(), 1);
     QCOMPARE(selected.at(0).at(0).toInt(), 9);
-    QCOMPARE(clicked.count(), 1);
     QCOMPARE(QApplication::focusWidget(), window.NoteView());
+    // The note window shows the selected category from its first line.
+    QCOMPARE(window.NoteView()->Lines().currentCategory, 9);
+    QCOMPARE(window.NoteView()->CurrentLine(), 0);
+    QCOMPARE(window.NoteView()->Lines().lineCount, 2);  // two notes (the end line not counted)
 
     const QPoint home = list->visualItemRect(list->item(0)).center();
     QTest::mousePress(list->viewport(), Qt::RightButton, {}, home);
@@ -87,6 +99,55 @@ class TZeltoWindowTest : public QObject {
     // x moves by the list's left edge in the main window; y stays as clicked.
     QCOMPARE(menu.at(0).at(0).toPoint(), QPoint(home.x() + list->x(), home.y()));
     QCOMPARE(menu.at(0).at(1).toBool(), false);
+
+    // A right click in the note window asks for the same popup, marked as from there.
+    QWidget* notes = window.NoteView()->viewport();
+    QTest::mousePress(notes, Qt::RightButton, {}, QPoint(30, 5));
+    QCOMPARE(menu.count(), 2);
+    QCOMPARE(menu.at(1).at(0).toPoint(), notes->mapTo(&window, QPoint(30, 5)));
+    QCOMPARE(menu.at(1).at(1).toBool(), true);
+  }
+
+  void keysFromTheNoteWindowReachTheirActions() {
+    Prompter::ResetTestHooks();
+    Document doc;
+    for (const char* name : {"Home", "Work"}) doc.tabs.Append(Tab(name, 0, NO_PARENT));
+    doc.tabs[0].notes.Add(NoteString{"one", 0});
+    doc.tabs[0].notes.Add(NoteString{"two", 0});
+    TZeltoWindow window(doc);
+    window.resize(500, 300);
+    TCatWindow* list = window.CatList();
+    list->SetItemData(list->AddString("Home"), 0);
+    list->SetItemData(list->AddString("Work"), 1);
+    list->SetSelIndex(0);
+    window.NoteView()->Lines().currentCategory = 0;
+    window.NoteView()->CountLines();
+    QStringList log;
+    window.Commands().Add(CM_DELETENOTE, [&] { log << "delete"; });
+    window.Commands().Add(CM_EDITFIND, [&] { log << "find"; });
+    window.Commands().Add(CM_ADDNOTE, [&] { log << "add"; });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    TNoteWindow* notes = window.NoteView();
+
+    QTest::keyClick(notes, Qt::Key_Down);
+    QCOMPARE(notes->CurrentLine(), 1);
+    QTest::keyClick(notes, Qt::Key_D);  // on a note line
+    QTest::keyClick(notes, Qt::Key_F);
+    QTest::keyClick(notes, Qt::Key_A);
+    QCOMPARE(log, (QStringList{"delete", "find", "add"}));
+    QTest::keyClick(notes, Qt::Key_D, Qt::AltModifier);  // Alt keys are the menus'
+    QCOMPARE(log.size(), 3);
+
+    QTest::keyClick(notes, Qt::Key_Down, Qt::ShiftModifier);  // the category list moves
+    QCOMPARE(list->GetSelIndex(), 1);
+    QCOMPARE(notes->Lines().currentCategory, 1);
+    QCOMPARE(notes->CurrentLine(), 0);
+
+    QTest::keyClick(notes, Qt::Key_X);
+    QCOMPARE(Prompter::History().size(), std::size_t{1});
+    QCOMPARE(Prompter::History().back().caption, QString());
+    QVERIFY(Prompter::History().back().text.startsWith(QStringLiteral(", ")));
   }
 };
 
