@@ -1,6 +1,7 @@
 #include "app/TZeltoApp.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QLineEdit>
 
 #include "app/ApplicationName.h"
@@ -10,6 +11,7 @@
 #include "platform/Cp1252.h"
 #include "platform/HelpWindow.h"
 #include "platform/Prompter.h"
+#include "platform/ScreenFont.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
 
@@ -51,13 +53,7 @@ TCatWindow* TZeltoApp::CatList() const {
 }
 
 QFont TZeltoApp::MakeScreenFont() const {
-  QFont font(Cp1252::Decode(ScreenFont));
-  if (ScreenFontSize > 0) font.setPixelSize(static_cast<int>(ScreenFontSize));
-  font.setWeight(QFont::Normal);
-  font.setItalic(false);
-  font.setUnderline(false);
-  font.setStrikeOut(false);
-  return font;
+  return zelto::MakeScreenFont(ScreenFont, static_cast<int>(std::min<std::uint32_t>(ScreenFontSize, 10000)));
 }
 
 void TZeltoApp::AddCommands() {
