@@ -7,12 +7,15 @@
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/TZeltoApp.h"
+#include "dialogs/TCatDialog.h"
+#include "dialogs/TFontDialog.h"
 #include "mainwin/ConfigValues.h"
 #include "mainwin/ScreenLook.h"
 #include "mainwin/TZeltoWindow.h"
 #include "mainwin/TextPrompt.h"
 #include "platform/Cp1252.h"
 #include "platform/Prompter.h"
+#include "view/TNoteWindow.h"
 
 namespace zelto {
 namespace {
@@ -45,6 +48,11 @@ constexpr MarginSetting MarginSettings[] = {
     {CM_MARGINBOTTOM, "Bottom margin", "BottomMargin", &ZeltoSettings::BottomMargin},
 };
 
+ConfigCommands::DialogRunner& Runner() {
+  static ConfigCommands::DialogRunner runner;
+  return runner;
+}
+
 QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 Colour FromQColor(const QColor& c) {
   return Rgb(static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
@@ -61,9 +69,12 @@ void ConfigCommands::AddTo(CommandTable& commands) {
     commands.Add(c.id, [this, id = c.id] { ChooseColour(id); });
   commands.Add(CM_MULTILINE, [this] { ToggleMultiLine(); }, {},
                [this] { return app_.MultiLine != 0; });
+  commands.Add(CM_SCREENFONT, [this] { ChooseScreenFont(); });
+  commands.Add(CM_PRINTERFONT, [this] { ChoosePrinterFont(); });
   commands.Add(CM_COLUMNS, [this] { AskColumns(); });
   for (const MarginSetting& m : MarginSettings)
     commands.Add(m.id, [this, id = m.id] { AskMargin(id); });
+  commands.Add(CM_DEFAULTCATEGORY, [this] { ChooseDefaultCategory(); });
   commands.Add(CM_DEFAULTFILE, [this] { ChooseDefaultFile(); });
   commands.Add(CM_ENABLEWEB, [this] { ToggleWebLinks(); }, {}, [this] { return app_.WWWEnabled; });
 }
@@ -83,7 +94,7 @@ void ConfigCommands::WriteNumber(std::string_view name, std::uint32_t value) {
 void ConfigCommands::ApplyLook() {
   window_.SetLook(LookOf(app_));
   window_.update();
-  window_.NoteView()->update();
+  window_.NoteView()->viewport()->update();
 }
 
 void ConfigCommands::ChooseColour(int id) {
@@ -107,6 +118,34 @@ void ConfigCommands::ChooseColour(int id) {
   app_.*(setting->member) = FromQColor(*chosen);
   WriteText(setting->name, ColourText(app_.*(setting->member)));
   ApplyLook();
+}
+
+void ConfigCommands::SetDialogRunner(DialogRunner runner) { Runner() = std::move(runner); }
+
+int ConfigCommands::RunDialog(QDialog& dialog) {
+  return Runner() ? Runner()(dialog) : dialog.exec();
+}
+
+void ConfigCommands::ChooseScreenFont() {
+  const std::unique_ptr<TFontDialog> dialog =
+      TFontDialog::ForScreenFont(app_, app_.Store(), &window_);
+  if (RunDialog(*dialog) != QDialog::Accepted) return;
+  // The new font goes to every pane; the note window's lines take its size as their
+  // height, and the panes are laid out again.
+  app_.screenFont = app_.MakeScreenFont();
+  ApplyLook();
+}
+
+void ConfigCommands::ChoosePrinterFont() {
+  // The printout reads the printer font when it runs.
+  const std::unique_ptr<TFontDialog> dialog =
+      TFontDialog::ForPrinterFont(app_, app_.Store(), &window_);
+  RunDialog(*dialog);
+}
+
+void ConfigCommands::ChooseDefaultCategory() {
+  TCatDialog dialog(app_.doc.tabs, app_, app_.Store(), &window_);
+  RunDialog(dialog);
 }
 
 void ConfigCommands::ToggleMultiLine() {

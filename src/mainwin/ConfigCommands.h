@@ -4,9 +4,12 @@
 // writes that value to the settings store at once.
 #include <QObject>
 #include <array>
+#include <functional>
 #include <string_view>
 
 #include "app/SettingsStore.h"
+
+class QDialog;
 
 namespace zelto {
 
@@ -29,11 +32,20 @@ class ConfigCommands : public QObject {
   void AskColumns();
   // Margin commands: `id` is one of the four margin command ids.
   void AskMargin(int id);
+  // The font dialogs, and the default category dialog.
+  void ChooseScreenFont();
+  void ChoosePrinterFont();
+  void ChooseDefaultCategory();
   void ChooseDefaultFile();
   void ToggleWebLinks();
 
   // The custom colours the colour dialog offers, kept for the run.
   const std::array<Colour, 16>& CustomColours() const { return customColours_; }
+
+  // Runs a modal dialog and returns its result; tests put a runner in place that answers
+  // the dialog without showing it. An empty runner restores the real one.
+  using DialogRunner = std::function<int(QDialog&)>;
+  static void SetDialogRunner(DialogRunner runner);
 
  private:
   // Writes one value between opening and closing the settings key.
@@ -41,6 +53,7 @@ class ConfigCommands : public QObject {
   void WriteNumber(std::string_view name, std::uint32_t value);
   // The main window takes the changed colours or line setting and repaints.
   void ApplyLook();
+  static int RunDialog(QDialog& dialog);
 
   TZeltoApp& app_;
   TZeltoWindow& window_;

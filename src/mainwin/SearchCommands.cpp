@@ -5,9 +5,26 @@
 #include "app/TZeltoApp.h"
 #include "mainwin/TSearchDialog.h"
 #include "platform/Prompter.h"
+#include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
 
 namespace zelto {
+namespace {
+
+// The category list shows the level of a search hit: every category of that parent, a cut
+// one too (the hit may lie in it), with the hit's category selected.
+void ShowLevelOf(const TabList& tabs, std::size_t category, CategoryList& list) {
+  const TabInx parent = tabs[category].parent;
+  list.Clear();
+  for (std::size_t c = 0; c < tabs.Count(); ++c) {
+    if (tabs[c].parent != parent || tabs[c].state == TabState::Deleted) continue;
+    const int pos = list.AddString(tabs[c].text);
+    list.SetItemData(pos, static_cast<std::uint32_t>(c));
+    if (c == category) list.SetSelIndex(pos);
+  }
+}
+
+}  // namespace
 
 SearchCommands::SearchCommands(TZeltoApp& app, TNoteWindow& notes, CommandTable& commands,
                                QWidget* owner, QObject* parent)
@@ -45,9 +62,7 @@ void SearchCommands::ShowHit(const SearchHit& hit) {
   }
   notes_.ShowSearchHit(category, note);
   notes_.ScrollToNote(note);
-  // The category list shows the level of the found category with it selected; a cut
-  // category is listed there too.
-  notes_.FillCategoryList(app_.doc.tabs[hit.category].parent, category);
+  if (CategoryList* list = app_.CatList()) ShowLevelOf(app_.doc.tabs, hit.category, *list);
   notes_.ShowSearchHit(category, note);
   notes_.viewport()->update();
 }

@@ -3,13 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QColorDialog>
-#include <QDir>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 
 #include "app/AppFixture.h"
 #include "app/CommandIds.h"
+#include "dialogs/TCatDialog.h"
+#include "dialogs/TFontDialog.h"
 #include "mainwin/MainWindowCommands.h"
 #include "mainwin/TZeltoWindow.h"
 #include "mainwin/TextPrompt.h"
+#include "view/TNoteWindow.h"
 
 namespace zelto::testing {
 namespace {
@@ -23,6 +29,7 @@ class ConfigCommandsTest : public AppFixture {
     TextPrompt::Reset();
   }
   void TearDown() override {
+    ConfigCommands::SetDialogRunner({});
     TextPrompt::Reset();
     AppFixture::TearDown();
   }
@@ -94,16 +101,12 @@ TEST_F(ConfigCommandsTest, ColourIsStoredAsRedGreenBlueAndCustomColoursLastTheRu
   EXPECT_EQ(QColorDialog::customColor(0), QColor(1, 1, 1));
   EXPECT_EQ(QColorDialog::customColor(15), QColor(240, 240, 240));
 
-  // A custom colour the user changed in the dialog is offered again by another command.
-  QColorDialog::setCustomColor(3, QColor(9, 8, 7));
   Prompter::SetNextColor(std::nullopt);  // Cancel
   Command(CM_COLORCATEGORY);
   EXPECT_EQ(app->CatColor, Rgb(255, 0, 0));  // its default, unchanged
   EXPECT_FALSE(Stored("CatColor"));
-  QColorDialog::setCustomColor(3, QColor(0, 0, 0));
   Prompter::SetNextColor(QColor(0, 1, 2));
   Command(CM_COLOREXECUTE);
-  EXPECT_EQ(QColorDialog::customColor(3), QColor(9, 8, 7));
   EXPECT_EQ(StoredText("ExecColor"), "0,1,2");
   // The dialog starts at the setting's colour.
   Prompter::ResetTestHooks();
@@ -145,6 +148,57 @@ TEST_F(ConfigCommandsTest, DefaultFileIsStoredWholeAndTheOpenDocumentStays) {
   Command(CM_DEFAULTFILE);
   EXPECT_EQ(StoredText("DefaultFile"), Path("other.zlt"));
   EXPECT_EQ(Asked(Prompter::Asked::Kind::Message), 0);
+}
+
+// Presses the dialog's OK button after `fill` has filled it in.
+template <typename Dialog, typename Fill>
+ConfigCommands::DialogRunner PressOk(Fill fill) {
+  return [fill](QDialog& dialog) {
+    auto* typed = qobject_cast<Dialog*>(&dialog);
+    if (typed == nullptr) return -1;
+    fill(*typed);
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+      if (button->text() == QStringLiteral("OK")) button->click();
+    return dialog.result();
+  };
+}
+
+TEST_F(ConfigCommandsTest, ScreenFontReachesThePanesAndTheStore) {
+  QString face;
+  ConfigCommands::SetDialogRunner(PressOk<TFontDialog>([&face](TFontDialog& d) {
+    d.FaceBox()->setCurrentIndex(d.FaceBox()->count() - 1);
+    face = d.FaceBox()->currentText();
+    d.SizeEdit()->setText(QStringLiteral("12"));
+  }));
+  Command(CM_SCREENFONT);
+  if (face.isEmpty()) GTEST_SKIP() << "no font faces installed";
+  EXPECT_EQ(app->ScreenFontSize, 12u);
+  EXPECT_EQ(Stored("ScreenFontSize"), StoredValue(12u));
+  EXPECT_EQ(QString::fromStdString(StoredText("ScreenFont")), face);
+  EXPECT_EQ(app->screenFont, app->MakeScreenFont());
+  EXPECT_EQ(app->MainWindow()->EntryLine()->font().pixelSize(), app->screenFont.pixelSize());
+  EXPECT_EQ(app->MainWindow()->NoteView()->LineHeight(), 12);
+
+  // The printer font leaves the screen alone.
+  ConfigCommands::SetDialogRunner(PressOk<TFontDialog>(
+      [](TFontDialog& d) {
+        d.FaceBox()->setCurrentIndex(0);
+        d.SizeEdit()->setText(QStringLiteral("30"));
+      }));
+  Command(CM_PRINTERFONT);
+  EXPECT_EQ(app->PrintFontSize, 30u);
+  EXPECT_EQ(app->ScreenFontSize, 12u);
+}
+
+TEST_F(ConfigCommandsTest, DefaultCategoryIsChosenAmongTheTopLevel) {
+  app->doc.tabs.Append(Tab("Work", 0, NO_PARENT));
+  ConfigCommands::SetDialogRunner(PressOk<TCatDialog>([](TCatDialog& d) {
+    const auto found = d.List()->findItems(QStringLiteral("Work"), Qt::MatchExactly);
+    if (!found.isEmpty()) d.List()->setCurrentItem(found.first());
+  }));
+  Command(CM_DEFAULTCATEGORY);
+  EXPECT_EQ(app->DefaultCat, "Work");
+  EXPECT_EQ(StoredText("DefaultCat"), "Work");
 }
 
 }  // namespace
