@@ -7,9 +7,11 @@
 #include "app/ApplicationName.h"
 #include "app/CommandIds.h"
 #include "app/TSDIDecFrame.h"
+#include "dialogs/TZeltoAboutDlg.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/Cp1252.h"
 #include "platform/HelpWindow.h"
+#include "platform/ModalDialog.h"
 #include "platform/Prompter.h"
 #include "platform/ScreenFont.h"
 #include "view/TCatWindow.h"
@@ -64,6 +66,7 @@ void TZeltoApp::AddCommands() {
   commands_.Add(CM_SAVEASTEXT, [this] { CmSaveAsText(); });
   commands_.Add(CM_HELPCONTENTS, [this] { CmHelpContents(); });
   commands_.Add(CM_HELPUSING, [this] { CmHelpUsing(); });
+  commands_.Add(CM_HELPABOUT, [this] { CmHelpAbout(); });
 }
 
 // ---- commands ----
@@ -91,6 +94,12 @@ void TZeltoApp::CmSaveAsText() {
 void TZeltoApp::CmHelpContents() { helpUsed = HelpWindow::ShowContents(frame_.get()); }
 
 void TZeltoApp::CmHelpUsing() { helpUsed = HelpWindow::ShowHelpOnHelp(frame_.get()); }
+
+void TZeltoApp::CmHelpAbout() {
+  // The box shows the version block of the program file it runs from.
+  TZeltoAboutDlg dialog(frame_.get());
+  ModalDialog::Run(dialog);
+}
 
 bool TZeltoApp::CloseQuery() {
   // Without windows there is no document to lose.
@@ -135,12 +144,11 @@ void TZeltoApp::DocumentLoaded() {
   TZeltoWindow* main = MainWindow();
   if (main == nullptr) return;
   // The note window shows the newly selected category from its first line.
-  if (auto* notes = qobject_cast<TNoteWindow*>(main->NoteView())) {
-    notes->InvalidateLineCount();
-    notes->SetCurrentLine(0);
-    notes->ScrollTo(0);
-  }
-  main->NoteView()->update();
+  TNoteWindow* notes = main->NoteView();
+  notes->InvalidateLineCount();
+  notes->SetCurrentLine(0);
+  notes->ScrollTo(0);
+  notes->viewport()->update();
 }
 
 bool TZeltoApp::WindowsMayClose() {

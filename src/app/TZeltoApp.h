@@ -91,6 +91,7 @@ class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private Docume
   void CmSaveAsText();
   void CmHelpContents();
   void CmHelpUsing();
+  void CmHelpAbout();
   // Whether the program may close: offers to save unsaved changes, stores the window
   // position. Also run by Open before another document replaces this one.
   bool CloseQuery() override;

@@ -8,12 +8,14 @@
 #include "app/TSDIDecFrame.h"
 #include "app/TZeltoApp.h"
 #include "mainwin/MainWindowCommands.h"
+#include "mainwin/EditingCommands.h"
 #include "mainwin/ScreenLook.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/FileTypeRegistration.h"
 #include "platform/NotePadDefault.h"
 #include "platform/QtFileStore.h"
 #include "platform/QtSettingsStore.h"
+#include "print/PrintCommands.h"
 #include "view/TCatWindow.h"
 
 namespace zelto {
@@ -76,6 +78,11 @@ void TZeltoApp::InitMainWindow() {
   documentCommands_ = std::make_unique<DocumentCommands>(
       DocumentSession{doc, *CatList(), fileData, textFileData, DefaultCat, switchingDocument},
       static_cast<DocumentShell&>(*this), *files_);
+  InstallEditingCommands(*frame_->Client(), doc, *this, [this] {
+    return NoteDialogSettings{EditFont != 0, screenFont, DateFormat};
+  });
+
+  new PrintCommands(*this, *frame_);  // owned by the frame
 
   const StoredPlacement placement = ReadWindowPlacement(*settings_);
   if (placement.hasPosition)

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/ButtonImages.h"
 #include "dialogs/TProjectRCVersion.h"
 #include "platform/Cp1252.h"
 
@@ -22,7 +23,7 @@ TZeltoAboutDlg::TZeltoAboutDlg(QWidget* parent, const QString& programFile)
   AddStatic(QStringLiteral("A desktop organiser for short notes"), 2, 35, 200, 8, centred);
   specialBuild_ = AddStatic(QString(), 136, 55, 66, 8, Qt::AlignRight, IDC_SPECIALBUILD);
   auto* icon = Place(new QLabel, 2, 2, 34, 34);
-  icon->setPixmap(QIcon(QStringLiteral(":/icons/zelto.svg")).pixmap(32, 32));
+  icon->setPixmap(ProgramIcon().pixmap(32, 32));
   icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   AddButton(IDOK, QStringLiteral("OK"), 82, 48, 40, 14);
 

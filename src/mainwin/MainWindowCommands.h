@@ -2,11 +2,7 @@
 // The entry action, search and configuration commands of a main window, installed as one
 // set that lives as long as the window.
 #include <QObject>
-#include <QPoint>
 #include <memory>
-#include <vector>
-
-#include "mainwin/ContextMenu.h"
 
 #include "platform/DesktopActions.h"
 
@@ -33,11 +29,6 @@ class MainWindowCommands : public QObject {
   SearchCommands* Search() const { return search_; }
   ConfigCommands* Config() const { return config_; }
   DesktopActions& Desktop() const { return *desktop_; }
-
-  // The main window's popup menu: its items for the current state, and the menu shown at
-  // `pos` (the window's coordinates) with the chosen item carried out.
-  std::vector<MenuItem> ContextMenuItems(TZeltoApp& app, TZeltoWindow& window, bool fromNoteWindow);
-  void ShowContextMenu(TZeltoApp& app, TZeltoWindow& window, QPoint pos, bool fromNoteWindow);
 
   // The set installed on `window`, if any.
   static MainWindowCommands* Of(const TZeltoWindow& window);

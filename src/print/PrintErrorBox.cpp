@@ -1,12 +1,11 @@
 #include "print/PrintErrorBox.h"
 
-#include <QMessageBox>
+#include "platform/Prompter.h"
 
 namespace zelto {
 
 void PrintErrorBox::ReportPrintError() {
-  QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("Print error"), QMessageBox::Ok);
-  box.exec();
+  Prompter::Message(QStringLiteral("Print error"), QString());
 }
 
 }  // namespace zelto

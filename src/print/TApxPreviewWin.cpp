@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QToolBar>
 
+#include "app/ButtonImages.h"
 #include "app/CommandIds.h"
 #include "print/PrintRun.h"
 
@@ -19,9 +20,9 @@ namespace zelto {
 namespace {
 
 // The tool bar's button images, drawn here so that they follow no theme.
-enum class ButtonImage { Previous, Next, OnePage, TwoPages, Print, Close };
+enum class PreviewImage { Previous, Next, OnePage, TwoPages, Print, Close };
 
-QIcon MakeIcon(ButtonImage image) {
+QIcon MakeIcon(PreviewImage image) {
   constexpr int size = 24;
   QPixmap pixmap(size, size);
   pixmap.fill(Qt::transparent);
@@ -37,10 +38,10 @@ QIcon MakeIcon(ButtonImage image) {
       p.drawLine(QPointF(r.left() + 3, y), QPointF(r.right() - 3, y));
   };
   switch (image) {
-    case ButtonImage::Previous:
-    case ButtonImage::Next: {
+    case PreviewImage::Previous:
+    case PreviewImage::Next: {
       QPainterPath arrow;
-      const bool back = image == ButtonImage::Previous;
+      const bool back = image == PreviewImage::Previous;
       const qreal tip = back ? 5 : 19, base = back ? 15 : 9;
       arrow.moveTo(tip, 12);
       arrow.lineTo(base, 4);
@@ -50,15 +51,15 @@ QIcon MakeIcon(ButtonImage image) {
       p.drawPath(arrow);
       break;
     }
-    case ButtonImage::OnePage:
+    case PreviewImage::OnePage:
       sheet(QRectF(6.5, 3.5, 11, 17));
       break;
-    case ButtonImage::TwoPages:
+    case PreviewImage::TwoPages:
       sheet(QRectF(1.5, 4.5, 10, 15));
       p.setPen(QPen(ink, 1.5));
       sheet(QRectF(12.5, 4.5, 10, 15));
       break;
-    case ButtonImage::Print:
+    case PreviewImage::Print:
       p.setBrush(Qt::white);
       p.drawRect(QRectF(7.5, 2.5, 9, 8));
       p.setBrush(QColor(150, 150, 150));
@@ -66,7 +67,7 @@ QIcon MakeIcon(ButtonImage image) {
       p.setBrush(Qt::white);
       p.drawRect(QRectF(7.5, 15.5, 9, 6));
       break;
-    case ButtonImage::Close:
+    case PreviewImage::Close:
       p.setPen(QPen(QColor(170, 30, 30), 2.5, Qt::SolidLine, Qt::RoundCap));
       p.drawLine(QPointF(6, 6), QPointF(18, 18));
       p.drawLine(QPointF(18, 6), QPointF(6, 18));
@@ -125,7 +126,7 @@ TApxPreviewWin::TApxPreviewWin(QWidget* frame, ListPrintout& layout, const PageD
 
   // The preview takes the caption of the frame it stands in for.
   setWindowTitle(frame_ ? frame_->windowTitle().left(255) : title);
-  setWindowIcon(QIcon(QStringLiteral(":/icons/zelto.svg")));
+  setWindowIcon(ProgramIcon());
 
   // Page 1 exists until the first paint counts the pages.
   printout_->Pages().minPage = 1;
@@ -147,19 +148,19 @@ void TApxPreviewWin::BuildToolBar() {
   bar->setFont(font);
   addToolBar(Qt::TopToolBarArea, bar);
 
-  const auto command = [this, bar](int id, ButtonImage image, const QString& tip) {
+  const auto command = [this, bar](int id, PreviewImage image, const QString& tip) {
     QAction* action = bar->addAction(MakeIcon(image), tip);
     action->setData(id);
     action->setToolTip(tip);
     return action;
   };
-  previous_ = command(CM_PREVPAGE, ButtonImage::Previous, QStringLiteral("Previous page"));
+  previous_ = command(CM_PREVPAGE, PreviewImage::Previous, QStringLiteral("Previous page"));
   connect(previous_, &QAction::triggered, this, &TApxPreviewWin::CmPrevious);
-  next_ = command(CM_NEXTPAGE, ButtonImage::Next, QStringLiteral("Next page"));
+  next_ = command(CM_NEXTPAGE, PreviewImage::Next, QStringLiteral("Next page"));
   connect(next_, &QAction::triggered, this, &TApxPreviewWin::CmNext);
   bar->addWidget(Spacer(6));
-  onePage_ = command(CM_ONEPAGE, ButtonImage::OnePage, QStringLiteral("One page"));
-  twoPages_ = command(CM_TWOPAGE, ButtonImage::TwoPages, QStringLiteral("Two pages"));
+  onePage_ = command(CM_ONEPAGE, PreviewImage::OnePage, QStringLiteral("One page"));
+  twoPages_ = command(CM_TWOPAGE, PreviewImage::TwoPages, QStringLiteral("Two pages"));
   auto* exclusive = new QActionGroup(this);
   for (QAction* action : {onePage_, twoPages_}) {
     action->setCheckable(true);
@@ -180,10 +181,10 @@ void TApxPreviewWin::BuildToolBar() {
   bar->addWidget(pageText_);
   bar->addWidget(Spacer(20));
 
-  print_ = command(CM_FILEPRINT, ButtonImage::Print, QStringLiteral("Print"));
+  print_ = command(CM_FILEPRINT, PreviewImage::Print, QStringLiteral("Print"));
   connect(print_, &QAction::triggered, this, &TApxPreviewWin::printRequested);
   bar->addWidget(Spacer(20));
-  close_ = command(CM_PREVIEWCLOSE, ButtonImage::Close, QStringLiteral("Close"));
+  close_ = command(CM_PREVIEWCLOSE, PreviewImage::Close, QStringLiteral("Close"));
   connect(close_, &QAction::triggered, this, &QWidget::close);
 }
 

@@ -4,6 +4,8 @@
 
 #include "app/AppFixture.h"
 #include "app/CommandIds.h"
+#include "mainwin/MainWindowCommands.h"
+#include "mainwin/TZeltoWindow.h"
 #include "platform/RecordingDesktopActions.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
@@ -131,6 +133,24 @@ TEST_F(ActionCommandsTest, DetailPopupOffersTheCleanedSelection) {
   EXPECT_EQ(actions->DetailMenuItems(QStringLiteral("555-1234 abc")),
             (std::vector<MenuItem>{{CM_PHONE0, "Phone 555-1234"}}));
   EXPECT_TRUE(actions->DetailMenuItems(QStringLiteral("call 555-1234")).empty());
+}
+
+// The set installed on the program's main window works on its note window.
+TEST_F(ActionCommandsTest, MainWindowActionsFollowItsCurrentLine) {
+  TZeltoWindow& window = *app->MainWindow();
+  MainWindowCommands* set = MainWindowCommands::Of(window);
+  ASSERT_NE(set, nullptr);
+  ASSERT_NE(set->Actions(), nullptr);
+  window.NoteView()->Lines().currentCategory = 0;
+  window.NoteView()->CountLines();
+  window.NoteView()->SetCurrentLine(1);  // the program entry
+  EXPECT_EQ(set->Actions()->NoteLineItems(), (std::vector<MenuItem>{{CM_RUN, "Run"}}));
+  window.NoteView()->SetCurrentLine(0);
+  const std::vector<MenuItem> items = set->Actions()->NoteLineItems();
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[1], (MenuItem{CM_PHONE0, "Phone 555-1234"}));
+  for (int id : {int(CM_RUN), int(CM_LINKURL), int(CM_PHONE5), int(CM_EDITFIND), int(CM_EDITFINDNEXT)})
+    EXPECT_TRUE(window.HandlesCommand(id)) << id;
 }
 
 }  // namespace

@@ -1,0 +1,267 @@
+#include "print/PrintCommands.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QProgressDialog>
+#include <QPushButton>
+
+#include "app/CommandIds.h"
+#include "app/TSDIDecFrame.h"
+#include "app/TZeltoApp.h"
+#include "mainwin/TZeltoWindow.h"
+#include "platform/HelpWindow.h"
+#include "platform/ModalDialog.h"
+#include "platform/Prompter.h"
+#include "print/ListPrintout.h"
+#include "print/PrintErrorBox.h"
+#include "print/PrintRun.h"
+#include "print/PrinterFollowUp.h"
+#include "print/TApxPreviewWin.h"
+#include "print/TApxPrintout.h"
+#include "print/TPDialog.h"
+#include "print/TPrinter.h"
+#include "view/TNoteWindow.h"
+
+namespace zelto {
+
+namespace {
+
+constexpr const char* kObjectName = "PrintCommands";
+constexpr int kPrintCommands[] = {CM_PRINTOPTIONS, CM_FILEPRINT, CM_FILEPRINTERSETUP,
+                                  CM_FILEPRINTPREVIEW};
+
+// The print dialog offers neither a page range nor a selection: every page is printed.
+void OfferWholeDocumentOnly(QPrintDialog& dialog) {
+  dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies |
+                    QAbstractPrintDialog::PrintShowPageSize);
+  dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+}
+
+// Where a print run's dialogs go: the window the user is working in.
+QWidget* ActiveWindowOr(QWidget* fallback) {
+  QWidget* active = QApplication::activeWindow();
+  return active != nullptr ? active : fallback;
+}
+
+}  // namespace
+
+PrintSettings PrintSettingsOf(const TZeltoApp& app) {
+  PrintSettings s;
+  s.NumCols = static_cast<int>(app.NumCols);
+  s.PrintFont = app.PrintFont;
+  s.PrintFontSize = static_cast<int>(app.PrintFontSize);
+  s.TopMargin = app.TopMargin;
+  s.BottomMargin = app.BottomMargin;
+  s.LeftMargin = app.LeftMargin;
+  s.RightMargin = app.RightMargin;
+  s.headingSpaceBefore = app.headingSpaceBefore;
+  s.headingSpaceAfter = app.headingSpaceAfter;
+  s.printCategory = app.printCategory;
+  s.printChildren = app.printChildren != 0;
+  return s;
+}
+
+// ---- PrintRunScope ----
+
+PrintRunScope::PrintRunScope(int& printRuns, std::initializer_list<QWidget*> windows)
+    : printRuns_(printRuns) {
+  ++printRuns_;
+  for (QWidget* window : windows) {
+    if (window == nullptr) continue;
+    limits_.push_back(Limit{window, window->maximumSize()});
+    window->setMaximumSize(MaxPrintingSize, MaxPrintingSize);
+  }
+}
+
+PrintRunScope::~PrintRunScope() {
+  --printRuns_;
+  // An outer run (a print started from the preview) still needs the printing size.
+  if (printRuns_ != 0) return;
+  for (const Limit& limit : limits_) limit.window->setMaximumSize(limit.maximum);
+}
+
+// ---- PrintCommands ----
+
+PrintCommands::PrintCommands(TZeltoApp& app, TSDIDecFrame& frame, DefaultPrinterName defaultPrinter)
+    : QObject(&frame), app_(app), frame_(frame), defaultPrinter_(std::move(defaultPrinter)) {
+  setObjectName(QString::fromLatin1(kObjectName));
+  if (!defaultPrinter_) defaultPrinter_ = [] { return QPrinterInfo::defaultPrinterName(); };
+  MakePrinter();
+
+  const auto enabled = [this] { return PrintEnabled(); };
+  CommandTable& commands = app_.Commands();
+  commands.Add(CM_PRINTOPTIONS, [this] { CmPrintOptions(); });
+  commands.Add(CM_FILEPRINT, [this] { CmPrint(); }, enabled);
+  commands.Add(CM_FILEPRINTERSETUP, [this] { CmPrintSetup(); }, enabled);
+  commands.Add(CM_FILEPRINTPREVIEW, [this] { CmPreview(); }, enabled);
+  // The main window takes Print before the application, and runs the same print.
+  mainWindow_ = frame_.Client();
+  mainWindow_->Commands().Add(CM_FILEPRINT, [this] { CmPrint(); }, enabled);
+
+  connect(qApp, &QGuiApplication::applicationStateChanged, this,
+          [this](Qt::ApplicationState state) {
+            if (state == Qt::ApplicationActive) FollowDefaultPrinter();
+          });
+  frame_.UpdateToolBar();
+}
+
+PrintCommands::~PrintCommands() {
+  for (int id : kPrintCommands) app_.Commands().Remove(id);
+  // While the frame is torn down its main window may already be gone.
+  if (mainWindow_) mainWindow_->Commands().Remove(CM_FILEPRINT);
+}
+
+PrintCommands* PrintCommands::Of(const TSDIDecFrame& frame) {
+  return frame.findChild<PrintCommands*>(QString::fromLatin1(kObjectName),
+                                         Qt::FindDirectChildrenOnly);
+}
+
+void PrintCommands::MakePrinter() {
+  lastDefault_ = defaultPrinter_();
+  printer_ = std::make_unique<TPrinter>(lastDefault_);
+}
+
+TPrinter& PrintCommands::Printer() {
+  if (!printer_) MakePrinter();
+  return *printer_;
+}
+
+bool PrintCommands::PrintEnabled() { return Printer().ErrorCode() == 0; }
+
+void PrintCommands::FollowDefaultPrinter() {
+  if (!printer_) return;
+  const QString now = defaultPrinter_();
+  const PrinterFollowUp followUp =
+      zelto::FollowDefaultPrinter(lastDefault_.toStdString(), now.toStdString(),
+                                  printer_->Device().toStdString(), printer_->ErrorCode() == 0);
+  lastDefault_ = now;
+  if (followUp == PrinterFollowUp::Keep) return;
+  printer_ = std::make_unique<TPrinter>(now);
+  frame_.UpdateToolBar();
+}
+
+std::optional<TabInx> PrintCommands::ShownCategory() const {
+  const auto* notes = qobject_cast<const TNoteWindow*>(frame_.Client()->NoteView());
+  if (notes == nullptr) return std::nullopt;
+  const long long shown = notes->Lines().currentCategory;
+  if (shown < 0 || !app_.doc.tabs.Valid(static_cast<std::size_t>(shown))) return std::nullopt;
+  return static_cast<TabInx>(shown);
+}
+
+void PrintCommands::CmPrintOptions() {
+  PrintSelection selection{app_.printCategory, app_.printChildren != 0};
+  TPDialog dialog(app_, selection, [this] { return ShownCategory(); }, &frame_);
+  connect(&dialog, &ResourceDialog::helpRequested, &dialog,
+          [&dialog](int context) { HelpWindow::ShowContext(context, &dialog); });
+  if (ModalDialog::Run(dialog) != QDialog::Accepted) return;
+  app_.printCategory = selection.printCategory;
+  app_.printChildren = selection.printChildren ? 1 : 0;
+}
+
+std::string PrintCommands::SuggestedPdfFile() const {
+  // The document's name with the PDF extension, beside the document.
+  if (app_.fileData.fileName.empty()) return "printout.pdf";
+  const QFileInfo document(QFile::decodeName(QByteArray::fromStdString(app_.fileData.fileName)));
+  return QFile::encodeName(
+             document.dir().filePath(document.completeBaseName() + QStringLiteral(".pdf")))
+      .toStdString();
+}
+
+bool PrintCommands::ChoosePdfFile() {
+  QPrinter& printer = printer_->Printer();
+  if (printer.outputFormat() != QPrinter::PdfFormat || !printer.outputFileName().isEmpty())
+    return true;
+  FileDialogData data;
+  data.fileName = SuggestedPdfFile();
+  data.filter = "PDF files (*.pdf)|*.pdf|";
+  data.defaultExt = "pdf";
+  const std::optional<std::string> chosen =
+      Prompter::AskSaveFileName(data, QStringLiteral("Print to PDF file"));
+  if (!chosen) return false;
+  printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(*chosen)));
+  return true;
+}
+
+void PrintCommands::CmPrint() {
+  TPrinter& printer = Printer();
+  const QString title = frame_.windowTitle().left(259);
+  const PrintSettings settings = PrintSettingsOf(app_);
+  PrintErrorBox errors;
+  ListPrintout layout(app_.doc.tabs, settings, errors);
+  TZeltoWindow* mainWindow = frame_.Client();
+  TApxPrintout printout(title, layout, mainWindow);
+  PrintRunScope run(app_.printRuns, {&frame_, mainWindow});
+
+  QWidget* parent = ActiveWindowOr(&frame_);
+  {
+    // A PDF file is offered beside the document until the user names another.
+    if (printer.PrintsToPdf() && printer.Printer().outputFileName().isEmpty())
+      printer.Printer().setOutputFileName(
+          QFile::decodeName(QByteArray::fromStdString(SuggestedPdfFile())));
+    QPrintDialog dialog(&printer.Printer(), parent);
+    OfferWholeDocumentOnly(dialog);
+    if (ModalDialog::Run(dialog) != QDialog::Accepted) return;
+  }
+  if (!ChoosePdfFile()) return;
+
+  QProgressDialog progress(QStringLiteral("Printing..."), QStringLiteral("Cancel"), 0, 0, parent);
+  progress.setWindowTitle(title);
+  progress.setWindowModality(Qt::ApplicationModal);
+  progress.setMinimumDuration(0);
+  const PrintOutcome outcome =
+      PrintPrintout(printer.Printer(), printout, [&progress](int done, int total) {
+        progress.setMaximum(total);
+        progress.setLabelText(QStringLiteral("Printing page %1 of %2").arg(done).arg(total));
+        progress.setValue(done);
+        return !progress.wasCanceled();
+      });
+  progress.reset();
+
+  const QString output = printer.Printer().outputFileName();
+  const bool toFile = printer.Printer().outputFormat() == QPrinter::PdfFormat;
+  if (outcome == PrintOutcome::Cancelled && toFile) {
+    // An unfinished file would pass for the whole printout.
+    QFile::remove(output);
+  } else if (outcome == PrintOutcome::Failed) {
+    Prompter::Message(toFile ? QStringLiteral("The printout could not be written to %1.")
+                                   .arg(QDir::toNativeSeparators(output))
+                             : QStringLiteral("The printout could not be sent to the printer %1.")
+                                   .arg(printer.Printer().printerName()),
+                      title, Prompter::Icon::Warning);
+  }
+}
+
+void PrintCommands::CmPrintSetup() {
+  TPrinter& printer = Printer();
+  QPrintDialog dialog(&printer.Printer(), &frame_);
+  OfferWholeDocumentOnly(dialog);
+  dialog.setWindowTitle(QStringLiteral("Print Setup"));
+  // The choice is kept for later print runs: nothing is printed now.
+  for (auto* buttons : dialog.findChildren<QDialogButtonBox*>())
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+  ModalDialog::Run(dialog);
+}
+
+void PrintCommands::CmPreview() {
+  TPrinter& printer = Printer();
+  PrintRunScope run(app_.printRuns, {&frame_, frame_.Client()});
+  const PrintSettings settings = PrintSettingsOf(app_);
+  PrintErrorBox errors;
+  ListPrintout layout(app_.doc.tabs, settings, errors);
+
+  TApxPreviewWin preview(&frame_, layout, PageDevice::Of(printer.Printer()), frame_.Client());
+  preview.SetPrintEnabler([this] { return PrintEnabled(); });
+  connect(&preview, &TApxPreviewWin::printRequested, this, [this] {
+    if (PrintEnabled()) CmPrint();
+  });
+  preview_ = &preview;
+  preview.RunModal();
+  preview_ = nullptr;
+}
+
+}  // namespace zelto
