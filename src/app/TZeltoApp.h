@@ -80,6 +80,8 @@ class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private Docume
     return settings_->WriteString(name, text);
   }
   FileStore& Files() { return *files_; }
+  // The settings store itself, for the dialogs that write their own values.
+  SettingsStore& Store() { return *settings_; }
 
   // ---- commands of the application object ----
   void CmFileNew();

@@ -7,6 +7,7 @@
 #include "app/CommandLine.h"
 #include "app/TSDIDecFrame.h"
 #include "app/TZeltoApp.h"
+#include "mainwin/MainWindowCommands.h"
 #include "mainwin/EditingCommands.h"
 #include "mainwin/ScreenLook.h"
 #include "mainwin/TZeltoWindow.h"
@@ -73,6 +74,7 @@ int TZeltoApp::Run(const std::vector<std::string>& args) {
 void TZeltoApp::InitMainWindow() {
   frame_ = std::make_unique<TSDIDecFrame>(this, doc);
   frame_->Client()->SetLook(LookOf(*this));
+  new MainWindowCommands(*this, *frame_->Client());  // owned by the main window
   documentCommands_ = std::make_unique<DocumentCommands>(
       DocumentSession{doc, *CatList(), fileData, textFileData, DefaultCat, switchingDocument},
       static_cast<DocumentShell&>(*this), *files_);

@@ -2,9 +2,12 @@
 
 #include <QMenu>
 
+#include "mainwin/ActionCommands.h"
 #include "mainwin/ContextMenu.h"
+#include "mainwin/MainWindowCommands.h"
 #include "mainwin/NoteCommands.h"
 #include "mainwin/TZeltoWindow.h"
+#include "mainwin/WebLinks.h"
 #include "platform/Cp1252.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
@@ -23,10 +26,14 @@ void ShowPopupMenu(TZeltoWindow& window, const Document& doc, const std::string&
   state.clipboardHasText = NoteCommands::ClipboardHasText();
   state.cutPending = doc.cutPending;
   state.defaultCat = defaultCat;
+  // What the current note itself can do (run, link, phone numbers) comes last.
+  if (fromNoteWindow && state.lineKind == LineKind::NoteLine)
+    if (const MainWindowCommands* set = MainWindowCommands::Of(window); set && set->Actions())
+      state.noteActions = set->Actions()->NoteLineItems();
 
   QMenu menu(&window);
   for (const MenuItem& item : ComposeContextMenu(doc.tabs, state)) {
-    QAction* action = menu.addAction(Cp1252::Decode(item.text));
+    QAction* action = menu.addAction(Cp1252::Decode(MenuLiteral(item.text)));
     action->setData(item.id);
     action->setEnabled(item.enabled);
   }

@@ -1,0 +1,73 @@
+#pragma once
+// What notes do besides being shown: activating a note line, running a program entry,
+// opening a web link and dialling a phone number, with the popup items that offer them
+// (the note line's and the entry detail window's). The state the items' commands act on
+// (lastUrl, dialStrings, calledParty) is the application object's.
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <vector>
+
+#include "mainwin/ContextMenu.h"
+#include "mainwin/EntryActions.h"
+#include "platform/DesktopActions.h"
+
+class QWidget;
+
+namespace zelto {
+
+class TZeltoApp;
+class TNoteWindow;
+class CommandTable;
+struct NoteString;
+
+class ActionCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  // `commands` is the main window's command table: the action commands join it, and the
+  // note editing command is reached through it. `desktop` carries the requests out.
+  ActionCommands(TZeltoApp& app, TNoteWindow& notes, CommandTable& commands,
+                 DesktopActions& desktop, QObject* parent = nullptr);
+
+  // The note of the note window's current line, or nullptr when that is no note line.
+  const NoteString* CurrentNote() const;
+
+  // A note line was activated (Enter, double click): a program entry runs, a text note
+  // opens its link when ClickURL is on and it has one, and is edited otherwise.
+  void ActivateNote(long long category, long long note, bool forEdit);
+  // Runs the current note as a program entry (the popup's Run).
+  void RunCurrentNote();
+  // The L key: opens the current note's link, if it is a note line with one.
+  void OpenCurrentLink();
+  // Opens lastUrl (the link item of either popup).
+  void OpenLastUrl();
+  // Dials dialStrings slot `slot` with calledParty.
+  void Dial(int slot);
+
+  // The entry actions of the note line's popup for the current note: "Run" for a program
+  // entry, its link, its phone numbers. Also stores what these items' commands act on.
+  // Empty when the current line is no note line.
+  std::vector<MenuItem> NoteLineItems();
+  // The entry detail window's popup items for the text selected there; also stores what
+  // their commands act on.
+  std::vector<MenuItem> DetailMenuItems(const QString& selectedText);
+  // Shows the entry detail window's popup at `pos` (in `detail`'s coordinates) and carries
+  // out the chosen item.
+  void ShowDetailMenu(QWidget* detail, QPoint pos);
+
+ private:
+  const NoteString* NoteAt(long long category, long long note) const;
+  void Apply(const ActionItems& items);
+  // A request that could not be carried out is said in a message.
+  void Report(const ActionOutcome& outcome);
+  void RunProgram(const NoteString& note);
+  void ShowStatus(const QString& text);
+
+  TZeltoApp& app_;
+  TNoteWindow& notes_;
+  CommandTable& commands_;
+  DesktopActions& desktop_;
+};
+
+}  // namespace zelto

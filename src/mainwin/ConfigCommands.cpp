@@ -1,0 +1,207 @@
+#include "mainwin/ConfigCommands.h"
+
+#include <QColorDialog>
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+#include "app/TZeltoApp.h"
+#include "dialogs/TCatDialog.h"
+#include "dialogs/TFontDialog.h"
+#include "mainwin/ConfigValues.h"
+#include "mainwin/ScreenLook.h"
+#include "mainwin/TZeltoWindow.h"
+#include "mainwin/TextPrompt.h"
+#include "platform/Cp1252.h"
+#include "platform/Prompter.h"
+#include "view/TNoteWindow.h"
+
+namespace zelto {
+namespace {
+
+struct ColourSetting {
+  int id;
+  const char* name;
+  Colour ZeltoSettings::*member;
+};
+
+constexpr ColourSetting ColourSettings[] = {
+    {CM_COLORCATEGORY, "CatColor", &ZeltoSettings::CatColor},
+    {CM_COLORDETAIL, "DetailColor", &ZeltoSettings::DetailColor},
+    {CM_COLORNOTE, "MainColor", &ZeltoSettings::MainColor},
+    {CM_COLOREXECUTE, "ExecColor", &ZeltoSettings::ExecColor},
+    {CM_COLORNOPRINT, "NoPrintColor", &ZeltoSettings::NoPrintColor},
+};
+
+struct MarginSetting {
+  int id;
+  const char* label;
+  const char* name;
+  double ZeltoSettings::*member;
+};
+
+constexpr MarginSetting MarginSettings[] = {
+    {CM_MARGINLEFT, "Left margin", "LeftMargin", &ZeltoSettings::LeftMargin},
+    {CM_MARGINRIGHT, "Right margin", "RightMargin", &ZeltoSettings::RightMargin},
+    {CM_MARGINTOP, "Top margin", "TopMargin", &ZeltoSettings::TopMargin},
+    {CM_MARGINBOTTOM, "Bottom margin", "BottomMargin", &ZeltoSettings::BottomMargin},
+};
+
+ConfigCommands::DialogRunner& Runner() {
+  static ConfigCommands::DialogRunner runner;
+  return runner;
+}
+
+QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+Colour FromQColor(const QColor& c) {
+  return Rgb(static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+             static_cast<std::uint8_t>(c.blue()));
+}
+
+}  // namespace
+
+ConfigCommands::ConfigCommands(TZeltoApp& app, TZeltoWindow& window)
+    : QObject(&window), app_(app), window_(window) {}
+
+void ConfigCommands::AddTo(CommandTable& commands) {
+  for (const ColourSetting& c : ColourSettings)
+    commands.Add(c.id, [this, id = c.id] { ChooseColour(id); });
+  commands.Add(CM_MULTILINE, [this] { ToggleMultiLine(); }, {},
+               [this] { return app_.MultiLine != 0; });
+  commands.Add(CM_SCREENFONT, [this] { ChooseScreenFont(); });
+  commands.Add(CM_PRINTERFONT, [this] { ChoosePrinterFont(); });
+  commands.Add(CM_COLUMNS, [this] { AskColumns(); });
+  for (const MarginSetting& m : MarginSettings)
+    commands.Add(m.id, [this, id = m.id] { AskMargin(id); });
+  commands.Add(CM_DEFAULTCATEGORY, [this] { ChooseDefaultCategory(); });
+  commands.Add(CM_DEFAULTFILE, [this] { ChooseDefaultFile(); });
+  commands.Add(CM_ENABLEWEB, [this] { ToggleWebLinks(); }, {}, [this] { return app_.WWWEnabled; });
+}
+
+void ConfigCommands::WriteText(std::string_view name, std::string_view text) {
+  app_.OpenSettingsKey();
+  app_.WriteString(name, text);
+  app_.CloseSettingsKey();
+}
+
+void ConfigCommands::WriteNumber(std::string_view name, std::uint32_t value) {
+  app_.OpenSettingsKey();
+  app_.WriteDword(name, value);
+  app_.CloseSettingsKey();
+}
+
+void ConfigCommands::ApplyLook() {
+  window_.SetLook(LookOf(app_));
+  window_.update();
+  window_.NoteView()->viewport()->update();
+}
+
+void ConfigCommands::ChooseColour(int id) {
+  const ColourSetting* setting = nullptr;
+  for (const ColourSetting& c : ColourSettings)
+    if (c.id == id) setting = &c;
+  if (setting == nullptr) return;
+
+  if (!customColoursFilled_) {
+    customColours_ = InitialCustomColours();
+    customColoursFilled_ = true;
+  }
+  // The dialog's custom colours are shared by all five commands and kept for the run.
+  for (int i = 0; i < 16; ++i)
+    QColorDialog::setCustomColor(i, ToQColor(customColours_[static_cast<std::size_t>(i)]));
+  const std::optional<QColor> chosen = Prompter::AskColor(ToQColor(app_.*(setting->member)));
+  for (int i = 0; i < 16; ++i)
+    customColours_[static_cast<std::size_t>(i)] = FromQColor(QColorDialog::customColor(i));
+  if (!chosen || !chosen->isValid()) return;
+
+  app_.*(setting->member) = FromQColor(*chosen);
+  WriteText(setting->name, ColourText(app_.*(setting->member)));
+  ApplyLook();
+}
+
+void ConfigCommands::SetDialogRunner(DialogRunner runner) { Runner() = std::move(runner); }
+
+int ConfigCommands::RunDialog(QDialog& dialog) {
+  return Runner() ? Runner()(dialog) : dialog.exec();
+}
+
+void ConfigCommands::ChooseScreenFont() {
+  const std::unique_ptr<TFontDialog> dialog =
+      TFontDialog::ForScreenFont(app_, app_.Store(), &window_);
+  if (RunDialog(*dialog) != QDialog::Accepted) return;
+  // The new font goes to every pane; the note window's lines take its size as their
+  // height, and the panes are laid out again.
+  app_.screenFont = app_.MakeScreenFont();
+  ApplyLook();
+}
+
+void ConfigCommands::ChoosePrinterFont() {
+  // The printout reads the printer font when it runs.
+  const std::unique_ptr<TFontDialog> dialog =
+      TFontDialog::ForPrinterFont(app_, app_.Store(), &window_);
+  RunDialog(*dialog);
+}
+
+void ConfigCommands::ChooseDefaultCategory() {
+  TCatDialog dialog(app_.doc.tabs, app_, app_.Store(), &window_);
+  RunDialog(dialog);
+}
+
+void ConfigCommands::ToggleMultiLine() {
+  app_.MultiLine = app_.MultiLine != 0 ? 0 : 1;
+  ApplyLook();
+  WriteNumber("MultiLine", app_.MultiLine);
+}
+
+void ConfigCommands::AskColumns() {
+  const std::optional<QString> typed =
+      TextPrompt::Ask(&window_, QStringLiteral("Columns"), QStringLiteral("Enter number of columns:"),
+                      QString::number(app_.NumCols));
+  if (!typed) return;
+  const std::optional<std::uint32_t> columns = TypedColumnCount(typed->toStdString());
+  if (!columns) return;  // not a column count: the old one stays
+  app_.NumCols = *columns;
+  WriteNumber("NumCols", app_.NumCols);
+}
+
+void ConfigCommands::AskMargin(int id) {
+  const MarginSetting* setting = nullptr;
+  for (const MarginSetting& m : MarginSettings)
+    if (m.id == id) setting = &m;
+  if (setting == nullptr) return;
+
+  const QString label = QString::fromLatin1(setting->label);
+  const std::optional<QString> typed =
+      TextPrompt::Ask(&window_, label, QStringLiteral("Enter %1:").arg(label),
+                      QString::fromStdString(MarginText(app_.*(setting->member))));
+  if (!typed) return;
+  const std::optional<double> margin = TypedMargin(typed->toStdString());
+  if (!margin) return;  // no number, or out of range: the old margin stays
+  app_.*(setting->member) = *margin;
+  // The text is stored as typed; a character the stored text cannot hold gives the
+  // number instead, so that what is stored always reads back as this margin.
+  const Cp1252::Encoded encoded = Cp1252::Encode(*typed);
+  WriteText(setting->name, encoded.Ok() ? encoded.bytes : MarginText(*margin));
+}
+
+void ConfigCommands::ChooseDefaultFile() {
+  FileDialogData data;
+  data.fileName = "";
+  data.filter = "Zelto Files (*.zlt)|*.zlt|";
+  data.defaultExt = "zlt";
+  const std::optional<std::string> path = Prompter::AskOpenFileName(data);
+  if (!path || path->empty()) return;
+  // The default file is opened at the next start, from whatever folder: keep it whole.
+  // File names are kept in the encoding of the file system, as the document's own name is.
+  const QString full = QFileInfo(QFile::decodeName(QByteArray::fromStdString(*path))).absoluteFilePath();
+  WriteText("DefaultFile", QFile::encodeName(full).toStdString());
+  Prompter::Message(QStringLiteral("Default file changed to ") + full, QString());
+}
+
+void ConfigCommands::ToggleWebLinks() {
+  app_.WWWEnabled = !app_.WWWEnabled;
+  WriteNumber("WWWEnabled", app_.WWWEnabled ? 1 : 0);
+}
+
+}  // namespace zelto

@@ -1,0 +1,64 @@
+#pragma once
+// The commands of the Configure menu: colours, screen options, printing layout, margins,
+// the default file and web links. Each changes one setting of the application object and
+// writes that value to the settings store at once.
+#include <QObject>
+#include <array>
+#include <functional>
+#include <string_view>
+
+#include "app/SettingsStore.h"
+
+class QDialog;
+
+namespace zelto {
+
+class TZeltoApp;
+class TZeltoWindow;
+class CommandTable;
+
+class ConfigCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  // Lives as long as `window`, whose command table receives the commands.
+  ConfigCommands(TZeltoApp& app, TZeltoWindow& window);
+
+  void AddTo(CommandTable& commands);
+
+  // Colour commands: `id` is one of the five colour command ids.
+  void ChooseColour(int id);
+  void ToggleMultiLine();
+  void AskColumns();
+  // Margin commands: `id` is one of the four margin command ids.
+  void AskMargin(int id);
+  // The font dialogs, and the default category dialog.
+  void ChooseScreenFont();
+  void ChoosePrinterFont();
+  void ChooseDefaultCategory();
+  void ChooseDefaultFile();
+  void ToggleWebLinks();
+
+  // The custom colours the colour dialog offers, kept for the run.
+  const std::array<Colour, 16>& CustomColours() const { return customColours_; }
+
+  // Runs a modal dialog and returns its result; tests put a runner in place that answers
+  // the dialog without showing it. An empty runner restores the real one.
+  using DialogRunner = std::function<int(QDialog&)>;
+  static void SetDialogRunner(DialogRunner runner);
+
+ private:
+  // Writes one value between opening and closing the settings key.
+  void WriteText(std::string_view name, std::string_view text);
+  void WriteNumber(std::string_view name, std::uint32_t value);
+  // The main window takes the changed colours or line setting and repaints.
+  void ApplyLook();
+  static int RunDialog(QDialog& dialog);
+
+  TZeltoApp& app_;
+  TZeltoWindow& window_;
+  std::array<Colour, 16> customColours_{};
+  bool customColoursFilled_ = false;
+};
+
+}  // namespace zelto

@@ -1,0 +1,42 @@
+#include "mainwin/MainWindowCommands.h"
+
+#include <QLineEdit>
+
+#include "app/TZeltoApp.h"
+#include "mainwin/ActionCommands.h"
+#include "mainwin/ConfigCommands.h"
+#include "mainwin/SearchCommands.h"
+#include "mainwin/TZeltoWindow.h"
+#include "view/TNoteWindow.h"
+
+namespace zelto {
+
+MainWindowCommands::MainWindowCommands(TZeltoApp& app, TZeltoWindow& window,
+                                       std::unique_ptr<DesktopActions> desktop)
+    : QObject(&window),
+      desktop_(desktop ? std::move(desktop) : std::make_unique<SystemDesktopActions>()) {
+  setObjectName(QStringLiteral("MainWindowCommands"));
+  config_ = new ConfigCommands(app, window);
+  config_->AddTo(window.Commands());
+
+  auto* notes = qobject_cast<TNoteWindow*>(window.NoteView());
+  if (notes == nullptr) return;
+  actions_ = new ActionCommands(app, *notes, window.Commands(), *desktop_, this);
+  search_ = new SearchCommands(app, *notes, window.Commands(), &window, this);
+
+  connect(&window, &TZeltoWindow::OpenLinkRequested, actions_, &ActionCommands::OpenCurrentLink);
+  // The entry detail window's own popup offers its selection as a link or a number.
+  QWidget* detail = window.EntryLine();
+  detail->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(detail, &QWidget::customContextMenuRequested, this,
+          [this, detail](const QPoint& pos) { actions_->ShowDetailMenu(detail, pos); });
+}
+
+MainWindowCommands::~MainWindowCommands() = default;
+
+MainWindowCommands* MainWindowCommands::Of(const TZeltoWindow& window) {
+  return window.findChild<MainWindowCommands*>(QStringLiteral("MainWindowCommands"),
+                                               Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace zelto

@@ -1,0 +1,122 @@
+#include "mainwin/SearchCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+
+#include "app/AppFixture.h"
+#include "app/CommandIds.h"
+#include "mainwin/TSearchDialog.h"
+#include "view/TCatWindow.h"
+#include "view/TNoteWindow.h"
+
+namespace zelto::testing {
+namespace {
+
+class SearchCommandsTest : public AppFixture {
+ protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    Start();
+    TabList& tabs = app->doc.tabs;
+    tabs.Clear();
+    tabs.Append(Tab("Default", 0, NO_PARENT));   // 0
+    tabs.Append(Tab("Phone", 0, NO_PARENT));     // 1: no notes, its name matches
+    tabs.Append(Tab("Work", 0, NO_PARENT));      // 2
+    tabs.Append(Tab("Deep", 0, 2));              // 3: child of Work
+    tabs.Append(Tab("Moved", 0, 3));             // 4: cut, child of Deep
+    tabs[4].state = TabState::Cut;
+    tabs[0].notes.Add(NoteString{"call phone company", 0});
+    tabs[0].notes.Add(NoteString{"nothing here", 0});
+    tabs[0].notes.Add(NoteString{"second\r\nPHONE line", 0});
+    tabs[3].notes.Add(NoteString{"deep telephone", 0});
+    tabs[4].notes.Add(NoteString{"cut phone", 0});
+    notes = std::make_unique<TNoteWindow>(app->doc, app->CatList());
+    search = std::make_unique<SearchCommands>(*app, *notes, table, nullptr);
+  }
+  void TearDown() override {
+    search.reset();
+    notes.reset();
+    AppFixture::TearDown();
+  }
+
+  void Find(const char* text) {
+    TSearchDialog::SetNextAnswer(QString::fromLatin1(text));
+    table.DoCommand(CM_EDITFIND);
+  }
+  // The hit the note window was asked to show: category and note.
+  std::pair<long long, long long> Shown() const {
+    return {notes->Lines().searchCategory, notes->Lines().searchNote};
+  }
+
+  CommandTable table;
+  std::unique_ptr<TNoteWindow> notes;
+  std::unique_ptr<SearchCommands> search;
+};
+
+TEST_F(SearchCommandsTest, FindAndNextWalkTheDocumentAndWrapAfterABeep) {
+  Find("PHONE");
+  EXPECT_EQ(Shown(), std::make_pair(0LL, 0LL));
+  table.DoCommand(CM_EDITFINDNEXT);
+  EXPECT_EQ(Shown(), std::make_pair(0LL, 2LL));  // a later line of a note counts
+  table.DoCommand(CM_EDITFINDNEXT);             // category 1's name is no hit
+  EXPECT_EQ(Shown(), std::make_pair(3LL, 0LL));
+  EXPECT_EQ(notes->Lines().currentCategory, 3);
+  // The list shows the level of the hit, with it selected.
+  EXPECT_EQ(app->CatList()->SelectedCategory(), 3);
+  EXPECT_EQ(app->CatList()->count(), 1);
+
+  table.DoCommand(CM_EDITFINDNEXT);  // inside a cut category
+  EXPECT_EQ(Shown(), std::make_pair(4LL, 0LL));
+  EXPECT_EQ(app->CatList()->SelectedCategory(), 4);
+  EXPECT_EQ(Prompter::BeepCount(), 0);
+
+  table.DoCommand(CM_EDITFINDNEXT);
+  EXPECT_EQ(Prompter::BeepCount(), 1);
+  EXPECT_EQ(app->searchNote, -1);
+  table.DoCommand(CM_EDITFINDNEXT);
+  EXPECT_EQ(Shown(), std::make_pair(0LL, 0LL));
+}
+
+TEST_F(SearchCommandsTest, CancelKeepsThePositionAndFindStartsAgain) {
+  Find("phone");
+  table.DoCommand(CM_EDITFINDNEXT);
+  TSearchDialog::SetNextAnswer(std::nullopt);
+  table.DoCommand(CM_EDITFIND);
+  EXPECT_EQ(app->searchText, "phone");
+  table.DoCommand(CM_EDITFINDNEXT);
+  EXPECT_EQ(Shown(), std::make_pair(3LL, 0LL));
+
+  Find("phone");
+  EXPECT_EQ(Shown(), std::make_pair(0LL, 0LL));
+}
+
+TEST_F(SearchCommandsTest, EmptyTextFindsEveryNoteAndAMissBeeps) {
+  Find("");
+  EXPECT_EQ(Shown(), std::make_pair(0LL, 0LL));
+  table.DoCommand(CM_EDITFINDNEXT);
+  EXPECT_EQ(Shown(), std::make_pair(0LL, 1LL));
+
+  Find("no such text");
+  EXPECT_EQ(Prompter::BeepCount(), 1);
+  EXPECT_EQ(Shown(), std::make_pair(0LL, 1LL));  // nothing new shown
+}
+
+TEST_F(SearchCommandsTest, TextNotesCannotHoldIsRefusedAndKeepsTheDialogOpen) {
+  app->searchText = "old";
+  std::string text = app->searchText;
+  TSearchDialog dialog(text);
+  dialog.Edit()->setText(QStringLiteral("\u4e2d"));
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_EQ(text, "old");
+  EXPECT_EQ(Asked(Prompter::Asked::Kind::Message), 1);
+
+  dialog.Edit()->setText(QStringLiteral("caf\u00e9"));
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(text, "caf\xe9");
+}
+
+}  // namespace
+}  // namespace zelto::testing
