@@ -51,7 +51,9 @@ std::vector<TourCategory> TourTree() {
        {{"Example Corp: contact page http://example.org/contact", 0},
         {"Acme Ltd, call 555-0100 and ask for Dana", 0}}},
       {"/Work/Clients/Archive", {{"Notes about former clients are kept here.", 0}}},
-      {"/Default", {{"The category every document has; new files start here.", 0}}},
+      {"/Default",
+       {{"Start the tour in Welcome: click it in the list on the right.", 0},
+        {"Every document has this category; it is selected when the document opens.", 0}}},
   };
 }
 

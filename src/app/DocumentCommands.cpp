@@ -6,6 +6,7 @@
 #include "model/TreeOps.h"
 
 namespace zelto {
+
 DocumentCommands::DocumentCommands(DocumentSession session, DocumentShell& shell,
                                    FileStore& files)
     : s_(session), shell_(shell), files_(files) {}
@@ -62,7 +63,10 @@ void DocumentCommands::Open() {
   FileDialogData offer = s_.dialog;
   SetDocumentDialog(offer);
   const std::optional<std::string> name = shell_.AskOpenFileName(offer);
-  if (!name || name->empty()) return;
+  if (!name || name->empty()) {
+    s_.switchingDocument = false;
+    return;
+  }
   DocumentEnv env = Env();
   LoadDocument(env, *name);
 }

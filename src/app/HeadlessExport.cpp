@@ -11,15 +11,25 @@ namespace {
 constexpr std::string_view ExportOption = "--export-text";
 constexpr std::string_view HelpOption = "--help";
 
-// Nobody answers: a headless load asks nothing and shows nothing.
+// Nobody answers: a headless load asks nothing and keeps its last message for the error
+// output.
 class HeadlessUi : public DocumentUi {
  public:
+  std::string lastMessage;
   std::optional<std::string> AskSaveFileName(const FileDialogData&) override {
     return std::nullopt;
   }
-  void ShowMessage(const std::string&) override {}
+  void ShowMessage(const std::string& text) override { lastMessage = text; }
   bool AskYesNo(const std::string&) override { return false; }
 };
+
+// One line of error output about `document`, which the line names.
+std::string AboutDocument(const std::string& document, std::string message) {
+  for (char& c : message)
+    if (c == '\n' || c == '\r') c = ' ';
+  if (message.find(document) != std::string::npos) return message;
+  return document + ": " + message;
+}
 
 // True when both names lead to the same existing file.
 bool SameFile(const std::string& a, const std::string& b) {
@@ -84,7 +94,10 @@ int ExportTextHeadless(const std::string& document, const std::string& output, H
              << (io.files.Exists(document) ? "cannot be read" : "no such file") << "\n";
       return HeadlessFailed;
     case LoadResult::NotZelto:
-      io.err << "zelto: " << document << ": Not a Brindamor data file!\n";
+      io.err << "zelto: "
+             << AboutDocument(document, ui.lastMessage.empty() ? "Not a Brindamor data file!"
+                                                                : ui.lastMessage)
+             << "\n";
       return HeadlessFailed;
     case LoadResult::Damaged:
     case LoadResult::Loaded:

@@ -1,6 +1,7 @@
 #include "app/TZeltoApp.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QLineEdit>
 
 #include "app/ApplicationName.h"
@@ -12,6 +13,7 @@
 #include "platform/HelpWindow.h"
 #include "platform/ModalDialog.h"
 #include "platform/Prompter.h"
+#include "platform/ScreenFont.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
 
@@ -53,13 +55,7 @@ TCatWindow* TZeltoApp::CatList() const {
 }
 
 QFont TZeltoApp::MakeScreenFont() const {
-  QFont font(Cp1252::Decode(ScreenFont));
-  if (ScreenFontSize > 0) font.setPixelSize(static_cast<int>(ScreenFontSize));
-  font.setWeight(QFont::Normal);
-  font.setItalic(false);
-  font.setUnderline(false);
-  font.setStrikeOut(false);
-  return font;
+  return zelto::MakeScreenFont(ScreenFont, static_cast<int>(std::min<std::uint32_t>(ScreenFontSize, 10000)));
 }
 
 void TZeltoApp::AddCommands() {
@@ -148,12 +144,11 @@ void TZeltoApp::DocumentLoaded() {
   TZeltoWindow* main = MainWindow();
   if (main == nullptr) return;
   // The note window shows the newly selected category from its first line.
-  if (auto* notes = qobject_cast<TNoteWindow*>(main->NoteView())) {
-    notes->InvalidateLineCount();
-    notes->SetCurrentLine(0);
-    notes->ScrollTo(0);
-  }
-  main->NoteView()->update();
+  TNoteWindow* notes = main->NoteView();
+  notes->InvalidateLineCount();
+  notes->SetCurrentLine(0);
+  notes->ScrollTo(0);
+  notes->viewport()->update();
 }
 
 bool TZeltoApp::WindowsMayClose() {

@@ -7,6 +7,7 @@
 #include "app/CommandLine.h"
 #include "app/TSDIDecFrame.h"
 #include "app/TZeltoApp.h"
+#include "mainwin/EditingCommands.h"
 #include "mainwin/ScreenLook.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/FileTypeRegistration.h"
@@ -75,6 +76,9 @@ void TZeltoApp::InitMainWindow() {
   documentCommands_ = std::make_unique<DocumentCommands>(
       DocumentSession{doc, *CatList(), fileData, textFileData, DefaultCat, switchingDocument},
       static_cast<DocumentShell&>(*this), *files_);
+  InstallEditingCommands(*frame_->Client(), doc, *this, [this] {
+    return NoteDialogSettings{EditFont != 0, screenFont, DateFormat};
+  });
 
   new PrintCommands(*this, *frame_);  // owned by the frame
 

@@ -10,6 +10,7 @@
 #include "platform/Cp1252.h"
 #include "platform/HelpWindow.h"
 #include "platform/Prompter.h"
+#include "platform/ScreenFont.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
 
@@ -19,9 +20,7 @@ namespace {
 QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 QFont ScreenFontOf(const ScreenLook& look) {
-  QFont font(Cp1252::Decode(look.screenFont));
-  if (look.screenFontSize > 0) font.setPixelSize(look.screenFontSize);
-  return font;
+  return MakeScreenFont(look.screenFont, look.screenFontSize);
 }
 
 MainKey MainKeyOf(int key) {

@@ -73,6 +73,8 @@ bool Offers(Prompter::Buttons buttons, Prompter::Answer answer) {
     case Prompter::Buttons::YesNo:
       return answer == Prompter::Answer::Yes || answer == Prompter::Answer::No;
     case Prompter::Buttons::YesNoCancel: return answer != Prompter::Answer::Ok;
+    case Prompter::Buttons::OkCancel:
+      return answer == Prompter::Answer::Ok || answer == Prompter::Answer::Cancel;
   }
   return false;
 }
@@ -82,7 +84,8 @@ Prompter::Answer EscapeAnswer(Prompter::Buttons buttons) {
   switch (buttons) {
     case Prompter::Buttons::Ok: return Prompter::Answer::Ok;
     case Prompter::Buttons::YesNo: return Prompter::Answer::No;
-    case Prompter::Buttons::YesNoCancel: break;
+    case Prompter::Buttons::YesNoCancel:
+    case Prompter::Buttons::OkCancel: break;
   }
   return Prompter::Answer::Cancel;
 }
@@ -95,6 +98,9 @@ Prompter::Answer ShowBox(Prompter::Buttons buttons, const QString& text, const Q
     case Prompter::Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case Prompter::Buttons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+    case Prompter::Buttons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
       break;
   }
   box.setDefaultButton(ToQtButton(defaultAnswer));
@@ -168,10 +174,15 @@ Prompter::Answer Prompter::AskYesNoCancel(const QString& text,
   return Ask(Buttons::YesNoCancel, text, caption, defaultAnswer, icon);
 }
 
+bool Prompter::AskOkCancel(const QString& text, const std::optional<QString>& caption, Icon icon) {
+  return Ask(Buttons::OkCancel, text, caption, Answer::Ok, icon) == Answer::Ok;
+}
+
 Prompter::Answer Prompter::Ask(Buttons buttons, const QString& text,
                                const std::optional<QString>& caption, Answer defaultAnswer,
                                Icon icon) {
-  if (!Offers(buttons, defaultAnswer)) defaultAnswer = buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+  if (!Offers(buttons, defaultAnswer))
+    defaultAnswer = buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
   const QString shownCaption = CaptionOr(caption);
   HookState& hooks = Hooks();
   hooks.history.push_back({buttons == Buttons::Ok ? Asked::Kind::Message : Asked::Kind::Question,

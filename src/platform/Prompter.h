@@ -16,7 +16,7 @@ namespace zelto {
 
 class Prompter {
  public:
-  enum class Buttons { Ok, YesNo, YesNoCancel };
+  enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
   enum class Answer { Ok, Yes, No, Cancel };
   enum class Icon { None, Information, Question, Warning, Error };
 
@@ -34,7 +34,10 @@ class Prompter {
   static Answer AskYesNoCancel(const QString& text,
                                const std::optional<QString>& caption = std::nullopt,
                                Answer defaultAnswer = Answer::Yes, Icon icon = Icon::Question);
-  // Any of the three button sets.
+  // A question with OK and Cancel (default OK); closing the box answers Cancel.
+  static bool AskOkCancel(const QString& text, const std::optional<QString>& caption = std::nullopt,
+                          Icon icon = Icon::Question);
+  // Any of the button sets.
   static Answer Ask(Buttons buttons, const QString& text, const std::optional<QString>& caption,
                     Answer defaultAnswer, Icon icon);
 

@@ -159,6 +159,7 @@ TEST_F(DocumentCommandsTest, OpenKeepsTheFileNameUntilAnotherFileIsOpened) {
   EXPECT_EQ(NotesInFile(Path("start.zlt")), Notes{"before open"});
   EXPECT_EQ(app->fileData.fileName, Path("start.zlt"));
   EXPECT_EQ(app->doc.tabs[0].notes.Count(), 1u);
+  EXPECT_FALSE(app->switchingDocument);  // nothing was switched: a later exit stores the position
 
   // Unchanged, a file chosen: it is loaded and named.
   Prompter::SetNextFileName(dir.filePath("tour.zlt"));

@@ -1,0 +1,52 @@
+#include "mainwin/EditingCommands.h"
+
+#include <QObject>
+
+#include "mainwin/CategoryCommands.h"
+#include "mainwin/NoteCommands.h"
+#include "mainwin/PopupMenu.h"
+#include "app/ZeltoSettings.h"
+#include "mainwin/TZeltoWindow.h"
+#include "platform/DesktopActions.h"
+#include "view/TCatWindow.h"
+#include "view/TNoteWindow.h"
+
+namespace zelto {
+namespace {
+
+// Everything the commands work with, deleted together with the window.
+class EditingCommandSet : public QObject {
+ public:
+  EditingCommandSet(TZeltoWindow& window, TNoteWindow& notes, Document& doc,
+                    const ZeltoSettings& settings, std::function<NoteDialogSettings()> dialogSettings)
+      : QObject(&window),
+        dialogs_(&window, std::move(dialogSettings)),
+        context_(doc, *window.CatList(), notes, dialogs_, settings),
+        noteCommands_(context_, desktop_),
+        categoryCommands_(context_) {
+    noteCommands_.Register(window.Commands());
+    categoryCommands_.Register(window.Commands());
+    connect(&window, &TZeltoWindow::ContextMenuRequested, this,
+            [&window, &doc, &settings](QPoint pos, bool fromNoteWindow) {
+              ShowPopupMenu(window, doc, settings.DefaultCat, pos, fromNoteWindow);
+            });
+  }
+
+ private:
+  QtEditDialogs dialogs_;
+  SystemDesktopActions desktop_;
+  EditingContext context_;
+  NoteCommands noteCommands_;
+  CategoryCommands categoryCommands_;
+};
+
+}  // namespace
+
+void InstallEditingCommands(TZeltoWindow& window, Document& doc, const ZeltoSettings& settings,
+                            std::function<NoteDialogSettings()> dialogSettings) {
+  auto* notes = qobject_cast<TNoteWindow*>(window.NoteView());
+  if (notes == nullptr) return;
+  new EditingCommandSet(window, *notes, doc, settings, std::move(dialogSettings));
+}
+
+}  // namespace zelto

@@ -1,0 +1,47 @@
+#pragma once
+// The note commands of the main window: add a note or a program entry, edit, delete, copy
+// and paste a note through the clipboard, split a note into one note per line, and view a
+// note in the text editor. New and pasted notes go to the current category; the others act
+// on the note of the note window's current line.
+#include <QString>
+#include <cstddef>
+
+#include "app/CommandTable.h"
+#include "mainwin/EditingContext.h"
+
+namespace zelto {
+
+class DesktopActions;
+
+// The scratch file that View note in Notepad writes in the current directory.
+inline constexpr const char ScratchFileName[] = "zelto.tmp";
+
+class NoteCommands {
+ public:
+  // `scratchDir` is where the scratch file goes (the current directory when empty).
+  NoteCommands(EditingContext& context, DesktopActions& desktop, QString scratchDir = {});
+
+  // Adds the handlers and enablers of the note commands to `table`.
+  void Register(CommandTable& table);
+
+  void AddNote();
+  void AddProgram();
+  // Edits the note of the current line; EditNote edits any note of a category.
+  void EditCurrentNote();
+  void EditNote(TabInx category, std::size_t note);
+  void DeleteCurrentNote();
+  void CopyCurrentNote();
+  void PasteNote();
+  void SplitCurrentNote();
+  void ViewCurrentNoteInNotepad();
+
+  // Whether the clipboard holds text to paste.
+  static bool ClipboardHasText();
+
+ private:
+  EditingContext& c_;
+  DesktopActions& desktop_;
+  QString scratchDir_;
+};
+
+}  // namespace zelto
