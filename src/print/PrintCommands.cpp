@@ -172,6 +172,12 @@ std::string PrintCommands::SuggestedPdfFile() const {
       .toStdString();
 }
 
+void PrintCommands::OfferPdfFile() {
+  QPrinter& printer = Printer().Printer();
+  if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
+    printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(SuggestedPdfFile())));
+}
+
 bool PrintCommands::ChoosePdfFile() {
   QPrinter& printer = printer_->Printer();
   if (printer.outputFormat() != QPrinter::PdfFormat || !printer.outputFileName().isEmpty())
@@ -199,10 +205,7 @@ void PrintCommands::CmPrint() {
 
   QWidget* parent = ActiveWindowOr(&frame_);
   {
-    // A PDF file is offered beside the document until the user names another.
-    if (printer.PrintsToPdf() && printer.Printer().outputFileName().isEmpty())
-      printer.Printer().setOutputFileName(
-          QFile::decodeName(QByteArray::fromStdString(SuggestedPdfFile())));
+    OfferPdfFile();
     QPrintDialog dialog(&printer.Printer(), parent);
     OfferWholeDocumentOnly(dialog);
     if (ModalDialog::Run(dialog) != QDialog::Accepted) return;
@@ -238,6 +241,7 @@ void PrintCommands::CmPrint() {
 
 void PrintCommands::CmPrintSetup() {
   TPrinter& printer = Printer();
+  OfferPdfFile();
   QPrintDialog dialog(&printer.Printer(), &frame_);
   OfferWholeDocumentOnly(dialog);
   dialog.setWindowTitle(QStringLiteral("Print Setup"));

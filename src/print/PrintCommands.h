@@ -87,6 +87,9 @@ class PrintCommands : public QObject {
   std::optional<TabInx> ShownCategory() const;
   // The PDF file offered for the document.
   std::string SuggestedPdfFile() const;
+  // A printer writing a PDF without a file yet is given the suggested one, so the print
+  // dialogs open on it.
+  void OfferPdfFile();
   // Where the PDF goes when the printer writes one and has no file yet; false when the
   // user cancels.
   bool ChoosePdfFile();
