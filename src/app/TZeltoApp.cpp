@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <algorithm>
-#include <QLineEdit>
 
 #include "app/ApplicationName.h"
 #include "app/CommandIds.h"
@@ -16,6 +15,7 @@
 #include "platform/ScreenFont.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
+#include "view/TOneEdit.h"
 
 namespace zelto {
 namespace {

@@ -1,6 +1,5 @@
 #include "mainwin/MainWindowCommands.h"
 
-#include <QLineEdit>
 
 #include "app/TZeltoApp.h"
 #include "mainwin/ActionCommands.h"
@@ -8,6 +7,7 @@
 #include "mainwin/SearchCommands.h"
 #include "mainwin/TZeltoWindow.h"
 #include "view/TNoteWindow.h"
+#include "view/TOneEdit.h"
 
 namespace zelto {
 
@@ -26,10 +26,10 @@ MainWindowCommands::MainWindowCommands(TZeltoApp& app, TZeltoWindow& window,
 
   connect(&window, &TZeltoWindow::OpenLinkRequested, actions_, &ActionCommands::OpenCurrentLink);
   // The entry detail window's own popup offers its selection as a link or a number.
-  QWidget* detail = window.EntryLine();
-  detail->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(detail, &QWidget::customContextMenuRequested, this,
-          [this, detail](const QPoint& pos) { actions_->ShowDetailMenu(detail, pos); });
+  TOneEdit* detail = window.EntryLine();
+  connect(detail, &TOneEdit::DetailMenuRequested, this, [this, detail](const QPoint& pos) {
+    actions_->ShowDetailMenu(detail, detail->viewport()->mapTo(detail, pos));
+  });
 }
 
 MainWindowCommands::~MainWindowCommands() = default;

@@ -13,6 +13,7 @@
 #include "platform/ScreenFont.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
+#include "view/TOneEdit.h"
 
 namespace zelto {
 namespace {
@@ -82,7 +83,8 @@ TZeltoWindow::TZeltoWindow(Document& doc, QWidget* parent) : QWidget(parent) {
   connect(catList_, &TCatWindow::SelectionChangedByUser, this, &TZeltoWindow::OnCategorySelected);
   connect(catList_, &TCatWindow::LeftClicked, this, &TZeltoWindow::OnCategoryListClick);
   connect(catList_, &TCatWindow::RightClicked, this, &TZeltoWindow::OnCategoryListRightClick);
-  connect(noteView_, &TNoteWindow::DetailTextChanged, entryLine_, &QLineEdit::setText);
+  connect(noteView_, &TNoteWindow::DetailTextChanged, entryLine_, &TOneEdit::setPlainText);
+  connect(entryLine_, &TOneEdit::FocusBackRequested, noteView_, [this] { noteView_->setFocus(); });
 
   // Copy, Paste and Run stop at the note window when it has the focus; it hands them back
   // here as requests, which this window's own commands carry out.

@@ -2,7 +2,6 @@
 // The frame's client: holds the category list, the note window and the entry detail window,
 // lays them out and colours them, and is the last window of every command chain before the
 // application object. Operations add their commands to its table (Commands()).
-#include <QLineEdit>
 #include <QWidget>
 
 #include "app/CommandTable.h"
@@ -15,6 +14,7 @@ struct Document;
 struct KeyAction;
 class TCatWindow;
 class TNoteWindow;
+class TOneEdit;
 
 class TZeltoWindow : public QWidget, public CommandTarget {
   Q_OBJECT
@@ -28,7 +28,7 @@ class TZeltoWindow : public QWidget, public CommandTarget {
 
   TCatWindow* CatList() const { return catList_; }
   TNoteWindow* NoteView() const { return noteView_; }
-  QLineEdit* EntryLine() const { return entryLine_; }
+  TOneEdit* EntryLine() const { return entryLine_; }
 
   // Colours, font and pane proportions; lays the panes out again.
   void SetLook(const ScreenLook& look);
@@ -73,10 +73,10 @@ class TZeltoWindow : public QWidget, public CommandTarget {
   CommandTable noteViewCommands_;
   TCatWindow* catList_ = nullptr;
   TNoteWindow* noteView_ = nullptr;
-  QLineEdit* entryLine_ = nullptr;
+  TOneEdit* entryLine_ = nullptr;
 };
 
 // The entry detail window of a new main window (TZeltoWindowPanes.cpp).
-QLineEdit* CreateEntryLine(TZeltoWindow* parent);
+TOneEdit* CreateEntryLine(TZeltoWindow* parent);
 
 }  // namespace zelto

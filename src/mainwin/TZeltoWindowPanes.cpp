@@ -1,13 +1,9 @@
-// The entry detail window that the main window creates. It stands apart so that the real
-// pane replaces it here without touching the main window.
+// The entry detail window that the main window creates.
 #include "mainwin/TZeltoWindow.h"
+#include "view/TOneEdit.h"
 
 namespace zelto {
 
-QLineEdit* CreateEntryLine(TZeltoWindow* parent) {
-  auto* edit = new QLineEdit(parent);
-  edit->setReadOnly(true);
-  return edit;
-}
+TOneEdit* CreateEntryLine(TZeltoWindow* parent) { return new TOneEdit(parent); }
 
 }  // namespace zelto

@@ -3,8 +3,6 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 
-#include "platform/Cp1252.h"
-
 namespace zelto {
 
 TOneEdit::TOneEdit(QWidget* parent) : QPlainTextEdit(parent) {
@@ -14,17 +12,6 @@ TOneEdit::TOneEdit(QWidget* parent) : QPlainTextEdit(parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTabChangesFocus(true);
   setUndoRedoEnabled(false);
-}
-
-std::string TOneEdit::SelectedBytes() const {
-  QString selected = textCursor().selectedText();
-  // Qt marks line breaks inside a selection with the paragraph separator.
-  selected.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-  const QString unmappable = Cp1252::UnmappableCharacters(selected);
-  QString storable;
-  for (QChar c : selected)
-    if (!unmappable.contains(c)) storable += c;
-  return Cp1252::Encode(storable).bytes;
 }
 
 void TOneEdit::keyPressEvent(QKeyEvent* event) {

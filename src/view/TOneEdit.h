@@ -4,7 +4,6 @@
 // of the document: nothing typed here is written back, and the keys that delete text do
 // nothing.
 #include <QPlainTextEdit>
-#include <string>
 
 namespace zelto {
 
@@ -15,10 +14,6 @@ class TOneEdit : public QPlainTextEdit {
   static constexpr int ControlId = 1;
 
   explicit TOneEdit(QWidget* parent = nullptr);
-
-  // The selected characters as Windows-1252 bytes (characters the code page cannot hold
-  // are left out: the menu built from them keeps only plain ASCII anyway).
-  std::string SelectedBytes() const;
 
  signals:
   // Tab: the keyboard focus goes back to the note window.

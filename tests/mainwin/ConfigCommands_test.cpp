@@ -1,3 +1,4 @@
+#include "view/TOneEdit.h"
 #include "mainwin/ConfigCommands.h"
 
 #include <gtest/gtest.h>

@@ -9,6 +9,7 @@
 #include "platform/Prompter.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
+#include "view/TOneEdit.h"
 
 namespace zelto {
 

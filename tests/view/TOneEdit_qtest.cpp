@@ -42,14 +42,6 @@ class TOneEditTest : public QObject {
     QCOMPARE(menu.count(), 1);
     QCOMPARE(menu.at(0).at(0).toPoint(), QPoint(12, 7));
   }
-
-  void selectionComesBackAsCodePageBytesWithItsLineBreaks() {
-    TOneEdit edit;
-    // "see http://exa" CR LF "mple.org" with an e-acute and a Greek letter no code page holds.
-    edit.setPlainText(QString::fromUtf8("see http://exa\nmple.org \xC3\xA9\xCE\xBB"));
-    edit.selectAll();
-    QCOMPARE(edit.SelectedBytes(), std::string("see http://exa\r\nmple.org \xE9"));
-  }
 };
 
 QTEST_MAIN(TOneEditTest)
