@@ -8,22 +8,20 @@
 #include <QStringList>
 #include <QVariant>
 
+#include "platform/Cp1252.h"
+
 namespace zelto {
 
 namespace {
 
 // Settings texts are Windows-1252 bytes in the program and Unicode in the file.
 std::optional<std::string> ToCodePage(const QString& text) {
-  QStringEncoder encoder("windows-1252");
-  QByteArray bytes = encoder.encode(text);
-  if (!encoder.isValid() || encoder.hasError()) return std::nullopt;
-  return bytes.toStdString();
+  Cp1252::Encoded encoded = Cp1252::Encode(text);
+  if (!encoded.Ok()) return std::nullopt;
+  return std::move(encoded.bytes);
 }
 
-QString FromCodePage(std::string_view bytes) {
-  QStringDecoder decoder("windows-1252");
-  return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
+QString FromCodePage(std::string_view bytes) { return Cp1252::Decode(bytes); }
 
 QString KeyName(std::string_view name) {
   return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));

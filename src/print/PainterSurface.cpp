@@ -8,6 +8,8 @@
 #include <array>
 #include <cmath>
 
+#include "platform/Cp1252.h"
+
 namespace zelto {
 
 namespace {
@@ -16,11 +18,9 @@ namespace {
 const std::array<QChar, 256>& CodePageChars() {
   static const std::array<QChar, 256> table = [] {
     std::array<QChar, 256> t{};
-    QStringDecoder decoder("windows-1252");
     for (int b = 0; b < 256; ++b) {
       const char byte = static_cast<char>(b);
-      const QString s = decoder.isValid() ? decoder.decode(QByteArrayView(&byte, 1))
-                                          : QString(QChar(b));
+      const QString s = Cp1252::Decode(std::string_view(&byte, 1));
       t[static_cast<std::size_t>(b)] = s.isEmpty() ? QChar(b) : s.at(0);
     }
     return t;

@@ -9,7 +9,7 @@
 
 #include "app/CommandIds.h"
 #include "view/LineActivation.h"
-#include "view/Win1252.h"
+#include "platform/Cp1252.h"
 
 namespace zelto {
 
@@ -231,12 +231,12 @@ void TNoteWindow::paintEvent(QPaintEvent* event) {
       p.save();
       if (line.current) p.setClipRect(lineRect);
       p.setPen(color);
-      p.drawText(QPoint(textLeft, y + ascent), FromWin1252(text));
+      p.drawText(QPoint(textLeft, y + ascent), Cp1252::Decode(text));
       p.restore();
     }
   }
 
-  if (plan.detailText) emit DetailTextChanged(FromWin1252(*plan.detailText));
+  if (plan.detailText) emit DetailTextChanged(Cp1252::Decode(*plan.detailText));
   if (lines_.currentLine != lineBefore) emit CurrentLineChanged(lines_.currentLine);
 }
 
