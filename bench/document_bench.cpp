@@ -89,7 +89,8 @@ std::string TempPath(const char* name) { return TempDir().filePath(name).toStdSt
 
 void WriteFileOrFail(const std::string& path, const std::string& bytes) {
   QFile f(QString::fromStdString(path));
-  if (!f.open(QIODevice::WriteOnly) || f.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
+  if (!f.open(QIODevice::WriteOnly) ||
+      f.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
     std::abort();
 }
 
@@ -183,7 +184,8 @@ void BM_WriteTextExport(benchmark::State& state) {
   QtFileStore files;
   const std::string path = TempPath("export.txt");
   for (auto _ : state)
-    if (!WriteTextExport(Large().doc.tabs, files, path).empty()) state.SkipWithError("export failed");
+    if (!WriteTextExport(Large().doc.tabs, files, path).empty())
+      state.SkipWithError("export failed");
 }
 
 }  // namespace

@@ -26,9 +26,21 @@ const Document& LargeDocument() {
     Document d;
     std::uint32_t seed = 12345;
     auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
-    const char* words[] = {"meeting", "call", "Tuesday", "invoice", "garden", "a", "the",
-                           "project", "https://example.org/page", "+44 20 7946 0000", "notes",
-                           "remember", "caf\xe9", "delivery", "tickets"};
+    const char* words[] = {"meeting",
+                           "call",
+                           "Tuesday",
+                           "invoice",
+                           "garden",
+                           "a",
+                           "the",
+                           "project",
+                           "https://example.org/page",
+                           "+44 20 7946 0000",
+                           "notes",
+                           "remember",
+                           "caf\xe9",
+                           "delivery",
+                           "tickets"};
     for (int c = 0; c < 1000; ++c) {
       const TabInx parent = (c % 10 != 0) ? static_cast<TabInx>(c - c % 10) : NO_PARENT;
       const TabInx cat = *AppendCategory(d.tabs, "Category " + std::to_string(c), 0, parent);
@@ -108,8 +120,8 @@ void CountPagesMeasuringEveryCharacter(benchmark::State& state) {
     ListPrintout layout(doc.tabs, settings, errors);
     UncachedSurface surface;
     const UnitsPerInch res = surface.Resolution();
-    layout.Prepare(surface, PrintRect{0, 0, 4660 * res.x / 600, 6715 * res.y / 600},
-                   ALL_CATEGORIES, true);
+    layout.Prepare(surface, PrintRect{0, 0, 4660 * res.x / 600, 6715 * res.y / 600}, ALL_CATEGORIES,
+                   true);
     pages = 1;
     while (layout.LayoutPage(pages, false)) ++pages;
   }

@@ -24,17 +24,18 @@ std::vector<TourCategory> TourTree() {
   return {
       {"/Welcome",
        {{"Welcome to Brindamor. Notes live in categories; the list on the right shows "
-         "one level of the tree.", 0},
+         "one level of the tree.",
+         0},
         {"Press A to add a note, E to edit the current line, D to delete a note.", 0},
         {"Double-click a category line to open it; the up-arrow line goes back up.", 0},
         {"A note can have several lines.\r\nTurn on Configure, Screen, Show past line break\r\n"
-         "to see all of them in the note window.", 0},
+         "to see all of them in the note window.",
+         0},
         {"Right-click a note for its menu: run a program, follow a link, dial a number.", 0},
         {"Open a terminal\r\nx-terminal-emulator", Program},
         {"Web links open in the browser: see http://example.org", 0},
         {"This note is marked NoPrint: printouts leave it out.", NoPrint}}},
-      {"/Welcome/Searching",
-       {{"Press F to find a text in all notes, N to find the next one.", 0}}},
+      {"/Welcome/Searching", {{"Press F to find a text in all notes, N to find the next one.", 0}}},
       {"/Home",
        {{"Call 555-1234 for the plumber", 0},
         {"Caf\xE9 on the corner opens at 7:30", 0},

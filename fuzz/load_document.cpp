@@ -42,8 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string saved = EncodeDocument(doc.tabs, FileLayout::V101);
   const DecodedDocument again = DecodeDocument(saved);
-  if (!again.isZelto || again.Damaged() ||
-      EncodeDocument(again.tabs, FileLayout::V101) != saved)
+  if (!again.isZelto || again.Damaged() || EncodeDocument(again.tabs, FileLayout::V101) != saved)
     std::abort();  // a saved document must read back exactly
   return 0;
 }

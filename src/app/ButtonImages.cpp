@@ -34,7 +34,9 @@ const QColor kFolder(230, 190, 60);
 const QColor kBlue(40, 90, 200);
 const QColor kRed(200, 30, 30);
 
-QPen Ink(qreal width = 0.8) { return QPen(kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen Ink(qreal width = 0.8) {
+  return QPen(kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 // A sheet with a folded top right corner, its left edge at x.
 void Sheet(QPainter& p, qreal x, qreal y, qreal w, qreal h) {
@@ -48,7 +50,8 @@ void Sheet(QPainter& p, qreal x, qreal y, qreal w, qreal h) {
   p.setPen(Ink());
   p.setBrush(kPaper);
   p.drawPath(path);
-  p.drawPolyline(QPolygonF{QPointF(x + w - 3, y), QPointF(x + w - 3, y + 3), QPointF(x + w, y + 3)});
+  p.drawPolyline(
+      QPolygonF{QPointF(x + w - 3, y), QPointF(x + w - 3, y + 3), QPointF(x + w, y + 3)});
 }
 
 void TextLines(QPainter& p, qreal x, qreal y, qreal w, int lines) {
@@ -92,7 +95,8 @@ Drawing DrawingOf(int id) {
         p.drawPolygon(QPolygonF{QPointF(1, 3), QPointF(6, 3), QPointF(7, 4.5), QPointF(13, 4.5),
                                 QPointF(13, 13.5), QPointF(1, 13.5)});
         p.setBrush(kFolder);
-        p.drawPolygon(QPolygonF{QPointF(3, 7), QPointF(15.5, 7), QPointF(13, 13.5), QPointF(1, 13.5)});
+        p.drawPolygon(
+            QPolygonF{QPointF(3, 7), QPointF(15.5, 7), QPointF(13, 13.5), QPointF(1, 13.5)});
       };
     case CM_FILESAVE:
       return [](QPainter& p) {
@@ -169,8 +173,8 @@ QIcon ProgramIcon() {
     const QColor red(0xd0, 0x30, 0x30);
     p.setPen(QPen(edge, 2, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     p.setBrush(QColor(0xff, 0xf6, 0xb3));
-    p.drawPolygon(QPolygonF{QPointF(7, 4), QPointF(33, 4), QPointF(41, 12), QPointF(41, 44),
-                            QPointF(7, 44)});
+    p.drawPolygon(
+        QPolygonF{QPointF(7, 4), QPointF(33, 4), QPointF(41, 12), QPointF(41, 44), QPointF(7, 44)});
     p.setBrush(QColor(0xe9, 0xd9, 0x6b));
     p.drawPolygon(QPolygonF{QPointF(33, 4), QPointF(33, 12), QPointF(41, 12)});
     p.setPen(QPen(QColor(0xb0, 0x20, 0x20), 2));

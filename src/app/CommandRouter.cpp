@@ -8,8 +8,8 @@ constexpr const char* kTargetProperty = "zeltoCommandTarget";
 }
 
 void SetCommandTarget(QWidget* widget, CommandTarget* target) {
-  widget->setProperty(kTargetProperty, target ? QVariant::fromValue(static_cast<void*>(target))
-                                              : QVariant());
+  widget->setProperty(kTargetProperty,
+                      target ? QVariant::fromValue(static_cast<void*>(target)) : QVariant());
 }
 
 CommandTarget* CommandTargetOf(QWidget* widget) {

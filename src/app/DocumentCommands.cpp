@@ -7,8 +7,7 @@
 
 namespace zelto {
 
-DocumentCommands::DocumentCommands(DocumentSession session, DocumentShell& shell,
-                                   FileStore& files)
+DocumentCommands::DocumentCommands(DocumentSession session, DocumentShell& shell, FileStore& files)
     : s_(session), shell_(shell), files_(files) {}
 
 DocumentEnv DocumentCommands::Env() {

@@ -15,8 +15,8 @@ namespace zelto {
 struct DocumentSession {
   Document& doc;
   CategoryList& list;
-  FileDialogData& dialog;        // the document's file dialog; its fileName is the document's
-  FileDialogData& exportDialog;  // the text export's file dialog; keeps the last export name
+  FileDialogData& dialog;         // the document's file dialog; its fileName is the document's
+  FileDialogData& exportDialog;   // the text export's file dialog; keeps the last export name
   const std::string& defaultCat;  // the DefaultCat setting
   bool& switchingDocument;        // the next close query leaves the window position alone
 };

@@ -96,7 +96,7 @@ int ExportTextHeadless(const std::string& document, const std::string& output, H
     case LoadResult::NotZelto:
       io.err << "zelto: "
              << AboutDocument(document, ui.lastMessage.empty() ? "Not a Brindamor data file!"
-                                                                : ui.lastMessage)
+                                                               : ui.lastMessage)
              << "\n";
       return HeadlessFailed;
     case LoadResult::Damaged:

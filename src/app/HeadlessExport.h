@@ -24,8 +24,8 @@ enum HeadlessStatus : int {
 // Where a headless action reads and writes.
 struct HeadlessIo {
   FileStore& files;
-  std::ostream& out;  // the usage text
-  std::ostream& err;  // one line per problem
+  std::ostream& out;                                          // the usage text
+  std::ostream& err;                                          // one line per problem
   std::function<bool(std::string_view)> writeStandardOutput;  // the export to "-"
   std::string defaultCat;  // the DefaultCat setting, which every loaded document gets
 };

@@ -21,7 +21,7 @@ std::span<const MenuEntry> MainMenuTable();
 std::string_view CommandHint(int id);
 
 struct ToolButton {
-  int id;  // command id; 0 marks a separator
+  int id;            // command id; 0 marks a separator
   const char* name;  // short name shown as the button's tool tip
 };
 // The tool-bar buttons, left to right.

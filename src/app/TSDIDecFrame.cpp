@@ -94,8 +94,12 @@ void TSDIDecFrame::BuildMenuBar() {
         menuActions_.emplace(entry.id, action);
         break;
       }
-      case MenuEntry::Kind::Separator: open.top()->addSeparator(); break;
-      case MenuEntry::Kind::End: open.pop(); break;
+      case MenuEntry::Kind::Separator:
+        open.top()->addSeparator();
+        break;
+      case MenuEntry::Kind::End:
+        open.pop();
+        break;
     }
   }
 }
@@ -123,8 +127,8 @@ void TSDIDecFrame::BuildToolBar() {
 void TSDIDecFrame::BuildAccelerators() {
   for (const Accelerator& accel : AcceleratorTable()) {
     auto* action = new QAction(this);
-    action->setShortcut(QKeySequence::fromString(QString::fromLatin1(accel.keys),
-                                                 QKeySequence::PortableText));
+    action->setShortcut(
+        QKeySequence::fromString(QString::fromLatin1(accel.keys), QKeySequence::PortableText));
     action->setShortcutContext(Qt::WindowShortcut);
     const int id = accel.id;
     connect(action, &QAction::triggered, this, [this, id] { Execute(id); });

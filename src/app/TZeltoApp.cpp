@@ -50,12 +50,11 @@ TZeltoApp::~TZeltoApp() {
 
 TZeltoWindow* TZeltoApp::MainWindow() const { return frame_ ? frame_->Client() : nullptr; }
 
-TCatWindow* TZeltoApp::CatList() const {
-  return frame_ ? frame_->Client()->CatList() : nullptr;
-}
+TCatWindow* TZeltoApp::CatList() const { return frame_ ? frame_->Client()->CatList() : nullptr; }
 
 QFont TZeltoApp::MakeScreenFont() const {
-  return zelto::MakeScreenFont(ScreenFont, static_cast<int>(std::min<std::uint32_t>(ScreenFontSize, 10000)));
+  return zelto::MakeScreenFont(ScreenFont,
+                               static_cast<int>(std::min<std::uint32_t>(ScreenFontSize, 10000)));
 }
 
 void TZeltoApp::AddCommands() {

@@ -39,7 +39,6 @@ struct TZeltoAppServices {
   static TZeltoAppServices Platform();
 };
 
-
 class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private DocumentShell {
  public:
   // Reads every setting; the windows come with InitInstance.
@@ -104,9 +103,9 @@ class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private Docume
   std::optional<bool> Checked(int id) const override { return commands_.Checked(id); }
 
   // ---- the document ----
-  Document doc;                 // tabs, modified, oldFormat, cutPending
-  FileDialogData fileData;      // the document's file dialog; its fileName names the document
-  FileDialogData textFileData;  // the text export's file dialog; keeps the last export name
+  Document doc;                    // tabs, modified, oldFormat, cutPending
+  FileDialogData fileData;         // the document's file dialog; its fileName names the document
+  FileDialogData textFileData;     // the text export's file dialog; keeps the last export name
   bool switchingDocument = false;  // the next close query leaves the window position alone
   bool helpUsed = false;           // the last help request was shown
 

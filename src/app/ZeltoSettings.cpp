@@ -19,7 +19,8 @@ void ZeltoSettings::ReadSettings(SettingsStore& store, const std::string& notePa
   NoPrintColor = store.ReadColour("NoPrintColor", NoPrintColor);
   MultiLine = store.ReadDword("MultiLine", MultiLine);
   NumCols = checked(store.ReadDword("NumCols", NumCols), IsValidColumnCount, NumCols);
-  PrintFontSize = checked(store.ReadDword("PrintFontSize", PrintFontSize), IsValidFontSize, PrintFontSize);
+  PrintFontSize =
+      checked(store.ReadDword("PrintFontSize", PrintFontSize), IsValidFontSize, PrintFontSize);
   PrintFont = store.ReadString("PrintFont", PrintFont);
   TopMargin = checked(store.ReadReal("TopMargin", TopMargin), IsValidMargin, TopMargin);
   BottomMargin = checked(store.ReadReal("BottomMargin", BottomMargin), IsValidMargin, BottomMargin);

@@ -22,11 +22,11 @@ constexpr bool IsValidRatio(double r) { return r >= 0.05 && r <= 0.95; }
 // three length rules) come from PhoneSettings, so the dialling code reads them directly.
 struct ZeltoSettings : PhoneSettings {
   // Screen colours.
-  Colour MainColor = Rgb(0, 0, 0);          // default text colour of notes
-  Colour ExecColor = Rgb(0, 196, 0);        // program entries
-  Colour DetailColor = Rgb(0, 0, 255);      // the entry detail window's text
-  Colour CatColor = Rgb(255, 0, 0);         // category lines
-  Colour NoPrintColor = Rgb(160, 100, 100); // entries left out of printouts
+  Colour MainColor = Rgb(0, 0, 0);           // default text colour of notes
+  Colour ExecColor = Rgb(0, 196, 0);         // program entries
+  Colour DetailColor = Rgb(0, 0, 255);       // the entry detail window's text
+  Colour CatColor = Rgb(255, 0, 0);          // category lines
+  Colour NoPrintColor = Rgb(160, 100, 100);  // entries left out of printouts
 
   std::uint32_t MultiLine = 0;  // non-zero: notes show past their first line break
   // Printing.

@@ -1,10 +1,10 @@
 #include "dialogs/ResourceDialog.h"
 
 #include <QAbstractButton>
-#include <algorithm>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace zelto {
 

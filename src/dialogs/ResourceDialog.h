@@ -49,7 +49,7 @@ class ResourceDialog : public QDialog {
   QPushButton* AddButton(int id, const QString& text, int x, int y, int width, int height);
   // A static text; `alignment` as the resource gives it. Shown as plain text, never markup.
   QLabel* AddStatic(const QString& text, int x, int y, int width, int height,
-                          Qt::Alignment alignment = Qt::AlignLeft, int id = 0);
+                    Qt::Alignment alignment = Qt::AlignLeft, int id = 0);
 
  private:
   void PlaceWidget(QWidget* control, int x, int y, int width, int height, int id);

@@ -24,7 +24,8 @@ TCatDialog::TCatDialog(const TabList& tabs, ZeltoSettings& settings, SettingsSto
   // The top-level categories in view. A cut category is left out: it is not saved while it
   // waits to be pasted, and may come back as a child, so it cannot serve as the default.
   for (std::size_t i = 0; i < tabs_.Count(); ++i)
-    if (tabs_[i].IsTopLevel() && tabs_[i].IsNormal()) choices_.Add(tabs_[i].text, static_cast<int>(i));
+    if (tabs_[i].IsTopLevel() && tabs_[i].IsNormal())
+      choices_.Add(tabs_[i].text, static_cast<int>(i));
   for (const auto& item : choices_) list_->addItem(Cp1252::Decode(item.text));
 
   if (const auto match = choices_.FindPrefix(settings_.DefaultCat))

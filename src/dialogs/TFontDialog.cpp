@@ -61,8 +61,8 @@ std::unique_ptr<TFontDialog> TFontDialog::ForScreenFont(ZeltoSettings& settings,
 std::unique_ptr<TFontDialog> TFontDialog::ForPrinterFont(ZeltoSettings& settings,
                                                          SettingsStore& store, QWidget* parent) {
   return std::make_unique<TFontDialog>(QStringLiteral("Printer font"), "PrintFont",
-                                       settings.PrintFont, "PrintFontSize",
-                                       settings.PrintFontSize, store, parent);
+                                       settings.PrintFont, "PrintFontSize", settings.PrintFontSize,
+                                       store, parent);
 }
 
 void TFontDialog::Ok() {

@@ -38,7 +38,8 @@ std::optional<VersionData> FindInFile(const QString& path) {
     return data;
   }
   const QByteArray bytes = file.readAll();
-  return VersionData::Find(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  return VersionData::Find(
+      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace

@@ -34,9 +34,9 @@ TZeltoAboutDlg::TZeltoAboutDlg(QWidget* parent, const QString& programFile)
   const auto name = versionInfo.GetProductName();
   const auto version = versionInfo.GetProductVersion();
   if (name && version) {
-    version_->setText(QStringLiteral("%1 %2 %3")
-                          .arg(Cp1252::Decode(*name), version_->text().left(127),
-                               Cp1252::Decode(*version)));
+    version_->setText(
+        QStringLiteral("%1 %2 %3")
+            .arg(Cp1252::Decode(*name), version_->text().left(127), Cp1252::Decode(*version)));
   }
   if (const auto copyright = versionInfo.GetCopyright())
     copyright_->setText(Cp1252::Decode(*copyright));

@@ -61,10 +61,12 @@ std::optional<std::uint32_t> Hex16(std::string_view text) {
 
 std::optional<VersionData> VersionData::ParseAt(std::string_view bytes) {
   using namespace version_block;
-  if (bytes.size() < MarkerSize + 8 || bytes.substr(0, MarkerSize) != std::string_view(Marker, MarkerSize))
+  if (bytes.size() < MarkerSize + 8 ||
+      bytes.substr(0, MarkerSize) != std::string_view(Marker, MarkerSize))
     return std::nullopt;
   const std::uint32_t size = Read32(bytes.substr(MarkerSize, 4));
-  if (size == 0 || size > MaxEntriesSize || bytes.size() - MarkerSize - 8 < size) return std::nullopt;
+  if (size == 0 || size > MaxEntriesSize || bytes.size() - MarkerSize - 8 < size)
+    return std::nullopt;
   const std::string_view texts = bytes.substr(MarkerSize + 4, size);
   if (Read32(bytes.substr(MarkerSize + 4 + size, 4)) != Checksum(texts.data(), texts.size()))
     return std::nullopt;

@@ -1,10 +1,10 @@
 #include "mainwin/ActionCommands.h"
 
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
-#include <QStatusBar>
-#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTextEdit>
 
 #include "app/CommandIds.h"
@@ -74,8 +74,7 @@ const NoteString* ActionCommands::CurrentNote() const {
   const auto categoryLines = static_cast<std::size_t>(lines.lineCount) - noteCount;
   if (ClassifyLine(lines.currentLine, categoryLines, noteCount) != LineKind::NoteLine)
     return nullptr;
-  return NoteAt(lines.currentCategory,
-                lines.currentLine - static_cast<long long>(categoryLines));
+  return NoteAt(lines.currentCategory, lines.currentLine - static_cast<long long>(categoryLines));
 }
 
 void ActionCommands::ActivateNote(long long category, long long note, bool forEdit) {

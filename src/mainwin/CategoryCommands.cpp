@@ -39,20 +39,30 @@ std::size_t IndexAfterSort(const TabList& tabs, std::size_t index) {
 void CategoryCommands::Register(CommandTable& table) {
   const auto hasCategory = [this] { return c_.HasCurrentCategory(); };
   const auto onCategoryLine = [this] { return c_.CurrentLine().IsCategoryLine(); };
-  table.Add(CM_ADDCATEGORY, [this] { AddCategory(); }, hasCategory);
-  table.Add(CM_ADDSUBCATEGORY, [this] { AddSubcategory(); }, hasCategory);
-  table.Add(CM_EDITCATEGORY, [this] { EditCategory(); }, hasCategory);
-  table.Add(CM_EDITSUBCATEGORY, [this] { EditLineCategory(); }, onCategoryLine);
-  table.Add(CM_DELETECATEGORY, [this] { DeleteCurrentCategory(); }, [this] {
-    const auto current = c_.CurrentCategory();
-    return current && MayDelete(*current);
-  });
-  table.Add(CM_DELETESUBCATEGORY, [this] { DeleteLineCategory(); }, [this] {
-    const LineTarget line = c_.CurrentLine();
-    return line.IsCategoryLine() && MayDelete(line.category);
-  });
-  table.Add(CM_PASTETREECHILD, [this] { PasteTree(TreePaste::AsChild); }, hasCategory);
-  table.Add(CM_PASTETREESIBLING, [this] { PasteTree(TreePaste::AsSibling); }, hasCategory);
+  table.Add(
+      CM_ADDCATEGORY, [this] { AddCategory(); }, hasCategory);
+  table.Add(
+      CM_ADDSUBCATEGORY, [this] { AddSubcategory(); }, hasCategory);
+  table.Add(
+      CM_EDITCATEGORY, [this] { EditCategory(); }, hasCategory);
+  table.Add(
+      CM_EDITSUBCATEGORY, [this] { EditLineCategory(); }, onCategoryLine);
+  table.Add(
+      CM_DELETECATEGORY, [this] { DeleteCurrentCategory(); },
+      [this] {
+        const auto current = c_.CurrentCategory();
+        return current && MayDelete(*current);
+      });
+  table.Add(
+      CM_DELETESUBCATEGORY, [this] { DeleteLineCategory(); },
+      [this] {
+        const LineTarget line = c_.CurrentLine();
+        return line.IsCategoryLine() && MayDelete(line.category);
+      });
+  table.Add(
+      CM_PASTETREECHILD, [this] { PasteTree(TreePaste::AsChild); }, hasCategory);
+  table.Add(
+      CM_PASTETREESIBLING, [this] { PasteTree(TreePaste::AsSibling); }, hasCategory);
 }
 
 bool CategoryCommands::MayDelete(TabInx category) const {
@@ -154,7 +164,8 @@ void CategoryCommands::DeleteCategory(TabInx category) {
     c_.doc.cutPending = true;
   }
   const TabInx parent = tabs[category].parent;
-  const std::size_t parentAfterSort = parent == NO_PARENT ? NO_PARENT : IndexAfterSort(tabs, parent);
+  const std::size_t parentAfterSort =
+      parent == NO_PARENT ? NO_PARENT : IndexAfterSort(tabs, parent);
   SortCategories(c_.doc, c_.list);
   c_.doc.modified = true;
   if (!currentGoes) {

@@ -67,8 +67,8 @@ ConfigCommands::ConfigCommands(TZeltoApp& app, TZeltoWindow& window)
 void ConfigCommands::AddTo(CommandTable& commands) {
   for (const ColourSetting& c : ColourSettings)
     commands.Add(c.id, [this, id = c.id] { ChooseColour(id); });
-  commands.Add(CM_MULTILINE, [this] { ToggleMultiLine(); }, {},
-               [this] { return app_.MultiLine != 0; });
+  commands.Add(
+      CM_MULTILINE, [this] { ToggleMultiLine(); }, {}, [this] { return app_.MultiLine != 0; });
   commands.Add(CM_SCREENFONT, [this] { ChooseScreenFont(); });
   commands.Add(CM_PRINTERFONT, [this] { ChoosePrinterFont(); });
   commands.Add(CM_COLUMNS, [this] { AskColumns(); });
@@ -76,7 +76,8 @@ void ConfigCommands::AddTo(CommandTable& commands) {
     commands.Add(m.id, [this, id = m.id] { AskMargin(id); });
   commands.Add(CM_DEFAULTCATEGORY, [this] { ChooseDefaultCategory(); });
   commands.Add(CM_DEFAULTFILE, [this] { ChooseDefaultFile(); });
-  commands.Add(CM_ENABLEWEB, [this] { ToggleWebLinks(); }, {}, [this] { return app_.WWWEnabled; });
+  commands.Add(
+      CM_ENABLEWEB, [this] { ToggleWebLinks(); }, {}, [this] { return app_.WWWEnabled; });
 }
 
 void ConfigCommands::WriteText(std::string_view name, std::string_view text) {
@@ -156,8 +157,8 @@ void ConfigCommands::ToggleMultiLine() {
 
 void ConfigCommands::AskColumns() {
   const std::optional<QString> typed =
-      TextPrompt::Ask(&window_, QStringLiteral("Columns"), QStringLiteral("Enter number of columns:"),
-                      QString::number(app_.NumCols));
+      TextPrompt::Ask(&window_, QStringLiteral("Columns"),
+                      QStringLiteral("Enter number of columns:"), QString::number(app_.NumCols));
   if (!typed) return;
   const std::optional<std::uint32_t> columns = TypedColumnCount(typed->toStdString());
   if (!columns) return;  // not a column count: the old one stays
@@ -194,7 +195,8 @@ void ConfigCommands::ChooseDefaultFile() {
   if (!path || path->empty()) return;
   // The default file is opened at the next start, from whatever folder: keep it whole.
   // File names are kept in the encoding of the file system, as the document's own name is.
-  const QString full = QFileInfo(QFile::decodeName(QByteArray::fromStdString(*path))).absoluteFilePath();
+  const QString full =
+      QFileInfo(QFile::decodeName(QByteArray::fromStdString(*path))).absoluteFilePath();
   WriteText("DefaultFile", QFile::encodeName(full).toStdString());
   Prompter::Message(QStringLiteral("Default file changed to ") + full, QString());
 }

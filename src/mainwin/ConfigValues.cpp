@@ -12,9 +12,8 @@ std::string MarginText(double margin) {
   // Only accepted margins (0 to below 10) are ever shown, but a stored value edited by hand
   // must not overflow the integer either.
   const double scaled = std::trunc(margin * 100 + 0.5);
-  const long long b = std::isfinite(scaled) && std::fabs(scaled) < 1e15
-                          ? static_cast<long long>(scaled)
-                          : 0;
+  const long long b =
+      std::isfinite(scaled) && std::fabs(scaled) < 1e15 ? static_cast<long long>(scaled) : 0;
   char text[48];
   const long long whole = b / 100;
   const long long hundredths = b % 100;

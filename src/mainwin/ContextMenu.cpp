@@ -30,8 +30,8 @@ void DescribeCurrentLine(const NoteLines& lines, const TabList& tabs, long long 
   const int line = lines.currentLine;
   state.lineKind = lines.GetLineKind(tabs, selectedCategory, line);
   state.upArrowLine = lines.IsUpArrowLine(line);
-  state.lineCategory = state.lineKind == LineKind::CategoryLine ? lines.CategoryOfLine(line)
-                                                                 : std::nullopt;
+  state.lineCategory =
+      state.lineKind == LineKind::CategoryLine ? lines.CategoryOfLine(line) : std::nullopt;
   state.currentCategory.reset();
   if (selectedCategory >= 0 && tabs.Valid(static_cast<std::size_t>(selectedCategory)))
     state.currentCategory = static_cast<TabInx>(selectedCategory);

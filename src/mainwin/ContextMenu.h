@@ -28,7 +28,7 @@ struct ContextMenuState {
   bool fromNoteWindow = false;            // the click came from the note window
   bool clipboardHasText = false;
   bool cutPending = false;
-  std::string defaultCat;                 // the DefaultCat setting
+  std::string defaultCat;  // the DefaultCat setting
   // The entry actions for the current note (Run, the web link, phone numbers), in menu
   // order. They are offered last and only for a note line clicked in the note window.
   std::vector<MenuItem> noteActions;

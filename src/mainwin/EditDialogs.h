@@ -43,7 +43,6 @@ class QtEditDialogs : public EditDialogs {
 
 // The one way a note or a category name is edited: the note dialog on `note`; on OK the
 // document counts as changed.
-bool RunNoteDialog(EditDialogs& dialogs, Document& doc, std::string_view caption,
-                   NoteString& note);
+bool RunNoteDialog(EditDialogs& dialogs, Document& doc, std::string_view caption, NoteString& note);
 
 }  // namespace zelto

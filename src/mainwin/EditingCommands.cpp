@@ -2,10 +2,10 @@
 
 #include <QObject>
 
+#include "app/ZeltoSettings.h"
 #include "mainwin/CategoryCommands.h"
 #include "mainwin/NoteCommands.h"
 #include "mainwin/PopupMenu.h"
-#include "app/ZeltoSettings.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/DesktopActions.h"
 #include "view/TCatWindow.h"
@@ -18,7 +18,8 @@ namespace {
 class EditingCommandSet : public QObject {
  public:
   EditingCommandSet(TZeltoWindow& window, TNoteWindow& notes, Document& doc,
-                    const ZeltoSettings& settings, std::function<NoteDialogSettings()> dialogSettings)
+                    const ZeltoSettings& settings,
+                    std::function<NoteDialogSettings()> dialogSettings)
       : QObject(&window),
         dialogs_(&window, std::move(dialogSettings)),
         context_(doc, *window.CatList(), notes, dialogs_, settings),

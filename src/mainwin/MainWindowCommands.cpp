@@ -1,6 +1,5 @@
 #include "mainwin/MainWindowCommands.h"
 
-
 #include "app/TZeltoApp.h"
 #include "mainwin/ActionCommands.h"
 #include "mainwin/ConfigCommands.h"

@@ -46,13 +46,18 @@ NoteCommands::NoteCommands(EditingContext& context, DesktopActions& desktop, QSt
 void NoteCommands::Register(CommandTable& table) {
   const auto hasCategory = [this] { return c_.HasCurrentCategory(); };
   const auto onNote = [this] { return c_.CurrentLine().IsNoteLine(); };
-  table.Add(CM_ADDNOTE, [this] { AddNote(); }, hasCategory);
-  table.Add(CM_ADDPROGRAM, [this] { AddProgram(); }, hasCategory);
-  table.Add(CM_EDITNOTE, [this] { EditCurrentNote(); }, onNote);
-  table.Add(CM_DELETENOTE, [this] { DeleteCurrentNote(); }, onNote);
+  table.Add(
+      CM_ADDNOTE, [this] { AddNote(); }, hasCategory);
+  table.Add(
+      CM_ADDPROGRAM, [this] { AddProgram(); }, hasCategory);
+  table.Add(
+      CM_EDITNOTE, [this] { EditCurrentNote(); }, onNote);
+  table.Add(
+      CM_DELETENOTE, [this] { DeleteCurrentNote(); }, onNote);
   table.Add(CM_EDITCOPY, [this] { CopyCurrentNote(); });
-  table.Add(CM_EDITPASTE, [this] { PasteNote(); },
-            [this] { return c_.HasCurrentCategory() && ClipboardHasText(); });
+  table.Add(
+      CM_EDITPASTE, [this] { PasteNote(); },
+      [this] { return c_.HasCurrentCategory() && ClipboardHasText(); });
   table.Add(CM_SPLITENTRY, [this] { SplitCurrentNote(); });
   table.Add(CM_VIEWNOTEPAD, [this] { ViewCurrentNoteInNotepad(); });
 }
@@ -170,9 +175,9 @@ void NoteCommands::ViewCurrentNoteInNotepad() {
   // The NotePad setting may carry options of its own after the editor's name.
   QStringList words = QProcess::splitCommand(Cp1252::Decode(c_.settings.NotePad));
   if (words.isEmpty()) {
-    Prompter::Message(QStringLiteral("No text editor is set to show %1.")
-                          .arg(QDir::toNativeSeparators(path)),
-                      caption, Prompter::Icon::Warning);
+    Prompter::Message(
+        QStringLiteral("No text editor is set to show %1.").arg(QDir::toNativeSeparators(path)),
+        caption, Prompter::Icon::Warning);
     return;
   }
   const QString editor = words.takeFirst();

@@ -71,8 +71,7 @@ int ScrollToLine(int line, const NoteViewport& view) {
   const int h = std::max(view.lineHeight, 1);
   if (line < view.scrollPos) return line;
   const int visible = std::max(view.clientHeight, 0) / h;  // whole lines
-  if (line >= view.scrollPos + visible)
-    return std::max(0, line - view.clientHeight / (2 * h));
+  if (line >= view.scrollPos + visible) return std::max(0, line - view.clientHeight / (2 * h));
   return view.scrollPos;
 }
 

@@ -7,10 +7,10 @@ enum class NoteKey { PageUp, PageDown, Home, End, Up, Down };
 
 // The note window as the movement sees it. All positions are in lines.
 struct NoteViewport {
-  int lineHeight = 20;    // pixel pitch of the lines
-  int clientHeight = 0;   // pixels
-  int scrollPos = 0;      // first visible line
-  int lineCount = 0;      // category and note lines; the end line is line lineCount
+  int lineHeight = 20;   // pixel pitch of the lines
+  int clientHeight = 0;  // pixels
+  int scrollPos = 0;     // first visible line
+  int lineCount = 0;     // category and note lines; the end line is line lineCount
   int currentLine = 0;
 };
 

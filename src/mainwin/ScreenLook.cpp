@@ -15,9 +15,10 @@ ScreenLook LookOf(const ZeltoSettings& settings) {
   look.noPrintColor = settings.NoPrintColor;
   look.multiLine = settings.MultiLine != 0;
   look.screenFont = settings.ScreenFont;
-  look.screenFontSize = settings.ScreenFontSize <= static_cast<std::uint32_t>(std::numeric_limits<int>::max())
-                            ? static_cast<int>(settings.ScreenFontSize)
-                            : look.screenFontSize;
+  look.screenFontSize =
+      settings.ScreenFontSize <= static_cast<std::uint32_t>(std::numeric_limits<int>::max())
+          ? static_cast<int>(settings.ScreenFontSize)
+          : look.screenFontSize;
   look.horizRatio = settings.HorizRatio;
   look.vertRatio = settings.VertRatio;
   return look;

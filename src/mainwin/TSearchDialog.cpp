@@ -45,7 +45,8 @@ TSearchDialog::TSearchDialog(std::string& searchText, QWidget* parent)
   help->setGeometry(du.Rect(148, 42, 50, 14));
   connect(ok, &QPushButton::clicked, this, &TSearchDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &TSearchDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] { HelpWindow::ShowContext(HelpContext, this); });
+  connect(help, &QPushButton::clicked, this,
+          [this] { HelpWindow::ShowContext(HelpContext, this); });
   edit_->setFocus();
 }
 

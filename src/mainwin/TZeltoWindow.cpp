@@ -27,31 +27,50 @@ QFont ScreenFontOf(const ScreenLook& look) {
 MainKey MainKeyOf(int key) {
   switch (key) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return MainKey::Enter;
-    case Qt::Key_PageUp: return MainKey::PageUp;
-    case Qt::Key_PageDown: return MainKey::PageDown;
-    case Qt::Key_Home: return MainKey::Home;
-    case Qt::Key_End: return MainKey::End;
-    case Qt::Key_Up: return MainKey::Up;
-    case Qt::Key_Down: return MainKey::Down;
-    case Qt::Key_Delete: return MainKey::Delete;
-    case Qt::Key_D: return MainKey::D;
-    case Qt::Key_E: return MainKey::E;
-    case Qt::Key_L: return MainKey::L;
-    case Qt::Key_F1: return MainKey::F1;
-    default: break;
+    case Qt::Key_Enter:
+      return MainKey::Enter;
+    case Qt::Key_PageUp:
+      return MainKey::PageUp;
+    case Qt::Key_PageDown:
+      return MainKey::PageDown;
+    case Qt::Key_Home:
+      return MainKey::Home;
+    case Qt::Key_End:
+      return MainKey::End;
+    case Qt::Key_Up:
+      return MainKey::Up;
+    case Qt::Key_Down:
+      return MainKey::Down;
+    case Qt::Key_Delete:
+      return MainKey::Delete;
+    case Qt::Key_D:
+      return MainKey::D;
+    case Qt::Key_E:
+      return MainKey::E;
+    case Qt::Key_L:
+      return MainKey::L;
+    case Qt::Key_F1:
+      return MainKey::F1;
+    default:
+      break;
   }
   return MainKey::Other;
 }
 
 int QtKeyOf(NoteKey key) {
   switch (key) {
-    case NoteKey::PageUp: return Qt::Key_PageUp;
-    case NoteKey::PageDown: return Qt::Key_PageDown;
-    case NoteKey::Home: return Qt::Key_Home;
-    case NoteKey::End: return Qt::Key_End;
-    case NoteKey::Up: return Qt::Key_Up;
-    case NoteKey::Down: break;
+    case NoteKey::PageUp:
+      return Qt::Key_PageUp;
+    case NoteKey::PageDown:
+      return Qt::Key_PageDown;
+    case NoteKey::Home:
+      return Qt::Key_Home;
+    case NoteKey::End:
+      return Qt::Key_End;
+    case NoteKey::Up:
+      return Qt::Key_Up;
+    case NoteKey::Down:
+      break;
   }
   return Qt::Key_Down;
 }
@@ -149,11 +168,11 @@ void TZeltoWindow::LayOut() {
   const auto place = [](QWidget* w, const PaneRect& r) {
     w->setGeometry(r.left, r.top, r.width, r.height);
   };
-  const PaneLayout layout = LayoutPanes(width(), height(), look_.horizRatio, look_.vertRatio,
-                                        [&](const PaneRect& list) {
-                                          place(catList_, list);
-                                          return catList_->height();
-                                        });
+  const PaneLayout layout =
+      LayoutPanes(width(), height(), look_.horizRatio, look_.vertRatio, [&](const PaneRect& list) {
+        place(catList_, list);
+        return catList_->height();
+      });
   place(noteView_, layout.noteView);
   place(entryLine_, layout.entryLine);
 }
@@ -198,18 +217,30 @@ void TZeltoWindow::OnCharacter(const QString& text) {
 
 void TZeltoWindow::Perform(const KeyAction& action) {
   switch (action.kind) {
-    case KeyAction::Kind::None: break;
+    case KeyAction::Kind::None:
+      break;
     case KeyAction::Kind::ActivateLine:
       noteView_->ActivateLine(noteView_->CurrentLine(), false);
       break;
-    case KeyAction::Kind::MoveLine: noteView_->MoveByKey(action.move, false); break;
-    case KeyAction::Kind::MoveCategory: catList_->MoveSelectionByKey(QtKeyOf(action.move)); break;
-    case KeyAction::Kind::Command: commands_.DoCommand(action.command); break;
-    case KeyAction::Kind::OpenLink: emit OpenLinkRequested(); break;
-    case KeyAction::Kind::Help: HelpWindow::ShowContext(1, window()); break;
+    case KeyAction::Kind::MoveLine:
+      noteView_->MoveByKey(action.move, false);
+      break;
+    case KeyAction::Kind::MoveCategory:
+      catList_->MoveSelectionByKey(QtKeyOf(action.move));
+      break;
+    case KeyAction::Kind::Command:
+      commands_.DoCommand(action.command);
+      break;
+    case KeyAction::Kind::OpenLink:
+      emit OpenLinkRequested();
+      break;
+    case KeyAction::Kind::Help:
+      HelpWindow::ShowContext(1, window());
+      break;
     case KeyAction::Kind::FontList: {
       QString names;
-      for (const QString& family : QFontDatabase::families()) names += QStringLiteral(", ") + family;
+      for (const QString& family : QFontDatabase::families())
+        names += QStringLiteral(", ") + family;
       Prompter::Message(names, QString());
       break;
     }

@@ -18,8 +18,8 @@ class TextPrompt {
   // The text confirmed with OK, or nothing when cancelled. `text` is what the field starts
   // with. In test mode (Prompter::InTestMode) the next queued answer is returned, and a
   // question without one is cancelled.
-  static std::optional<QString> Ask(QWidget* owner, const QString& caption,
-                                    const QString& prompt, const QString& text);
+  static std::optional<QString> Ask(QWidget* owner, const QString& caption, const QString& prompt,
+                                    const QString& text);
 
   // ---- test hooks ----
   static void SetNextAnswer(const std::optional<QString>& answer);

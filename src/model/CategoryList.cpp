@@ -49,7 +49,8 @@ std::uint32_t MemoryCategoryList::GetItemData(int pos) const {
 }
 
 std::string MemoryCategoryList::GetString(int pos) const {
-  return (pos >= 0 && pos < GetCount()) ? items_[static_cast<std::size_t>(pos)].name : std::string();
+  return (pos >= 0 && pos < GetCount()) ? items_[static_cast<std::size_t>(pos)].name
+                                        : std::string();
 }
 
 void MemoryCategoryList::SetSelIndex(int pos) {

@@ -53,8 +53,8 @@ class ByteReader {
     const std::size_t start = pos_;
     const auto length = Unsigned(format.StringLengthSize());
     if (!length) return std::nullopt;
-    const bool empty = format.LongStrings() ? *length == LongEmptyLength
-                                            : *length == ShortEmptyLength;
+    const bool empty =
+        format.LongStrings() ? *length == LongEmptyLength : *length == ShortEmptyLength;
     if (empty) return std::string();
     if (*length > Remaining()) {
       pos_ = start;
@@ -145,8 +145,10 @@ FileLayout LayoutOfVersion(std::string_view version) {
   const char* last = version.data() + version.size();
   // A number too large for a float is still a version above 1.01.
   const auto [ptr, ec] = std::from_chars(first, last, number, std::chars_format::general);
-  if (ec == std::errc::result_out_of_range && ptr != first) number = 1e30f;
-  else if (ec != std::errc()) number = 0.0f;
+  if (ec == std::errc::result_out_of_range && ptr != first)
+    number = 1e30f;
+  else if (ec != std::errc())
+    number = 0.0f;
   if (negative) number = -number;
   return static_cast<double>(number) >= 1.00999 ? FileLayout::V101 : FileLayout::V100;
 }
@@ -224,7 +226,8 @@ DecodedDocument DecodeDocument(std::string_view bytes) {
         continue;
       }
       sortLater[*category] = true;
-      for (std::size_t k = 0; k < notes.Count(); ++k) outOfOrder[*category].push_back(std::move(notes[k]));
+      for (std::size_t k = 0; k < notes.Count(); ++k)
+        outOfOrder[*category].push_back(std::move(notes[k]));
       notes.Clear();
     }
     outOfOrder[*category].push_back(std::move(note));
@@ -232,9 +235,9 @@ DecodedDocument DecodeDocument(std::string_view bytes) {
   for (std::size_t i = 0; i < outOfOrder.size(); ++i) {
     if (!sortLater[i]) continue;
     std::vector<NoteString>& gathered = outOfOrder[i];
-    std::stable_sort(gathered.begin(), gathered.end(), [](const NoteString& a, const NoteString& b) {
-      return TextLess(a.text, b.text);
-    });
+    std::stable_sort(
+        gathered.begin(), gathered.end(),
+        [](const NoteString& a, const NoteString& b) { return TextLess(a.text, b.text); });
     for (NoteString& note : gathered) result.tabs[i].notes.Add(std::move(note));
     std::vector<NoteString>().swap(gathered);
   }

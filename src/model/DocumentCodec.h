@@ -17,12 +17,12 @@ inline constexpr std::uint32_t WrittenStreamVersion = 257;
 
 // What a file's bytes turned out to hold.
 struct DecodedDocument {
-  bool isZelto = false;            // the signature matched; nothing else is set otherwise
+  bool isZelto = false;  // the signature matched; nothing else is set otherwise
   FileLayout layout = FileLayout::V101;
-  TabList tabs;                    // every complete category record, notes attached, all Normal
-  bool truncated = false;          // the bytes ended (or a count overran them) before the end
-  std::size_t parentsRepaired = 0; // categories with a parent out of range or in a cycle
-  std::size_t notesSkipped = 0;    // complete notes whose category does not exist
+  TabList tabs;                     // every complete category record, notes attached, all Normal
+  bool truncated = false;           // the bytes ended (or a count overran them) before the end
+  std::size_t parentsRepaired = 0;  // categories with a parent out of range or in a cycle
+  std::size_t notesSkipped = 0;     // complete notes whose category does not exist
 
   bool Damaged() const { return truncated || parentsRepaired > 0 || notesSkipped > 0; }
 };

@@ -54,7 +54,8 @@ class FileStore {
 // The document's file dialog, set up by every load and save.
 inline constexpr std::string_view DocumentFilter = "Zelto files (*.zlt)|*.zlt|";
 inline constexpr std::string_view DocumentDefaultExt = "zlt";
-inline constexpr std::uint32_t DocumentDialogFlags = 0x1006;  // hide read-only, must exist, overwrite prompt
+inline constexpr std::uint32_t DocumentDialogFlags =
+    0x1006;  // hide read-only, must exist, overwrite prompt
 
 // Puts the document filter, extension and flags into `data`, keeping its file name.
 void SetDocumentDialog(FileDialogData& data);

@@ -10,10 +10,9 @@ namespace zelto {
 std::size_t NoteList::InsertPosition(const std::string& text) const {
   // Upper bound: appending notes that arrive in order costs one comparison each.
   if (items_.empty() || CompareText(items_.back().text, text) <= 0) return items_.size();
-  auto it = std::upper_bound(items_.begin(), items_.end(), text,
-                             [](const std::string& t, const NoteString& n) {
-                               return CompareText(t, n.text) < 0;
-                             });
+  auto it = std::upper_bound(
+      items_.begin(), items_.end(), text,
+      [](const std::string& t, const NoteString& n) { return CompareText(t, n.text) < 0; });
   return static_cast<std::size_t>(it - items_.begin());
 }
 

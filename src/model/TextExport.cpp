@@ -29,8 +29,10 @@ std::vector<std::vector<std::size_t>> NormalChildren(const TabList& tabs) {
   for (std::size_t i = 0; i < tabs.Count(); ++i) {
     const Tab& t = tabs[i];
     if (!t.IsNormal()) continue;
-    if (t.parent == NO_PARENT) children[tabs.Count()].push_back(i);
-    else if (t.parent < tabs.Count() && t.parent != i) children[t.parent].push_back(i);
+    if (t.parent == NO_PARENT)
+      children[tabs.Count()].push_back(i);
+    else if (t.parent < tabs.Count() && t.parent != i)
+      children[t.parent].push_back(i);
   }
   return children;
 }

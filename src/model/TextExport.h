@@ -13,7 +13,8 @@ namespace zelto {
 // The export's file dialog, set up each time the export runs.
 inline constexpr std::string_view TextExportFilter = "Text files (*.txt)|*.txt|";
 inline constexpr std::string_view TextExportDefaultExt = "txt";
-inline constexpr std::uint32_t TextExportDialogFlags = 14;  // overwrite prompt, hide read-only, keep folder
+inline constexpr std::uint32_t TextExportDialogFlags =
+    14;  // overwrite prompt, hide read-only, keep folder
 
 // Puts the export filter, extension and flags into `data`, keeping its file name (the
 // last export's name, offered again).

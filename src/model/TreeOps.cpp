@@ -135,13 +135,25 @@ std::vector<bool> LiveCategories(const TabList& tabs) {
     chain.clear();
     std::uint8_t result = 3;
     while (true) {
-      if (mark[c] >= 2) { result = mark[c]; break; }
-      if (mark[c] == 1 || !tabs[c].IsNormal()) { result = 3; break; }  // cycle or not Normal
+      if (mark[c] >= 2) {
+        result = mark[c];
+        break;
+      }
+      if (mark[c] == 1 || !tabs[c].IsNormal()) {
+        result = 3;
+        break;
+      }  // cycle or not Normal
       mark[c] = 1;
       chain.push_back(c);
       const TabInx p = tabs[c].parent;
-      if (p == NO_PARENT) { result = 2; break; }
-      if (p >= n) { result = 3; break; }
+      if (p == NO_PARENT) {
+        result = 2;
+        break;
+      }
+      if (p >= n) {
+        result = 3;
+        break;
+      }
       c = p;
     }
     for (std::size_t k : chain) mark[k] = result;

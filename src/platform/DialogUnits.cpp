@@ -7,7 +7,8 @@ namespace zelto {
 DialogUnits::DialogUnits(const QFont& dialogFont) {
   const QFontMetrics fm(dialogFont);
   // The average width of the 52 letters, rounded, as dialog layouts have always measured it.
-  static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  static const QString letters =
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
   const int width = fm.horizontalAdvance(letters);
   baseX_ = qMax(1, (width / 26 + 1) / 2);
   baseY_ = qMax(1, fm.height());

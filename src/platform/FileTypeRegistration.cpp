@@ -63,11 +63,16 @@ QString DesktopExecLine(const QString& program) {
   // The value itself is a string of the desktop entry format, which escapes these again.
   QString value;
   for (QChar c : quoted) {
-    if (c == u'\\') value += QStringLiteral("\\\\");
-    else if (c == u'\n') value += QStringLiteral("\\n");
-    else if (c == u'\t') value += QStringLiteral("\\t");
-    else if (c == u'\r') value += QStringLiteral("\\r");
-    else value += c;
+    if (c == u'\\')
+      value += QStringLiteral("\\\\");
+    else if (c == u'\n')
+      value += QStringLiteral("\\n");
+    else if (c == u'\t')
+      value += QStringLiteral("\\t");
+    else if (c == u'\r')
+      value += QStringLiteral("\\r");
+    else
+      value += c;
   }
   return value;
 }
@@ -174,7 +179,7 @@ RegistrationStatus RegisterFileType(const QString& program) {
   classes.setValue(QStringLiteral(".zlt/Default"), QStringLiteral("Zelto.Document.1"));
   classes.sync();
   return classes.status() == QSettings::NoError ? RegistrationStatus::Written
-                                                 : RegistrationStatus::Failed;
+                                                : RegistrationStatus::Failed;
 }
 
 RegistrationStatus UnregisterFileType(const QString&) {
@@ -185,7 +190,7 @@ RegistrationStatus UnregisterFileType(const QString&) {
   }
   classes.sync();
   return classes.status() == QSettings::NoError ? RegistrationStatus::Removed
-                                                 : RegistrationStatus::Failed;
+                                                : RegistrationStatus::Failed;
 }
 
 #else

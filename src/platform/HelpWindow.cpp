@@ -94,14 +94,19 @@ bool Show(const QString& anchor, QWidget* owner) {
 }  // namespace
 
 QString HelpWindow::LoadHelpText() {
-  const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(FileName));
+  const QString beside =
+      QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(FileName));
   QString html = ReadFile(beside);
   if (html.isEmpty()) html = ReadFile(QStringLiteral(":/help/") + QString::fromLatin1(FileName));
   return html;
 }
 
-bool HelpWindow::ShowContents(QWidget* owner) { return Show(QString::fromLatin1(kContents), owner); }
-bool HelpWindow::ShowHelpOnHelp(QWidget* owner) { return Show(QString::fromLatin1(kHelpOnHelp), owner); }
+bool HelpWindow::ShowContents(QWidget* owner) {
+  return Show(QString::fromLatin1(kContents), owner);
+}
+bool HelpWindow::ShowHelpOnHelp(QWidget* owner) {
+  return Show(QString::fromLatin1(kHelpOnHelp), owner);
+}
 bool HelpWindow::ShowContext(int context, QWidget* owner) { return Show(AnchorOf(context), owner); }
 
 void HelpWindow::Quit() {

@@ -7,8 +7,8 @@
 namespace zelto {
 
 const std::vector<std::string>& KnownTextEditors() {
-  static const std::vector<std::string> editors = {
-      "gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed", "pluma"};
+  static const std::vector<std::string> editors = {"gnome-text-editor", "gedit", "kate", "kwrite",
+                                                   "mousepad",          "xed",   "pluma"};
   return editors;
 }
 

@@ -48,31 +48,42 @@ QString CaptionOr(const std::optional<QString>& caption) {
 
 QMessageBox::Icon ToQtIcon(Prompter::Icon icon) {
   switch (icon) {
-    case Prompter::Icon::Information: return QMessageBox::Information;
-    case Prompter::Icon::Question: return QMessageBox::Question;
-    case Prompter::Icon::Warning: return QMessageBox::Warning;
-    case Prompter::Icon::Error: return QMessageBox::Critical;
-    case Prompter::Icon::None: break;
+    case Prompter::Icon::Information:
+      return QMessageBox::Information;
+    case Prompter::Icon::Question:
+      return QMessageBox::Question;
+    case Prompter::Icon::Warning:
+      return QMessageBox::Warning;
+    case Prompter::Icon::Error:
+      return QMessageBox::Critical;
+    case Prompter::Icon::None:
+      break;
   }
   return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButton ToQtButton(Prompter::Answer answer) {
   switch (answer) {
-    case Prompter::Answer::Yes: return QMessageBox::Yes;
-    case Prompter::Answer::No: return QMessageBox::No;
-    case Prompter::Answer::Cancel: return QMessageBox::Cancel;
-    case Prompter::Answer::Ok: break;
+    case Prompter::Answer::Yes:
+      return QMessageBox::Yes;
+    case Prompter::Answer::No:
+      return QMessageBox::No;
+    case Prompter::Answer::Cancel:
+      return QMessageBox::Cancel;
+    case Prompter::Answer::Ok:
+      break;
   }
   return QMessageBox::Ok;
 }
 
 bool Offers(Prompter::Buttons buttons, Prompter::Answer answer) {
   switch (buttons) {
-    case Prompter::Buttons::Ok: return answer == Prompter::Answer::Ok;
+    case Prompter::Buttons::Ok:
+      return answer == Prompter::Answer::Ok;
     case Prompter::Buttons::YesNo:
       return answer == Prompter::Answer::Yes || answer == Prompter::Answer::No;
-    case Prompter::Buttons::YesNoCancel: return answer != Prompter::Answer::Ok;
+    case Prompter::Buttons::YesNoCancel:
+      return answer != Prompter::Answer::Ok;
     case Prompter::Buttons::OkCancel:
       return answer == Prompter::Answer::Ok || answer == Prompter::Answer::Cancel;
   }
@@ -82,10 +93,13 @@ bool Offers(Prompter::Buttons buttons, Prompter::Answer answer) {
 // What closing the box without pressing a button means.
 Prompter::Answer EscapeAnswer(Prompter::Buttons buttons) {
   switch (buttons) {
-    case Prompter::Buttons::Ok: return Prompter::Answer::Ok;
-    case Prompter::Buttons::YesNo: return Prompter::Answer::No;
+    case Prompter::Buttons::Ok:
+      return Prompter::Answer::Ok;
+    case Prompter::Buttons::YesNo:
+      return Prompter::Answer::No;
     case Prompter::Buttons::YesNoCancel:
-    case Prompter::Buttons::OkCancel: break;
+    case Prompter::Buttons::OkCancel:
+      break;
   }
   return Prompter::Answer::Cancel;
 }
@@ -94,8 +108,12 @@ Prompter::Answer ShowBox(Prompter::Buttons buttons, const QString& text, const Q
                          Prompter::Answer defaultAnswer, Prompter::Icon icon) {
   QMessageBox box(ToQtIcon(icon), caption, text, QMessageBox::NoButton, DialogParent());
   switch (buttons) {
-    case Prompter::Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case Prompter::Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Prompter::Buttons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case Prompter::Buttons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
     case Prompter::Buttons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
@@ -106,11 +124,16 @@ Prompter::Answer ShowBox(Prompter::Buttons buttons, const QString& text, const Q
   box.setDefaultButton(ToQtButton(defaultAnswer));
   box.setEscapeButton(ToQtButton(EscapeAnswer(buttons)));
   switch (box.exec()) {
-    case QMessageBox::Ok: return Prompter::Answer::Ok;
-    case QMessageBox::Yes: return Prompter::Answer::Yes;
-    case QMessageBox::No: return Prompter::Answer::No;
-    case QMessageBox::Cancel: return Prompter::Answer::Cancel;
-    default: break;
+    case QMessageBox::Ok:
+      return Prompter::Answer::Ok;
+    case QMessageBox::Yes:
+      return Prompter::Answer::Yes;
+    case QMessageBox::No:
+      return Prompter::Answer::No;
+    case QMessageBox::Cancel:
+      return Prompter::Answer::Cancel;
+    default:
+      break;
   }
   return EscapeAnswer(buttons);
 }
@@ -139,7 +162,7 @@ std::optional<QString> RunFileDialog(bool save, const FileDialogData& data, cons
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode((data.flags & kFileMustExist) != 0 ? QFileDialog::ExistingFile
-                                                         : QFileDialog::AnyFile);
+                                                          : QFileDialog::AnyFile);
   }
   if (!start.isEmpty()) dialog.selectFile(start);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -182,7 +205,8 @@ Prompter::Answer Prompter::Ask(Buttons buttons, const QString& text,
                                const std::optional<QString>& caption, Answer defaultAnswer,
                                Icon icon) {
   if (!Offers(buttons, defaultAnswer))
-    defaultAnswer = buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
+    defaultAnswer =
+        buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
   const QString shownCaption = CaptionOr(caption);
   HookState& hooks = Hooks();
   hooks.history.push_back({buttons == Buttons::Ok ? Asked::Kind::Message : Asked::Kind::Question,
@@ -221,8 +245,8 @@ std::optional<std::string> Prompter::AskSaveFileName(const FileDialogData& data,
 
 std::optional<QColor> Prompter::AskColor(const QColor& initial) {
   HookState& hooks = Hooks();
-  hooks.history.push_back({Asked::Kind::Color, initial.name(), QString(), Buttons::Ok,
-                           Answer::Ok, QString()});
+  hooks.history.push_back(
+      {Asked::Kind::Color, initial.name(), QString(), Buttons::Ok, Answer::Ok, QString()});
   if (hooks.testMode) {
     if (hooks.colors.empty()) return std::nullopt;
     std::optional<QColor> next = hooks.colors.front();

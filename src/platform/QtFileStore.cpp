@@ -9,7 +9,9 @@ namespace zelto {
 
 namespace {
 
-QString ToQString(const std::string& path) { return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())); }
+QString ToQString(const std::string& path) {
+  return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+}
 
 std::string Reason(const QFileDevice& file) { return file.errorString().toStdString(); }
 

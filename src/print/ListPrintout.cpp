@@ -9,9 +9,9 @@ namespace zelto {
 
 namespace {
 
-constexpr int FirstLineIndent = 10;      // the first line of an item
-constexpr int ContinuedIndent = 20;      // wrapped lines and items continued from elsewhere
-constexpr int RightReserve = 10;         // kept free at the right edge of a column
+constexpr int FirstLineIndent = 10;  // the first line of an item
+constexpr int ContinuedIndent = 20;  // wrapped lines and items continued from elsewhere
+constexpr int RightReserve = 10;     // kept free at the right edge of a column
 constexpr int InitialPageStarts = 100;
 
 // Page coordinates are held well inside the int range, so that adding indents, offsets
@@ -69,15 +69,14 @@ ListPrintout::ListPrintout(const TabList& tabs, const PrintSettings& settings,
   headingFont_ = FontSpec{"Arial", static_cast<int>(1.2 * h), 600, true};
 }
 
-void ListPrintout::Prepare(PrintSurface& surface, const PrintRect& pageRect,
-                           std::uint32_t category, bool withChildren) {
+void ListPrintout::Prepare(PrintSurface& surface, const PrintRect& pageRect, std::uint32_t category,
+                           bool withChildren) {
   surface_ = &surface;
   const UnitsPerInch res = surface.Resolution();
-  const PrintRect rect{
-      TruncateToInt(pageRect.left + res.x * Margin(settings_.LeftMargin)),
-      TruncateToInt(pageRect.top + res.y * Margin(settings_.TopMargin)),
-      TruncateToInt(pageRect.right - res.x * Margin(settings_.RightMargin)),
-      TruncateToInt(pageRect.bottom - res.y * Margin(settings_.BottomMargin))};
+  const PrintRect rect{TruncateToInt(pageRect.left + res.x * Margin(settings_.LeftMargin)),
+                       TruncateToInt(pageRect.top + res.y * Margin(settings_.TopMargin)),
+                       TruncateToInt(pageRect.right - res.x * Margin(settings_.RightMargin)),
+                       TruncateToInt(pageRect.bottom - res.y * Margin(settings_.BottomMargin))};
 
   const std::size_t oldCount = items_.size();
   items_.clear();
@@ -96,8 +95,7 @@ void ListPrintout::Prepare(PrintSurface& surface, const PrintRect& pageRect,
   prepared_ = true;
 }
 
-void ListPrintout::Collect(std::uint32_t category, bool withChildren,
-                           const std::string& prefix) {
+void ListPrintout::Collect(std::uint32_t category, bool withChildren, const std::string& prefix) {
   // The Normal children of every category, in ascending index order, and the top level.
   const std::size_t n = tabs_.Count();
   std::vector<std::vector<TabInx>> children(n + 1);
@@ -261,10 +259,10 @@ LineFit ListPrintout::FitLine(std::string_view text, std::int32_t start, int ind
   }
 
   if (draw)
-    surface_->DrawLine(column.left + indent, column.top + y,
-                       text.substr(static_cast<std::size_t>(start),
-                                   static_cast<std::size_t>(end - start)),
-                       column);
+    surface_->DrawLine(
+        column.left + indent, column.top + y,
+        text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)),
+        column);
   y += lineAdvance_;
   return LineFit{true, next};
 }

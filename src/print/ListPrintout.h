@@ -84,8 +84,7 @@ class ListPrintout {
 
  private:
   void CollectTree(TabInx root, bool withChildren, const std::string& prefix,
-                   const std::vector<std::vector<TabInx>>& children,
-                   std::vector<bool>& visited);
+                   const std::vector<std::vector<TabInx>>& children, std::vector<bool>& visited);
 
   const TabList& tabs_;
   const PrintSettings& settings_;

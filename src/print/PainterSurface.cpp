@@ -70,8 +70,8 @@ void PainterSurface::Attach(QPainter* painter) {
 
 void PainterSurface::SelectFont(const FontSpec& spec) {
   if (!current_ || !(current_->spec == spec)) {
-    auto it = std::find_if(fonts_.begin(), fonts_.end(),
-                           [&](const auto& f) { return f->spec == spec; });
+    auto it =
+        std::find_if(fonts_.begin(), fonts_.end(), [&](const auto& f) { return f->spec == spec; });
     if (it == fonts_.end()) {
       const QFont font = MakePrintFont(spec);
       fonts_.push_back(std::make_unique<Font>(Font{spec, font, QFontMetrics(font), {}}));
@@ -92,7 +92,8 @@ void PainterSurface::DrawLine(int x, int y, std::string_view text, const PrintRe
   if (!painter_) return;
   if (!current_) SelectFont(FontSpec{});
   painter_->save();
-  painter_->setClipRect(QRect(QPoint(clip.left, clip.top), QPoint(clip.right - 1, clip.bottom - 1)));
+  painter_->setClipRect(
+      QRect(QPoint(clip.left, clip.top), QPoint(clip.right - 1, clip.bottom - 1)));
   painter_->setPen(Qt::black);
   painter_->setBackgroundMode(Qt::TransparentMode);
   painter_->drawText(QPoint(x, y + current_->metrics.ascent()), PrintText(text));

@@ -1,8 +1,8 @@
 #include "print/PrintCommands.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -96,12 +96,16 @@ PrintCommands::PrintCommands(TZeltoApp& app, TSDIDecFrame& frame, DefaultPrinter
   const auto enabled = [this] { return PrintEnabled(); };
   CommandTable& commands = app_.Commands();
   commands.Add(CM_PRINTOPTIONS, [this] { CmPrintOptions(); });
-  commands.Add(CM_FILEPRINT, [this] { CmPrint(); }, enabled);
-  commands.Add(CM_FILEPRINTERSETUP, [this] { CmPrintSetup(); }, enabled);
-  commands.Add(CM_FILEPRINTPREVIEW, [this] { CmPreview(); }, enabled);
+  commands.Add(
+      CM_FILEPRINT, [this] { CmPrint(); }, enabled);
+  commands.Add(
+      CM_FILEPRINTERSETUP, [this] { CmPrintSetup(); }, enabled);
+  commands.Add(
+      CM_FILEPRINTPREVIEW, [this] { CmPreview(); }, enabled);
   // The main window takes Print before the application, and runs the same print.
   mainWindow_ = frame_.Client();
-  mainWindow_->Commands().Add(CM_FILEPRINT, [this] { CmPrint(); }, enabled);
+  mainWindow_->Commands().Add(
+      CM_FILEPRINT, [this] { CmPrint(); }, enabled);
 
   connect(qApp, &QGuiApplication::applicationStateChanged, this,
           [this](Qt::ApplicationState state) {
@@ -155,7 +159,8 @@ std::optional<TabInx> PrintCommands::ShownCategory() const {
 
 void PrintCommands::CmPrintOptions() {
   PrintSelection selection{app_.printCategory, app_.printChildren != 0};
-  TPDialog dialog(app_, selection, [this] { return ShownCategory(); }, &frame_);
+  TPDialog dialog(
+      app_, selection, [this] { return ShownCategory(); }, &frame_);
   connect(&dialog, &ResourceDialog::helpRequested, &dialog,
           [&dialog](int context) { HelpWindow::ShowContext(context, &dialog); });
   if (ModalDialog::Run(dialog) != QDialog::Accepted) return;

@@ -10,15 +10,15 @@ namespace zelto {
 inline constexpr std::uint32_t ALL_CATEGORIES = 0xFFFF;
 
 struct PrintSettings {
-  int NumCols = 2;            // newspaper columns per page; below 1 counts as 1
+  int NumCols = 2;  // newspaper columns per page; below 1 counts as 1
   std::string PrintFont = "Arial";
-  int PrintFontSize = 10;     // character height in layout units
-  double TopMargin = 0.75;    // margins in inches
+  int PrintFontSize = 10;   // character height in layout units
+  double TopMargin = 0.75;  // margins in inches
   double BottomMargin = 0.75;
   double LeftMargin = 0.75;
   double RightMargin = 0.75;
-  int headingSpaceBefore = 10;  // above a heading that is not at the column top
-  int headingSpaceAfter = 5;    // below every heading
+  int headingSpaceBefore = 10;                   // above a heading that is not at the column top
+  int headingSpaceAfter = 5;                     // below every heading
   std::uint32_t printCategory = ALL_CATEGORIES;  // a category index or ALL_CATEGORIES
   bool printChildren = true;
 };

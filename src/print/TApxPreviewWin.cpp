@@ -177,7 +177,8 @@ void TApxPreviewWin::BuildToolBar() {
   pageText_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   pageText_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   pageText_->setFont(font);
-  pageText_->setFixedWidth(QFontMetrics(font).averageCharWidth() * 10 + 2 * pageText_->frameWidth() + 6);
+  pageText_->setFixedWidth(QFontMetrics(font).averageCharWidth() * 10 +
+                           2 * pageText_->frameWidth() + 6);
   bar->addWidget(pageText_);
   bar->addWidget(Spacer(20));
 
@@ -217,8 +218,8 @@ void TApxPreviewWin::CmOnePage() {
 }
 
 void TApxPreviewWin::CmTwoPages() {
-  if (!page2_ && PreviewPages::CanShowTwoPages(printerPage_.extent.width(),
-                                               printerPage_.extent.height())) {
+  if (!page2_ &&
+      PreviewPages::CanShowTwoPages(printerPage_.extent.width(), printerPage_.extent.height())) {
     pages_.ShowTwoPages(printout_->Pages().maxPage);
     page2_ = new TPreviewPage(*printout_, printerPage_, pages_.Page2(), pageArea_);
     connect(page2_, &TPreviewPage::painted, this, &TApxPreviewWin::UpdateEnablers);
@@ -239,8 +240,8 @@ void TApxPreviewWin::UpdateEnablers() {
   const int maxPage = printout_->Pages().maxPage;
   previous_->setEnabled(pages_.CanPrevious());
   next_->setEnabled(pages_.CanNext(maxPage));
-  twoPages_->setEnabled(PreviewPages::CanShowTwoPages(printerPage_.extent.width(),
-                                                      printerPage_.extent.height()));
+  twoPages_->setEnabled(
+      PreviewPages::CanShowTwoPages(printerPage_.extent.width(), printerPage_.extent.height()));
   print_->setEnabled(!printEnabler_ || printEnabler_());
   // The exclusive pair shows the mode in force.
   (page2_ ? twoPages_ : onePage_)->setChecked(true);

@@ -20,9 +20,9 @@ namespace zelto {
 // pixels, the printer's resolution, and where on the painter's device the page goes
 // (the printable area itself when printing, a rectangle of the window in preview).
 struct PageDevice {
-  QSize extent;        // printable width and height in device pixels
-  QSize resolution;    // device pixels per inch, across and down
-  QRect viewport;      // target of the page on the painter's device
+  QSize extent;      // printable width and height in device pixels
+  QSize resolution;  // device pixels per inch, across and down
+  QRect viewport;    // target of the page on the painter's device
 
   static PageDevice Of(const QPrinter& printer);
   // The printer's page shown in `target` of another device (a preview).

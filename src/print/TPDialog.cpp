@@ -1,11 +1,11 @@
 #include "print/TPDialog.h"
 
 #include <QButtonGroup>
-#include <algorithm>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace zelto {
 
@@ -21,8 +21,8 @@ TPDialog::TPDialog(ZeltoSettings& settings, PrintSelection& selection, ShownCate
   auto* group =
       Place(new QGroupBox(QStringLiteral("Category selection")), 8, 8, 96, 44, IDC_SELECTION);
   all_ = Place(new QRadioButton(QStringLiteral("Print all categories")), 17, 18, 76, 12, IDC_ALL);
-  current_ =
-      Place(new QRadioButton(QStringLiteral("Print current category")), 17, 34, 76, 12, IDC_CURRENT);
+  current_ = Place(new QRadioButton(QStringLiteral("Print current category")), 17, 34, 76, 12,
+                   IDC_CURRENT);
   // The frame encloses its choices however wide their texts are.
   const int right = std::max(all_->geometry().right(), current_->geometry().right());
   if (right + Units().X(4) > group->geometry().right())

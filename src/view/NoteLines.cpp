@@ -15,7 +15,9 @@ void ForEachSubcategory(const TabList& tabs, TabInx category, F&& f) {
   }
 }
 
-long long FloorDiv(long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+long long FloorDiv(long long a, long long b) {
+  return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 long long CeilDiv(long long a, long long b) { return -FloorDiv(-a, b); }
 
 }  // namespace
@@ -92,8 +94,8 @@ PaintPlan PlanPaint(const TabList& tabs, long long selectedCategory, NoteLines& 
   if (state.showSearchHit || state.showAddedNote) state.currentLine = PendingLine;
 
   // Line n meets the band when its pixels [n*h, (n+1)*h) overlap [top, bottom).
-  const long long firstLine = FloorDiv(band.top, h);   // lines before it lie above
-  const long long endLine = CeilDiv(band.bottom, h);   // lines from it on lie below
+  const long long firstLine = FloorDiv(band.top, h);  // lines before it lie above
+  const long long endLine = CeilDiv(band.bottom, h);  // lines from it on lie below
   const auto below = [endLine](long long n) { return n >= endLine; };
   const auto above = [firstLine](long long n) { return n < firstLine; };
   const auto drawn = [&](long long n) { return !above(n) && !below(n); };

@@ -30,14 +30,14 @@ std::size_t NoteCountOf(const TabList& tabs, long long index);
 
 // What the note window knows about its lines; it survives paints.
 struct NoteLines {
-  long long currentCategory = -1;   // TabList index of the category shown, -1 for none
-  int currentLine = 0;              // index of the current line
-  long long currentNote = 0;        // note index of the current line when painted current
+  long long currentCategory = -1;     // TabList index of the category shown, -1 for none
+  int currentLine = 0;                // index of the current line
+  long long currentNote = 0;          // note index of the current line when painted current
   long long currentSubcategory = -1;  // category of the current line when it is a subcategory
-  bool hasParentLine = false;       // line 0 is the up-arrow line
-  int lineCount = 0;                // category lines + note lines (the end line not counted)
+  bool hasParentLine = false;         // line 0 is the up-arrow line
+  int lineCount = 0;                  // category lines + note lines (the end line not counted)
   bool lineCountValid = false;
-  TabIndex lineCategories;          // category index of every category line of the last paint
+  TabIndex lineCategories;  // category index of every category line of the last paint
 
   // Requests for the next paint: make the line of a search hit or of an added note current.
   bool showSearchHit = false;

@@ -92,13 +92,26 @@ void TCatWindow::SetSelIndex(int pos) {
 bool TCatWindow::MoveSelectionByKey(int qtKey) {
   CursorAction action;
   switch (qtKey) {
-    case Qt::Key_PageUp: action = MovePageUp; break;
-    case Qt::Key_PageDown: action = MovePageDown; break;
-    case Qt::Key_Home: action = MoveHome; break;
-    case Qt::Key_End: action = MoveEnd; break;
-    case Qt::Key_Up: action = MoveUp; break;
-    case Qt::Key_Down: action = MoveDown; break;
-    default: return false;
+    case Qt::Key_PageUp:
+      action = MovePageUp;
+      break;
+    case Qt::Key_PageDown:
+      action = MovePageDown;
+      break;
+    case Qt::Key_Home:
+      action = MoveHome;
+      break;
+    case Qt::Key_End:
+      action = MoveEnd;
+      break;
+    case Qt::Key_Up:
+      action = MoveUp;
+      break;
+    case Qt::Key_Down:
+      action = MoveDown;
+      break;
+    default:
+      return false;
   }
   if (count() == 0) return true;
   // Without a selection every key lands on the first row, as in a list box.

@@ -94,8 +94,8 @@ void TExecDialog::Ok() {
   const Cp1252::Encoded a = Cp1252::Encode(arguments);
   if (!d.Ok() || !p.Ok() || !a.Ok()) {
     okToClose_ = false;
-    Prompter::Message(Cp1252::RefusalMessage(Cp1252::UnmappableCharacters(
-                          d.unmappable + p.unmappable + a.unmappable)),
+    Prompter::Message(Cp1252::RefusalMessage(
+                          Cp1252::UnmappableCharacters(d.unmappable + p.unmappable + a.unmappable)),
                       WarningCaption, Prompter::Icon::Warning);
     return;
   }

@@ -53,8 +53,8 @@ bool TExecDialogField::Fits(const QString& text) const {
   initStyleOption(&option);
   const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
   const QMargins margins = textMargins();
-  const int room = contents.width() - margins.left() - margins.right() - 2 * TextSideMargin -
-                   CaretWidth;
+  const int room =
+      contents.width() - margins.left() - margins.right() - 2 * TextSideMargin - CaretWidth;
   return fontMetrics().horizontalAdvance(text) <= room;
 }
 

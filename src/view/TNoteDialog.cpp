@@ -59,7 +59,8 @@ TNoteDialog::TNoteDialog(QWidget* parent, std::string_view caption,
   connect(edit_, &TNoteEdit::okRequested, this, &TNoteDialog::Ok);
   connect(ok_, &QPushButton::clicked, this, &TNoteDialog::Ok);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help_, &QPushButton::clicked, this, [this] { emit helpRequested(NoteDialogHelpContext); });
+  connect(help_, &QPushButton::clicked, this,
+          [this] { emit helpRequested(NoteDialogHelpContext); });
 
   setWindowTitle(Cp1252::Decode(caption_));
   // Small enough to shrink, large enough that the column of buttons and the field fit.

@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "app/CommandIds.h"
-#include "view/LineActivation.h"
 #include "platform/Cp1252.h"
+#include "view/LineActivation.h"
 
 namespace zelto {
 
@@ -99,7 +99,8 @@ void TNoteWindow::ScrollTo(int line) {
 }
 
 NoteViewport TNoteWindow::LineGeometry() const {
-  return {lineHeight_, viewport()->height(), scroller_.YPos(), lines_.lineCount, lines_.currentLine};
+  return {lineHeight_, viewport()->height(), scroller_.YPos(), lines_.lineCount,
+          lines_.currentLine};
 }
 
 void TNoteWindow::ScrollToNote(long long note) {
@@ -163,8 +164,10 @@ bool TNoteWindow::HandleCommand(int id) {
     case CM_RUN: {
       // Only a note that exists is handed on; the receiver checks that it is a program.
       const long long note = lines_.currentNote;
-      if (note >= 0 && static_cast<std::size_t>(note) < NoteCountOf(doc_.tabs, lines_.currentCategory))
-        emit RunProgramRequested(static_cast<int>(lines_.currentCategory), static_cast<qsizetype>(note));
+      if (note >= 0 &&
+          static_cast<std::size_t>(note) < NoteCountOf(doc_.tabs, lines_.currentCategory))
+        emit RunProgramRequested(static_cast<int>(lines_.currentCategory),
+                                 static_cast<qsizetype>(note));
       return true;
     }
     default:
@@ -187,9 +190,9 @@ void TNoteWindow::paintEvent(QPaintEvent* event) {
   const int top = scroller_.YPos();
   const long long origin = static_cast<long long>(top) * h;
   const int lineBefore = lines_.currentLine;
-  const PaintPlan plan = PlanPaint(doc_.tabs, SelectedCategory(), lines_,
-                                   {area.top() + origin, area.bottom() + 1 + origin}, h,
-                                   scroller_.YRange());
+  const PaintPlan plan =
+      PlanPaint(doc_.tabs, SelectedCategory(), lines_,
+                {area.top() + origin, area.bottom() + 1 + origin}, h, scroller_.YRange());
   if (plan.scrollRange) scroller_.SetRange(0, *plan.scrollRange);
 
   if (plan.shown) {
@@ -268,8 +271,9 @@ void TNoteWindow::mousePressEvent(QMouseEvent* event) {
     const int line = LineAtY(y);
     if (!lines_.lineCountValid) CountLines();
     // The note under the pointer; out of the note range on other lines.
-    lines_.currentNote = line - (lines_.lineCount -
-                                 static_cast<long long>(NoteCountOf(doc_.tabs, lines_.currentCategory)));
+    lines_.currentNote =
+        line -
+        (lines_.lineCount - static_cast<long long>(NoteCountOf(doc_.tabs, lines_.currentCategory)));
     MakeLineCurrent(line);
     emit ContextMenuRequested(event->globalPosition().toPoint());
   }

@@ -19,9 +19,9 @@ namespace zelto {
 // What the note window shows with: colours as R + G*256 + B*65536, the screen font and
 // whether notes are drawn past their first line break.
 struct NoteViewLook {
-  std::uint32_t CatColor = 255;          // red
-  std::uint32_t MainColor = 0;           // black
-  std::uint32_t ExecColor = 196 * 256;   // green
+  std::uint32_t CatColor = 255;         // red
+  std::uint32_t MainColor = 0;          // black
+  std::uint32_t ExecColor = 196 * 256;  // green
   std::uint32_t NoPrintColor = 160 + 100 * 256 + 100 * 65536;
   QFont screenFont;
   bool MultiLine = false;

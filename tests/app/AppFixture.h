@@ -80,7 +80,7 @@ class AppFixture : public ::testing::Test {
   QTemporaryDir dir;
   std::unique_ptr<MemorySettingsStore> ownedSettings = std::make_unique<MemorySettingsStore>();
   MemorySettingsStore* settings = ownedSettings.get();  // lives in `app` once started
-  std::vector<bool> registrations;                       // true: removed
+  std::vector<bool> registrations;                      // true: removed
   std::unique_ptr<TZeltoApp> app;
 };
 

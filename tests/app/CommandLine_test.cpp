@@ -10,18 +10,19 @@ namespace {
 class CommandLineTest : public ::testing::Test {
  protected:
   CommandLineAction Parse(std::vector<std::string> args) {
-    return ParseCommandLine(args, [this](const std::string& path) { return files.count(path) > 0; });
+    return ParseCommandLine(args,
+                            [this](const std::string& path) { return files.count(path) > 0; });
   }
   std::set<std::string> files;
 };
 
 TEST_F(CommandLineTest, UnregisterOptions) {
-  for (const char* option : {"-unregister", "/U", "/UNREG", "-u", "-", "/", "-Unreg=yes",
-                             "-=x", "--unregister", "--u"}) {
+  for (const char* option : {"-unregister", "/U", "/UNREG", "-u", "-", "/", "-Unreg=yes", "-=x",
+                             "--unregister", "--u"}) {
     EXPECT_TRUE(Parse({option}).unregister) << option;
   }
-  for (const char* other : {"-x", "/unregistered", "-unregisterx", "--", "---u", "u",
-                            "notes.zlt", "/u/x", "/help"}) {
+  for (const char* other :
+       {"-x", "/unregistered", "-unregisterx", "--", "---u", "u", "notes.zlt", "/u/x", "/help"}) {
     EXPECT_FALSE(Parse({other}).unregister) << other;
   }
   // Any option may ask for it, not only the first.

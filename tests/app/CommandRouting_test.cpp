@@ -45,7 +45,8 @@ TEST(CommandRoutingTest, WithoutEnablerACommandIsEnabledExactlyWhenSomeoneHandle
 TEST(CommandRoutingTest, FirstEnablerDecidesEvenBeforeTheHandler) {
   Chain c;
   bool noteLine = false;
-  c.mainWindow.Add(CM_DELETENOTE, [] {}, [&] { return noteLine; });
+  c.mainWindow.Add(
+      CM_DELETENOTE, [] {}, [&] { return noteLine; });
   EXPECT_FALSE(StateOf(c.Targets(), CM_DELETENOTE).enabled);
   noteLine = true;
   EXPECT_TRUE(StateOf(c.Targets(), CM_DELETENOTE).enabled);
@@ -60,7 +61,8 @@ TEST(CommandRoutingTest, FirstEnablerDecidesEvenBeforeTheHandler) {
 TEST(CommandRoutingTest, CheckMarkComesFromTheFirstTargetThatSaysSo) {
   Chain c;
   bool multiLine = true;
-  c.mainWindow.Add(CM_MULTILINE, [&] { multiLine = !multiLine; }, {}, [&] { return multiLine; });
+  c.mainWindow.Add(
+      CM_MULTILINE, [&] { multiLine = !multiLine; }, {}, [&] { return multiLine; });
   EXPECT_TRUE(StateOf(c.Targets(), CM_MULTILINE).checked);
   RouteCommand(c.Targets(), CM_MULTILINE);
   EXPECT_FALSE(StateOf(c.Targets(), CM_MULTILINE).checked);

@@ -225,7 +225,8 @@ TEST_F(DocumentCommandsTest, SaveAsTextOffersTheLastNameAndReportsAFailedWrite) 
   const QString message = Prompter::History().back().text;
   EXPECT_TRUE(message.startsWith("Could not save " + dir.filePath("missing/tour.txt") + ": "))
       << message.toStdString();
-  EXPECT_GT(message.size(), QString("Could not save " + dir.filePath("missing/tour.txt") + ": ").size());
+  EXPECT_GT(message.size(),
+            QString("Could not save " + dir.filePath("missing/tour.txt") + ": ").size());
 }
 
 }  // namespace

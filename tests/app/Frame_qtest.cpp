@@ -10,10 +10,10 @@
 #include "app/TSDIDecFrame.h"
 #include "mainwin/TZeltoWindow.h"
 #include "model/Document.h"
-#include "view/TNoteWindow.h"
 #include "platform/HelpWindow.h"
 #include "platform/Prompter.h"
 #include "view/TCatWindow.h"
+#include "view/TNoteWindow.h"
 
 namespace zelto {
 namespace {
@@ -166,7 +166,8 @@ class FrameTest : public QObject {
     QCOMPARE(frame.MenuAction(CM_EXIT)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
     QStringList keys;
     for (QAction* a : frame.actions()) keys << a->shortcut().toString(QKeySequence::PortableText);
-    QCOMPARE(keys, (QStringList{"Shift+Del", "Ctrl+Ins", "Shift+Ins", "Ctrl+Del", "Alt+Backspace", "F3"}));
+    QCOMPARE(keys, (QStringList{"Shift+Del", "Ctrl+Ins", "Shift+Ins", "Ctrl+Del", "Alt+Backspace",
+                                "F3"}));
   }
 
   void commandTravelsFromFocusToApplication() {
@@ -220,16 +221,19 @@ class FrameTest : public QObject {
     bool web = false;
     int deletes = 0;
     CommandTable& main = frame.Client()->Commands();
-    main.Add(CM_DELETENOTE, [&] { ++deletes; }, [&] { return noteLine; });
-    main.Add(CM_MULTILINE, [&] { multiLine = !multiLine; }, {}, [&] { return multiLine; });
-    main.Add(CM_ENABLEWEB, [&] { web = !web; }, {}, [&] { return web; });
+    main.Add(
+        CM_DELETENOTE, [&] { ++deletes; }, [&] { return noteLine; });
+    main.Add(
+        CM_MULTILINE, [&] { multiLine = !multiLine; }, {}, [&] { return multiLine; });
+    main.Add(
+        CM_ENABLEWEB, [&] { web = !web; }, {}, [&] { return web; });
 
     QMenu* edit = MenuOf(frame, "&Edit")->menu();
     Open(edit);
     QAction* del = frame.MenuAction(CM_DELETENOTE);
     QVERIFY(!del->isEnabled());
     QVERIFY(frame.MenuAction(CM_ADDNOTE)->isEnabled() == false);  // nobody handles it yet
-    del->trigger();  // a grey item does nothing
+    del->trigger();                                               // a grey item does nothing
     QCOMPARE(deletes, 0);
     frame.UpdateToolBar();
     QVERIFY(!frame.ToolBarAction(CM_DELETENOTE)->isEnabled());
@@ -299,10 +303,13 @@ int ShowFrame(int argc, char** argv) {
   doc.tabs[1].notes.Add(NoteString{"Read https://www.example.org/notes", 0});
   TSDIDecFrame frame(&app, new TZeltoWindow(doc));
   TCatWindow* list = frame.Client()->CatList();
-  for (std::uint32_t i = 0; i < std::size(names); ++i) list->SetItemData(list->AddString(names[i]), i);
+  for (std::uint32_t i = 0; i < std::size(names); ++i)
+    list->SetItemData(list->AddString(names[i]), i);
   list->SetSelIndex(list->FindStringExact("Work"));
-  frame.Client()->Commands().Add(CM_MULTILINE, [] {}, {}, [] { return true; });
-  frame.Client()->Commands().Add(CM_ENABLEWEB, [] {}, {}, [] { return true; });
+  frame.Client()->Commands().Add(
+      CM_MULTILINE, [] {}, {}, [] { return true; });
+  frame.Client()->Commands().Add(
+      CM_ENABLEWEB, [] {}, {}, [] { return true; });
   frame.resize(640, 420);
   frame.show();
   frame.Client()->NoteView()->Lines().currentCategory = 1;

@@ -77,8 +77,7 @@ std::string MenuExport(const QString& path, const QString& output) {
   const std::string defaultCat = "Default";
   ExportShell shell(output.toStdString());
   QtFileStore files;
-  DocumentCommands commands({doc, list, dialog, exportDialog, defaultCat, switching}, shell,
-                            files);
+  DocumentCommands commands({doc, list, dialog, exportDialog, defaultCat, switching}, shell, files);
   DocumentEnv env{doc, list, dialog, shell, files, defaultCat};
   EXPECT_EQ(LoadDocument(env, path.toStdString()), LoadResult::Loaded);
   commands.SaveAsText();
@@ -96,7 +95,8 @@ TEST_F(HeadlessExport, WritesTheSameBytesAsTheMenuCommandToFileAndStandardOutput
   const std::string expected = MenuExport(ZELTO_TOUR_FILE, Path("menu.txt"));
   ASSERT_GT(expected.size(), 500u);
 
-  const ProgramRun toFile = RunZelto({"--export-text", ZELTO_TOUR_FILE, Path("out.txt")}, dir.path());
+  const ProgramRun toFile =
+      RunZelto({"--export-text", ZELTO_TOUR_FILE, Path("out.txt")}, dir.path());
   EXPECT_EQ(toFile.exitCode, 0) << toFile.err.toStdString();
   EXPECT_TRUE(toFile.err.isEmpty());
   EXPECT_EQ(ReadFile(Path("out.txt")), expected);
@@ -136,7 +136,8 @@ TEST_F(HeadlessExport, OutputThatCannotBeWrittenLeavesNoFileAndNamesIt) {
 TEST_F(HeadlessExport, OutputNamingTheDocumentItselfIsRefused) {
   const std::string tour = ReadFile(ZELTO_TOUR_FILE);
   WriteFile(Path("tour.zlt"), tour);
-  const ProgramRun r = RunZelto({"--export-text", Path("tour.zlt"), Path("./tour.zlt")}, dir.path());
+  const ProgramRun r =
+      RunZelto({"--export-text", Path("tour.zlt"), Path("./tour.zlt")}, dir.path());
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(ReadFile(Path("tour.zlt")), tour);
 }

@@ -76,9 +76,12 @@ TEST_F(SettingsStoreTest, DwordFromNumberOrDigits) {
   store.Put("D", std::uint32_t{0xFFFFFFFF});
   EXPECT_EQ(store.ReadDword("D", 9), 0xFFFFFFFFu);
   // A text store gives numbers back as digits.
-  for (auto [text, value] : std::initializer_list<std::pair<const char*, std::uint32_t>>{
-           {"7", 7}, {" 42 ", 42}, {"4294967295", 0xFFFFFFFF}, {"-1", 0xFFFFFFFF},
-           {"-2147483648", 0x80000000}}) {
+  for (auto [text, value] :
+       std::initializer_list<std::pair<const char*, std::uint32_t>>{{"7", 7},
+                                                                    {" 42 ", 42},
+                                                                    {"4294967295", 0xFFFFFFFF},
+                                                                    {"-1", 0xFFFFFFFF},
+                                                                    {"-2147483648", 0x80000000}}) {
     store.Put("D", std::string(text));
     EXPECT_EQ(store.ReadDword("D", 9), value) << text;
   }

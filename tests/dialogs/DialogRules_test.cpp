@@ -55,8 +55,11 @@ const std::vector<std::pair<std::string, std::string>> Entries = {
 }  // namespace
 
 TEST(VersionBlock, FoundAmongOtherBytesAndQueriedThroughItsTranslation) {
-  const std::string file = std::string("\x7f" "ELF", 4) + std::string(1000, '\0') +
-                           version_block::Encode(Entries) + "trailing";
+  const std::string file = std::string(
+                               "\x7f"
+                               "ELF",
+                               4) +
+                           std::string(1000, '\0') + version_block::Encode(Entries) + "trailing";
   const auto data = VersionData::Find(file);
   ASSERT_TRUE(data);
   const auto info = VersionInfo::From(*data);

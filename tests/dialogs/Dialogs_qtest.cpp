@@ -50,8 +50,9 @@ class DialogsTest : public QObject {
  private slots:
   void init() {
     FaceTable::SetSource([] {
-      return QStringList{"Times", "courier", "Arial", "Arial Black", QString::fromUtf8("Mincho \u660e"),
-                         "Caf\u00e9 Sans"};
+      return QStringList{
+          "Times",         "courier", "Arial", "Arial Black", QString::fromUtf8("Mincho \u660e"),
+          "Caf\u00e9 Sans"};
     });
   }
   void cleanup() { FaceTable::SetSource({}); }
@@ -122,7 +123,8 @@ class DialogsTest : public QObject {
     QCOMPARE(dialog->windowTitle(), QString("Printer font"));
     // A face the settings cannot hold is not offered.
     QCOMPARE(Texts(*dialog->FaceBox()),
-             (QStringList{"Arial", "Arial Black", QString::fromUtf8("Caf\u00e9 Sans"), "courier", "Times"}));
+             (QStringList{"Arial", "Arial Black", QString::fromUtf8("Caf\u00e9 Sans"), "courier",
+                          "Times"}));
     QCOMPARE(dialog->FaceBox()->currentText(), QString("Arial"));
     QCOMPARE(dialog->SizeEdit()->text(), QString("10"));
     QCOMPARE(FaceTable::UsageCount(), 0);  // the table is let go once the list is filled
@@ -209,10 +211,10 @@ class DialogsTest : public QObject {
     QCOMPARE(missing.VersionLine(), QString("Version"));
 
     // A block with a special build but no product version: only those lines it has change.
-    const std::string block = version_block::Encode(
-        {{"\\VarFileInfo\\Translation", "0409 04E4"},
-         {"\\StringFileInfo\\040904e4\\ProductName", "Brindamor"},
-         {"\\StringFileInfo\\040904e4\\SpecialBuild", "<b>test build</b>"}});
+    const std::string block =
+        version_block::Encode({{"\\VarFileInfo\\Translation", "0409 04E4"},
+                               {"\\StringFileInfo\\040904e4\\ProductName", "Brindamor"},
+                               {"\\StringFileInfo\\040904e4\\SpecialBuild", "<b>test build</b>"}});
     const QString special =
         WriteFile(dir, "special", QByteArray("head") + QByteArray(block.data(), int(block.size())));
     TZeltoAboutDlg partial(nullptr, special);

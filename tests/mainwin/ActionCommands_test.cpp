@@ -89,14 +89,15 @@ TEST_F(ActionCommandsTest, ActivationRunsOpensOrEdits) {
   app->ClickURL = 0;
   actions->ActivateNote(0, 0, false);
   EXPECT_EQ(edits, 1);
-  actions->ActivateNote(0, 1, true);  // the edit command's own activation: not run here
+  actions->ActivateNote(0, 1, true);   // the edit command's own activation: not run here
   actions->ActivateNote(0, 7, false);  // no such note
   EXPECT_EQ(desktop.Requests(), 2u);
   EXPECT_EQ(edits, 1);
 }
 
 TEST_F(ActionCommandsTest, WhatCannotBeCarriedOutIsSaid) {
-  desktop.answer = ActionOutcome::Failed(QStringLiteral("The program \"/usr/bin/prog\" did not start."));
+  desktop.answer =
+      ActionOutcome::Failed(QStringLiteral("The program \"/usr/bin/prog\" did not start."));
   actions->ActivateNote(0, 1, false);
   EXPECT_EQ(Asked(Prompter::Asked::Kind::Message, desktop.answer.reason), 1);
 
@@ -149,7 +150,8 @@ TEST_F(ActionCommandsTest, MainWindowActionsFollowItsCurrentLine) {
   const std::vector<MenuItem> items = set->Actions()->NoteLineItems();
   ASSERT_EQ(items.size(), 2u);
   EXPECT_EQ(items[1], (MenuItem{CM_PHONE0, "Phone 555-1234"}));
-  for (int id : {int(CM_RUN), int(CM_LINKURL), int(CM_PHONE5), int(CM_EDITFIND), int(CM_EDITFINDNEXT)})
+  for (int id :
+       {int(CM_RUN), int(CM_LINKURL), int(CM_PHONE5), int(CM_EDITFIND), int(CM_EDITFINDNEXT)})
     EXPECT_TRUE(window.HandlesCommand(id)) << id;
 }
 

@@ -1,4 +1,3 @@
-#include "view/TOneEdit.h"
 #include "mainwin/ConfigCommands.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +16,7 @@
 #include "mainwin/TZeltoWindow.h"
 #include "mainwin/TextPrompt.h"
 #include "view/TNoteWindow.h"
+#include "view/TOneEdit.h"
 
 namespace zelto::testing {
 namespace {
@@ -140,8 +140,8 @@ TEST_F(ConfigCommandsTest, DefaultFileIsStoredWholeAndTheOpenDocumentStays) {
   Command(CM_DEFAULTFILE);
   EXPECT_EQ(StoredText("DefaultFile"), Path("other.zlt"));
   EXPECT_EQ(app->fileData.fileName, openBefore);
-  EXPECT_EQ(Asked(Prompter::Asked::Kind::Message,
-                  QStringLiteral("Default file changed to ") + QString::fromStdString(Path("other.zlt"))),
+  EXPECT_EQ(Asked(Prompter::Asked::Kind::Message, QStringLiteral("Default file changed to ") +
+                                                      QString::fromStdString(Path("other.zlt"))),
             1);
 
   Prompter::ResetTestHooks();
@@ -181,11 +181,10 @@ TEST_F(ConfigCommandsTest, ScreenFontReachesThePanesAndTheStore) {
   EXPECT_EQ(app->MainWindow()->NoteView()->LineHeight(), 12);
 
   // The printer font leaves the screen alone.
-  ConfigCommands::SetDialogRunner(PressOk<TFontDialog>(
-      [](TFontDialog& d) {
-        d.FaceBox()->setCurrentIndex(0);
-        d.SizeEdit()->setText(QStringLiteral("30"));
-      }));
+  ConfigCommands::SetDialogRunner(PressOk<TFontDialog>([](TFontDialog& d) {
+    d.FaceBox()->setCurrentIndex(0);
+    d.SizeEdit()->setText(QStringLiteral("30"));
+  }));
   Command(CM_PRINTERFONT);
   EXPECT_EQ(app->PrintFontSize, 30u);
   EXPECT_EQ(app->ScreenFontSize, 12u);

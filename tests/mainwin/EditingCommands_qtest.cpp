@@ -51,7 +51,9 @@ class QueuedDialogs : public EditDialogs {
   }
 };
 
-NoteString Note(std::string text, std::uint8_t flags = 0) { return NoteString{std::move(text), flags}; }
+NoteString Note(std::string text, std::uint8_t flags = 0) {
+  return NoteString{std::move(text), flags};
+}
 
 std::vector<std::string> Texts(const NoteList& notes) {
   std::vector<std::string> out;
@@ -249,7 +251,8 @@ class EditingCommandsTest : public QObject {
     e.Select(work);
     e.notes.SetCurrentLine(1);  // the blank note sorts first
     e.table.DoCommand(CM_SPLITENTRY);
-    QCOMPARE(Texts(e.NotesOf(work)), (std::vector<std::string>{"   \r\n\t", "one", "three", "two  "}));
+    QCOMPARE(Texts(e.NotesOf(work)),
+             (std::vector<std::string>{"   \r\n\t", "one", "three", "two  "}));
     for (std::size_t i = 1; i < 4; ++i) QCOMPARE(e.NotesOf(work)[i].flags, std::uint8_t{0});
     QCOMPARE(e.notes.Lines().addedNote, 1LL);
 
@@ -279,7 +282,8 @@ class EditingCommandsTest : public QObject {
     QVERIFY(Prompter::History().empty());
 
     // The editor does not start: the message names it (through its reason) and the file.
-    e.desktop.answer = ActionOutcome::Failed(QStringLiteral("The program \"editor\" did not start"));
+    e.desktop.answer =
+        ActionOutcome::Failed(QStringLiteral("The program \"editor\" did not start"));
     e.table.DoCommand(CM_VIEWNOTEPAD);
     QVERIFY(e.LastMessage().contains(QStringLiteral("\"editor\"")));
     QVERIFY(e.LastMessage().contains(QDir::toNativeSeparators(path)));

@@ -47,7 +47,8 @@ TEST(KeyTableTest, Characters) {
   EXPECT_EQ(ActionForCharacter(U'f', LineKind::EndLine), Command(CM_EDITFIND));
   EXPECT_EQ(ActionForCharacter(U'N', LineKind::EndLine), Command(CM_EDITFINDNEXT));
   EXPECT_EQ(ActionForCharacter(U'x', LineKind::EndLine).kind, Kind::FontList);
-  EXPECT_EQ(ActionForCharacter(U'd', LineKind::NoteLine).kind, Kind::None);  // a key, not a character
+  EXPECT_EQ(ActionForCharacter(U'd', LineKind::NoteLine).kind,
+            Kind::None);  // a key, not a character
 }
 
 }  // namespace

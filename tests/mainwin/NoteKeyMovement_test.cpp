@@ -76,8 +76,8 @@ TEST(NoteKeyMovement, HomeAndEnd) {
 }
 
 TEST(NoteKeyMovement, ShiftHandsEveryMovementKeyToTheCategoryList) {
-  for (NoteKey key : {NoteKey::PageUp, NoteKey::PageDown, NoteKey::Home, NoteKey::End,
-                      NoteKey::Up, NoteKey::Down}) {
+  for (NoteKey key : {NoteKey::PageUp, NoteKey::PageDown, NoteKey::Home, NoteKey::End, NoteKey::Up,
+                      NoteKey::Down}) {
     const NoteMove m = MoveCurrentLine(key, true, View(3, 100, 5));
     EXPECT_TRUE(m.toCategoryList);
     EXPECT_EQ(m.currentLine, 5);
@@ -92,10 +92,10 @@ TEST(NoteKeyMovement, WindowLowerThanOneLineDoesNotMoveThePage) {
 }
 
 TEST(ScrollToLine, BringsALineIntoView) {
-  EXPECT_EQ(ScrollToLine(2, View(10, 100, 0)), 2);     // above: to the top
-  EXPECT_EQ(ScrollToLine(12, View(10, 100, 0)), 10);   // visible: unchanged
-  EXPECT_EQ(ScrollToLine(40, View(10, 100, 0)), 38);   // below: half a window above
-  EXPECT_EQ(ScrollToLine(15, View(10, 100, 0)), 13);   // just below the last whole line
+  EXPECT_EQ(ScrollToLine(2, View(10, 100, 0)), 2);    // above: to the top
+  EXPECT_EQ(ScrollToLine(12, View(10, 100, 0)), 10);  // visible: unchanged
+  EXPECT_EQ(ScrollToLine(40, View(10, 100, 0)), 38);  // below: half a window above
+  EXPECT_EQ(ScrollToLine(15, View(10, 100, 0)), 13);  // just below the last whole line
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace {
 
 TEST(PaneLayoutTest, DefaultRatiosSplitFourFifthsAndNothingOverlaps) {
   const PaneLayout l = LayoutPanes(500, 300, 0.8, 0.8);
-  EXPECT_EQ(l.catList, (PaneRect{400, 1, 99, 238}));   // X = 400, Y = 239
+  EXPECT_EQ(l.catList, (PaneRect{400, 1, 99, 238}));  // X = 400, Y = 239
   EXPECT_EQ(l.noteView, (PaneRect{0, 0, 399, 238}));
   EXPECT_EQ(l.entryLine, (PaneRect{0, 239, 499, 60}));
   // The note window ends before the list begins; the detail strip begins below both.

@@ -20,11 +20,11 @@ class SearchCommandsTest : public AppFixture {
     Start();
     TabList& tabs = app->doc.tabs;
     tabs.Clear();
-    tabs.Append(Tab("Default", 0, NO_PARENT));   // 0
-    tabs.Append(Tab("Phone", 0, NO_PARENT));     // 1: no notes, its name matches
-    tabs.Append(Tab("Work", 0, NO_PARENT));      // 2
-    tabs.Append(Tab("Deep", 0, 2));              // 3: child of Work
-    tabs.Append(Tab("Moved", 0, 3));             // 4: cut, child of Deep
+    tabs.Append(Tab("Default", 0, NO_PARENT));  // 0
+    tabs.Append(Tab("Phone", 0, NO_PARENT));    // 1: no notes, its name matches
+    tabs.Append(Tab("Work", 0, NO_PARENT));     // 2
+    tabs.Append(Tab("Deep", 0, 2));             // 3: child of Work
+    tabs.Append(Tab("Moved", 0, 3));            // 4: cut, child of Deep
     tabs[4].state = TabState::Cut;
     tabs[0].notes.Add(NoteString{"call phone company", 0});
     tabs[0].notes.Add(NoteString{"nothing here", 0});
@@ -59,7 +59,7 @@ TEST_F(SearchCommandsTest, FindAndNextWalkTheDocumentAndWrapAfterABeep) {
   EXPECT_EQ(Shown(), std::make_pair(0LL, 0LL));
   table.DoCommand(CM_EDITFINDNEXT);
   EXPECT_EQ(Shown(), std::make_pair(0LL, 2LL));  // a later line of a note counts
-  table.DoCommand(CM_EDITFINDNEXT);             // category 1's name is no hit
+  table.DoCommand(CM_EDITFINDNEXT);              // category 1's name is no hit
   EXPECT_EQ(Shown(), std::make_pair(3LL, 0LL));
   EXPECT_EQ(notes->Lines().currentCategory, 3);
   // The list shows the level of the hit, with it selected.

@@ -1,11 +1,10 @@
-#include "mainwin/TZeltoWindow.h"
-
-#include <QSignalSpy>
 #include <QFontMetrics>
+#include <QSignalSpy>
 #include <QtTest>
 
-#include "model/Document.h"
 #include "app/CommandIds.h"
+#include "mainwin/TZeltoWindow.h"
+#include "model/Document.h"
 #include "platform/Prompter.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
@@ -39,8 +38,9 @@ class TZeltoWindowTest : public QObject {
 
     window.resize(3, 2);  // too small: empty panes, nothing negative
     QTRY_COMPARE(window.width(), 3);
-    for (QWidget* pane : {static_cast<QWidget*>(window.CatList()), static_cast<QWidget*>(window.NoteView()),
-                          static_cast<QWidget*>(window.EntryLine())}) {
+    for (QWidget* pane :
+         {static_cast<QWidget*>(window.CatList()), static_cast<QWidget*>(window.NoteView()),
+          static_cast<QWidget*>(window.EntryLine())}) {
       QVERIFY(pane->width() >= 0 && pane->height() >= 0);
     }
     QCOMPARE(window.NoteView()->geometry().size(), QSize(0, 0));

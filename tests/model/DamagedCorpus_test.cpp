@@ -7,8 +7,8 @@
 #include <iterator>
 
 #include "model/DocumentCodec.h"
-#include "model/TreeOps.h"
 #include "model/TestFiles.h"
+#include "model/TreeOps.h"
 
 using namespace zelto;
 

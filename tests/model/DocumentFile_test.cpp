@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "model/DocumentCodec.h"
-#include "model/TreeOps.h"
 #include "model/TestFiles.h"
+#include "model/TreeOps.h"
 
 using namespace zelto;
 using zelto::fakes::FileBytes;
@@ -49,15 +49,8 @@ TEST(DocumentFile, EmptyDocumentIsThe48ByteFile) {
 
   EXPECT_EQ(SaveDocument(s.env), SaveResult::Saved);
   EXPECT_FALSE(s.doc.modified);
-  const std::string expected = FileBytes()
-                                   .Header()
-                                   .U32(1)
-                                   .U32(0)
-                                   .Str32("Default")
-                                   .U8(0)
-                                   .U16(0xFFFF)
-                                   .U32(0)
-                                   .str();
+  const std::string expected =
+      FileBytes().Header().U32(1).U32(0).Str32("Default").U8(0).U16(0xFFFF).U32(0).str();
   ASSERT_EQ(expected.size(), 48u);
   EXPECT_EQ(s.files.files.at("new.zlt"), expected);
   EXPECT_FALSE(s.files.Exists("new.BAK"));  // nothing to back up yet
@@ -68,14 +61,27 @@ TEST(DocumentFile, OlderLayoutsAndStreamsLoad) {
   {
     Session s;
     s.files.files["old.zlt"] = FileBytes()
-                                   .U8(0x3A).U32(257).Str32("zelto").Str32("1.00")
+                                   .U8(0x3A)
+                                   .U32(257)
+                                   .Str32("zelto")
+                                   .Str32("1.00")
                                    .U32(2)
-                                   .Str32("Default").U8(0).U16(0xFFFF)
-                                   .Str32("Sub").U8(0x80).U16(0)
+                                   .Str32("Default")
+                                   .U8(0)
+                                   .U16(0xFFFF)
+                                   .Str32("Sub")
+                                   .U8(0x80)
+                                   .U16(0)
                                    .U32(3)
-                                   .Str32("beta").U8(1).U16(1)
-                                   .Str32("alpha").U8(0).U16(1)
-                                   .Str32("Alpha").U8(0).U16(1)
+                                   .Str32("beta")
+                                   .U8(1)
+                                   .U16(1)
+                                   .Str32("alpha")
+                                   .U8(0)
+                                   .U16(1)
+                                   .Str32("Alpha")
+                                   .U8(0)
+                                   .U16(1)
                                    .str();
     EXPECT_EQ(LoadDocument(s.env, std::string("old.zlt")), LoadResult::Loaded);
     EXPECT_TRUE(s.doc.oldFormat);
@@ -90,12 +96,21 @@ TEST(DocumentFile, OlderLayoutsAndStreamsLoad) {
   {
     Session s;
     s.files.files["v0.zlt"] = FileBytes()
-                                  .Str8("ZELTO").Str8("1.01")
+                                  .Str8("ZELTO")
+                                  .Str8("1.01")
                                   .U16(2)
-                                  .U16(1).Str8("Work").U8(0).U16(0xFFFF)
-                                  .U16(0).U8(255).U8(0).U16(0)
+                                  .U16(1)
+                                  .Str8("Work")
+                                  .U8(0)
+                                  .U16(0xFFFF)
+                                  .U16(0)
+                                  .U8(255)
+                                  .U8(0)
+                                  .U16(0)
                                   .U32(1)
-                                  .Str8("note").U8(0).U16(0)
+                                  .Str8("note")
+                                  .U8(0)
+                                  .U16(0)
                                   .str();
     EXPECT_EQ(LoadDocument(s.env, std::string("v0.zlt")), LoadResult::Loaded);
     EXPECT_FALSE(s.doc.oldFormat);
@@ -108,11 +123,19 @@ TEST(DocumentFile, OlderLayoutsAndStreamsLoad) {
   {
     Session s;
     s.files.files["v1.zlt"] = FileBytes()
-                                  .U8(0x3A).U32(1).Str8("ZELTO").Str8("1.01")
+                                  .U8(0x3A)
                                   .U32(1)
-                                  .U32(1).Str8("Default").U8(0).U16(0xFFFF)
+                                  .Str8("ZELTO")
+                                  .Str8("1.01")
                                   .U32(1)
-                                  .Str8("x").U8(0).U16(0)
+                                  .U32(1)
+                                  .Str8("Default")
+                                  .U8(0)
+                                  .U16(0xFFFF)
+                                  .U32(1)
+                                  .Str8("x")
+                                  .U8(0)
+                                  .U16(0)
                                   .str();
     EXPECT_EQ(LoadDocument(s.env, std::string("v1.zlt")), LoadResult::Loaded);
     EXPECT_FALSE(s.doc.modified);
@@ -122,10 +145,16 @@ TEST(DocumentFile, OlderLayoutsAndStreamsLoad) {
   {
     Session s;
     s.files.files["e.zlt"] = FileBytes()
-                                 .Header().U32(1)
-                                 .U32(1).Str32("Default").U8(0).U16(0xFFFF)
+                                 .Header()
                                  .U32(1)
-                                 .U32(0xFFFFFFFF).U8(0).U16(0)
+                                 .U32(1)
+                                 .Str32("Default")
+                                 .U8(0)
+                                 .U16(0xFFFF)
+                                 .U32(1)
+                                 .U32(0xFFFFFFFF)
+                                 .U8(0)
+                                 .U16(0)
                                  .str();
     EXPECT_EQ(LoadDocument(s.env, std::string("e.zlt")), LoadResult::Loaded);
     EXPECT_EQ(NoteTexts(s.doc, "Default"), std::vector<std::string>{""});
@@ -140,10 +169,8 @@ TEST(DocumentFile, VersionStringSelectsLayout) {
 
   // The layout decides whether note counts are read: a "1.1" file has them.
   Session s;
-  s.files.files["a.zlt"] = FileBytes()
-                               .Header("1.1").U32(1).U32(0).Str32("Default").U8(0).U16(0xFFFF)
-                               .U32(0)
-                               .str();
+  s.files.files["a.zlt"] =
+      FileBytes().Header("1.1").U32(1).U32(0).Str32("Default").U8(0).U16(0xFFFF).U32(0).str();
   EXPECT_EQ(LoadDocument(s.env, std::string("a.zlt")), LoadResult::Loaded);
   EXPECT_FALSE(s.doc.oldFormat);
 }
@@ -151,8 +178,15 @@ TEST(DocumentFile, VersionStringSelectsLayout) {
 TEST(DocumentFile, OldFormatAsksAndNoWritesTheOldLayout) {
   Session s;
   s.files.files["old.zlt"] = FileBytes()
-                                 .Header("1.00").U32(1).Str32("Default").U8(0).U16(0xFFFF)
-                                 .U32(1).Str32("n").U8(0).U16(0)
+                                 .Header("1.00")
+                                 .U32(1)
+                                 .Str32("Default")
+                                 .U8(0)
+                                 .U16(0xFFFF)
+                                 .U32(1)
+                                 .Str32("n")
+                                 .U8(0)
+                                 .U16(0)
                                  .str();
   ASSERT_EQ(LoadDocument(s.env, std::string("old.zlt")), LoadResult::Loaded);
   ASSERT_TRUE(s.doc.oldFormat);
@@ -160,11 +194,17 @@ TEST(DocumentFile, OldFormatAsksAndNoWritesTheOldLayout) {
   s.ui.answers = {false};
   EXPECT_EQ(SaveDocument(s.env), SaveResult::Saved);
   ASSERT_EQ(s.ui.questions, std::vector<std::string>{"Save file in Brindamor 1.01 format?"});
-  EXPECT_EQ(s.files.files.at("old.zlt"),
-            FileBytes()
-                .Header("1.00").U32(1).Str32("Default").U8(0).U16(0xFFFF)
-                .U32(1).Str32("n").U8(0).U16(0)
-                .str());
+  EXPECT_EQ(s.files.files.at("old.zlt"), FileBytes()
+                                             .Header("1.00")
+                                             .U32(1)
+                                             .Str32("Default")
+                                             .U8(0)
+                                             .U16(0xFFFF)
+                                             .U32(1)
+                                             .Str32("n")
+                                             .U8(0)
+                                             .U16(0)
+                                             .str());
   EXPECT_TRUE(s.doc.oldFormat);  // asked again at the next save
 
   s.ui.answers = {true};
@@ -198,7 +238,8 @@ TEST(DocumentFile, TextsFlagsAndTreeRoundTrip) {
   ASSERT_EQ(r.doc.tabs.Count(), 3u);  // load keeps the file's order and adds nothing
   EXPECT_EQ(ParentName(r.doc, "Pl\xE4ne"), "Work");
   EXPECT_EQ(Find(r.doc, "Pl\xE4ne")->flags, NoPrint);
-  EXPECT_EQ(NoteTexts(r.doc, "Pl\xE4ne"), (std::vector<std::string>{multi, "Run\r\n/usr/bin/prog -x"}));
+  EXPECT_EQ(NoteTexts(r.doc, "Pl\xE4ne"),
+            (std::vector<std::string>{multi, "Run\r\n/usr/bin/prog -x"}));
   EXPECT_EQ(Find(r.doc, "Pl\xE4ne")->notes[1].flags, 0x81);
   EXPECT_EQ(NoteTexts(r.doc, "Work"), (std::vector<std::string>{"", "odd bits"}));
   EXPECT_EQ(Find(r.doc, "Work")->notes[1].flags, 0x7C);
@@ -248,9 +289,16 @@ TEST(DocumentFile, DefaultCategoryRule) {
   {
     Session s;
     s.files.files["d.zlt"] = FileBytes()
-                                 .Header().U32(2)
-                                 .U32(0).Str32("Home").U8(0).U16(0xFFFF)
-                                 .U32(0).Str32("Default").U8(0).U16(0)
+                                 .Header()
+                                 .U32(2)
+                                 .U32(0)
+                                 .Str32("Home")
+                                 .U8(0)
+                                 .U16(0xFFFF)
+                                 .U32(0)
+                                 .Str32("Default")
+                                 .U8(0)
+                                 .U16(0)
                                  .U32(0)
                                  .str();
     EXPECT_EQ(LoadDocument(s.env, std::string("d.zlt")), LoadResult::Loaded);
@@ -265,9 +313,16 @@ TEST(DocumentFile, DefaultCategoryRule) {
   {
     Session s;
     s.files.files["d.zlt"] = FileBytes()
-                                 .Header().U32(2)
-                                 .U32(0).Str32("DEFAULT").U8(0).U16(0xFFFF)
-                                 .U32(0).Str32("Aardvark").U8(0).U16(0xFFFF)
+                                 .Header()
+                                 .U32(2)
+                                 .U32(0)
+                                 .Str32("DEFAULT")
+                                 .U8(0)
+                                 .U16(0xFFFF)
+                                 .U32(0)
+                                 .Str32("Aardvark")
+                                 .U8(0)
+                                 .U16(0xFFFF)
                                  .U32(0)
                                  .str();
     s.doc.modified = true;
@@ -279,7 +334,8 @@ TEST(DocumentFile, DefaultCategoryRule) {
 }
 
 TEST(DocumentFile, WriteFailureKeepsPreviousFileAndModified) {
-  for (auto fault : {MemoryFileStore::WriteFault::BeforeWrite, MemoryFileStore::WriteFault::AtReplace}) {
+  for (auto fault :
+       {MemoryFileStore::WriteFault::BeforeWrite, MemoryFileStore::WriteFault::AtReplace}) {
     Session s;
     s.files.files["w.zlt"] = "previous";
     s.files.files["w.BAK"] = "older";
@@ -375,9 +431,9 @@ TEST(DocumentFile, RefusedFileChangesNothing) {
     EXPECT_TRUE(s.doc.modified);
     EXPECT_TRUE(s.doc.oldFormat);
   }
-  EXPECT_EQ(s.ui.messages, (std::vector<std::string>{
-                              "Not a Brindamor data file!", "Not a Brindamor data file!",
-                              "Not a Brindamor data file!", "Could not read locked.zlt."}));
+  EXPECT_EQ(s.ui.messages,
+            (std::vector<std::string>{"Not a Brindamor data file!", "Not a Brindamor data file!",
+                                      "Not a Brindamor data file!", "Could not read locked.zlt."}));
   EXPECT_EQ(SaveDocument(s.env), SaveResult::Saved);
   EXPECT_EQ(s.files.files.at("photo.jpg"), "\xFF\xD8\xFF\xE0 not a document");
 }
@@ -398,13 +454,27 @@ TEST(DocumentFile, MissingFileGivesNewDocumentKeepingOldFormatFlag) {
 // Damaged files: what was read completely is kept, nothing is invented, the user is told.
 TEST(DocumentFile, DamagedFilesKeepCompleteRecords) {
   const std::string full = FileBytes()
-                               .Header().U32(3)
-                               .U32(1).Str32("Default").U8(0).U16(0xFFFF)
-                               .U32(1).Str32("Work").U8(0).U16(0xFFFF)
-                               .U32(0).Str32("Sub").U8(0).U16(1)
+                               .Header()
+                               .U32(3)
+                               .U32(1)
+                               .Str32("Default")
+                               .U8(0)
+                               .U16(0xFFFF)
+                               .U32(1)
+                               .Str32("Work")
+                               .U8(0)
+                               .U16(0xFFFF)
+                               .U32(0)
+                               .Str32("Sub")
+                               .U8(0)
+                               .U16(1)
                                .U32(2)
-                               .Str32("first").U8(0).U16(0)
-                               .Str32("second").U8(0).U16(1)
+                               .Str32("first")
+                               .U8(0)
+                               .U16(0)
+                               .Str32("second")
+                               .U8(0)
+                               .U16(1)
                                .str();
   // Cut inside the last note: both categories sections and the first note survive.
   {
@@ -444,18 +514,44 @@ TEST(DocumentFile, DamagedFilesKeepCompleteRecords) {
 TEST(DocumentFile, BrokenLinksAreRepaired) {
   Session s;
   s.files.files["l.zlt"] = FileBytes()
-                               .Header().U32(5)
-                               .U32(0).Str32("Default").U8(0).U16(0xFFFF)
-                               .U32(1).Str32("Orphan").U8(0).U16(77)   // parent out of range
-                               .U32(1).Str32("LoopA").U8(0).U16(3)     // LoopA <-> LoopB
-                               .U32(1).Str32("LoopB").U8(0).U16(2)
-                               .U32(0).Str32("Self").U8(0).U16(4)      // its own parent
+                               .Header()
                                .U32(5)
-                               .Str32("o").U8(0).U16(1)
-                               .Str32("a").U8(0).U16(2)
-                               .Str32("b").U8(0).U16(3)
-                               .Str32("lost").U8(0).U16(5)            // no such category
-                               .Str32("gone").U8(0).U16(0xFFFF)
+                               .U32(0)
+                               .Str32("Default")
+                               .U8(0)
+                               .U16(0xFFFF)
+                               .U32(1)
+                               .Str32("Orphan")
+                               .U8(0)
+                               .U16(77)  // parent out of range
+                               .U32(1)
+                               .Str32("LoopA")
+                               .U8(0)
+                               .U16(3)  // LoopA <-> LoopB
+                               .U32(1)
+                               .Str32("LoopB")
+                               .U8(0)
+                               .U16(2)
+                               .U32(0)
+                               .Str32("Self")
+                               .U8(0)
+                               .U16(4)  // its own parent
+                               .U32(5)
+                               .Str32("o")
+                               .U8(0)
+                               .U16(1)
+                               .Str32("a")
+                               .U8(0)
+                               .U16(2)
+                               .Str32("b")
+                               .U8(0)
+                               .U16(3)
+                               .Str32("lost")
+                               .U8(0)
+                               .U16(5)  // no such category
+                               .Str32("gone")
+                               .U8(0)
+                               .U16(0xFFFF)
                                .str();
   EXPECT_EQ(LoadDocument(s.env, std::string("l.zlt")), LoadResult::Damaged);
   ASSERT_EQ(s.doc.tabs.Count(), 5u);

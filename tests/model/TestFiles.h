@@ -27,7 +27,9 @@ class FileBytes {
     bytes_ += s;
     return *this;
   }
-  FileBytes& Str32(const std::string& s) { return U32(static_cast<std::uint32_t>(s.size())).Raw(s); }
+  FileBytes& Str32(const std::string& s) {
+    return U32(static_cast<std::uint32_t>(s.size())).Raw(s);
+  }
   FileBytes& Str8(const std::string& s) { return U8(static_cast<std::uint8_t>(s.size())).Raw(s); }
   // The header as written: ':' mark, stream version 257, signature, version.
   FileBytes& Header(const std::string& version = "1.01") {
@@ -43,9 +45,9 @@ class FakeUi : public DocumentUi {
  public:
   std::vector<std::string> messages;
   std::vector<std::string> questions;
-  std::deque<bool> answers;                       // for AskYesNo; empty: No
-  std::deque<std::optional<std::string>> names;   // for AskSaveFileName; empty: cancel
-  std::vector<FileDialogData> dialogs;            // what each file dialog was given
+  std::deque<bool> answers;                      // for AskYesNo; empty: No
+  std::deque<std::optional<std::string>> names;  // for AskSaveFileName; empty: cancel
+  std::vector<FileDialogData> dialogs;           // what each file dialog was given
   int loads = 0;
 
   std::optional<std::string> AskSaveFileName(const FileDialogData& data) override {

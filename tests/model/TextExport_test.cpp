@@ -1,9 +1,9 @@
+#include "model/TextExport.h"
+
 #include <gtest/gtest.h>
 
-
-#include "model/TextExport.h"
-#include "model/TreeOps.h"
 #include "model/TestFiles.h"
+#include "model/TreeOps.h"
 
 using namespace zelto;
 
@@ -36,9 +36,8 @@ TEST(TextExport, WorkAndPlansExampleLineByLine) {
   Add(tabs, "Plans", work);
   tabs[work].notes.Add(NoteString{"b", 0});
   tabs[work].notes.Add(NoteString{"A", 0});
-  EXPECT_EQ(Lines(ExportText(tabs)),
-            (std::vector<std::string>{Sep, "/Work", Sep, "A", "b", Sep, "/Work/Plans", Sep, "",
-                                      ""}));
+  EXPECT_EQ(Lines(ExportText(tabs)), (std::vector<std::string>{Sep, "/Work", Sep, "A", "b", Sep,
+                                                               "/Work/Plans", Sep, "", ""}));
   EXPECT_EQ(ExportText(TabList()), "");
 }
 
@@ -55,8 +54,8 @@ TEST(TextExport, OnlyLiveCategoriesInTabListOrder) {
   tabs[cut].notes.Add(NoteString{"hidden", 0});
   tabs[b].notes.Add(NoteString{"Prog\r\n/bin/x", 0x81});  // kind and NoPrint do not matter
   EXPECT_EQ(Lines(ExportText(tabs)),
-            (std::vector<std::string>{Sep, "/A", Sep, Sep, "/A/a/x", Sep, "", "",
-                                      Sep, "/B", Sep, "Prog", "/bin/x", Sep, "/B/b2", Sep, "", ""}));
+            (std::vector<std::string>{Sep, "/A", Sep, Sep, "/A/a/x", Sep, "", "", Sep, "/B", Sep,
+                                      "Prog", "/bin/x", Sep, "/B/b2", Sep, "", ""}));
 }
 
 TEST(TextExport, LineBreaksBecomeOneCrLf) {

@@ -1,8 +1,9 @@
+#include "model/TextOrder.h"
+
 #include <gtest/gtest.h>
 
 #include "model/NoteList.h"
 #include "model/Records.h"
-#include "model/TextOrder.h"
 
 using namespace zelto;
 

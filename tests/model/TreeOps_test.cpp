@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "model/TreeOps.h"
+
+#include <gtest/gtest.h>
 
 using namespace zelto;
 

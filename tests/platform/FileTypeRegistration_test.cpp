@@ -132,7 +132,8 @@ TEST_F(FileTypeRegistrationTest, MimeDatabaseGetsTheDocumentSignature) {
   registration.SetToolRunner(&FileTypeRegistration::RunToolIfPresent);
   ASSERT_EQ(registration.Register(), RegistrationStatus::Written);
   const QByteArray magic = ReadFile(Path("mime/magic"));
-  static const char ruleText[] = "[80:application/x-zelto]\n>0=\0\x0e\x3a\x01\x01\0\0\x05\0\0\0ZELTO\n";
+  static const char ruleText[] =
+      "[80:application/x-zelto]\n>0=\0\x0e\x3a\x01\x01\0\0\x05\0\0\0ZELTO\n";
   const QByteArray rule(ruleText, sizeof ruleText - 1);
   EXPECT_TRUE(magic.contains(rule)) << magic.toStdString();
   EXPECT_TRUE(ReadFile(Path("mime/globs2")).contains(":application/x-zelto:*.zlt"));

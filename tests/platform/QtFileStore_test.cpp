@@ -1,12 +1,13 @@
+#include "platform/QtFileStore.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "model/DocumentFile.h"
-#include "platform/QtFileStore.h"
 
 using namespace zelto;
 
@@ -57,9 +58,8 @@ TEST(QtFileStore, WriteAtomicReplacesOnlyWhenComplete) {
   Put(path, "old content");
 
   std::optional<std::string> seenBeforeReplace;
-  const std::string reason = store.WriteAtomic(path, std::string(100000, 'n'), [&] {
-    seenBeforeReplace = store.ReadAll(path);
-  });
+  const std::string reason = store.WriteAtomic(path, std::string(100000, 'n'),
+                                               [&] { seenBeforeReplace = store.ReadAll(path); });
   EXPECT_EQ(reason, "");
   EXPECT_EQ(seenBeforeReplace, "old content");  // the target was untouched until then
   EXPECT_EQ(store.ReadAll(path), std::string(100000, 'n'));
@@ -73,7 +73,8 @@ TEST(QtFileStore, WriteIntoMissingFolderGivesReason) {
   // A folder that does not exist (its "parent" is a plain file) cannot take a file.
   Put(PathIn(dir, "plain"), "p");
   bool called = false;
-  const std::string reason = store.WriteAtomic(PathIn(dir, "plain/doc.zlt"), "data", [&] { called = true; });
+  const std::string reason =
+      store.WriteAtomic(PathIn(dir, "plain/doc.zlt"), "data", [&] { called = true; });
   EXPECT_FALSE(reason.empty());
   EXPECT_FALSE(called);
 }

@@ -93,7 +93,9 @@ TEST_F(QtSettingsStoreTest, HandWrittenFileIsReadWhole) {
       "NumCols=4\n"
       "TopMargin=1.5\n"
       "BottomMargin=\n"
-      "NotePad=" + QByteArray(120, 'n') + "\n"
+      "NotePad=" +
+      QByteArray(120, 'n') +
+      "\n"
       "OutsideLine=\"9,\"\n"
       "Odd=@ByteArray(abc)\n");
   QtSettingsStore store;

@@ -1,3 +1,5 @@
+#include "print/ListPrintout.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -6,7 +8,6 @@
 
 #include "model/TreeOps.h"
 #include "print/FakeSurface.h"
-#include "print/ListPrintout.h"
 
 using namespace zelto;
 using namespace zelto::testing;
@@ -150,7 +151,9 @@ TEST_F(PrintoutTest, NothingToPrintGivesOneBlankPage) {
 TEST(FlattenText, ControlRunsBecomeOneSpaceAndOtherBytesPass) {
   EXPECT_EQ(FlattenText("first\r\nsecond"), "first second");
   EXPECT_EQ(FlattenText("\r\n\r\n"), " ");
-  EXPECT_EQ(FlattenText("a\t\tb\x01" "c"), "a b c");
+  EXPECT_EQ(FlattenText("a\t\tb\x01"
+                        "c"),
+            "a b c");
   EXPECT_EQ(FlattenText("caf\xe9 \x80"), "caf\xe9 \x80");
   EXPECT_EQ(FlattenText("Editor\r\n/usr/bin/vi -R"), "Editor /usr/bin/vi -R");
   EXPECT_EQ(FlattenText(""), "");
@@ -255,9 +258,9 @@ TEST_F(PrintoutTest, HeadingsGetSpaceAboveExceptAtTheColumnTop) {
   ListPrintout& p = Prepared();
   EXPECT_FALSE(p.LayoutPage(1, true));
   ASSERT_EQ(surface.lines.size(), 4u);
-  EXPECT_EQ(surface.lines[0].y, 12);           // "/A" at the top: no space above
-  EXPECT_EQ(surface.lines[1].y, 12 + 17 + 5);  // 5 below the heading
-  EXPECT_EQ(surface.lines[2].y, 34 + 17 + 10); // "/B": 10 above
+  EXPECT_EQ(surface.lines[0].y, 12);            // "/A" at the top: no space above
+  EXPECT_EQ(surface.lines[1].y, 12 + 17 + 5);   // 5 below the heading
+  EXPECT_EQ(surface.lines[2].y, 34 + 17 + 10);  // "/B": 10 above
   EXPECT_EQ(surface.lines[3].y, 61 + 17 + 5);
   EXPECT_EQ(surface.lines[0].fontHeight, 12);
   EXPECT_EQ(surface.lines[1].fontHeight, 10);

@@ -1,6 +1,8 @@
 // The printing commands in the running application: their enablers with and without a
 // printer, the printer object's follow-up of the desktop's default printer, the options
 // dialog, print runs to a PDF file, the preview, and the About box.
+#include "print/PrintCommands.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -20,11 +22,10 @@
 #include "model/TreeOps.h"
 #include "platform/ModalDialog.h"
 #include "print/FakeSurface.h"
-#include "print/PrintCommands.h"
 #include "print/PrintRun.h"
-#include "print/TApxPrintout.h"
 #include "print/PrinterFollowUp.h"
 #include "print/TApxPreviewWin.h"
+#include "print/TApxPrintout.h"
 #include "print/TPDialog.h"
 #include "print/TPrinter.h"
 #include "view/TNoteWindow.h"
@@ -76,9 +77,7 @@ class PrintCommandsTest : public AppFixture {
     return cat;
   }
 
-  void ShowCategory(TabInx cat) {
-    Frame().Client()->NoteView()->Lines().currentCategory = cat;
-  }
+  void ShowCategory(TabInx cat) { Frame().Client()->NoteView()->Lines().currentCategory = cat; }
 
   // The next print dialog is confirmed with the output going to `path` as PDF.
   static void ConfirmPrintDialogTo(const QString& path, int copies = 1) {

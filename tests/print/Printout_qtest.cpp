@@ -122,7 +122,8 @@ class PrintoutQTest : public QObject {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
     QVERIFY(pdf.startsWith("%PDF"));
-    const auto pages = QRegularExpression(R"(/Type\s*/Page[^s])").globalMatch(QString::fromLatin1(pdf));
+    const auto pages =
+        QRegularExpression(R"(/Type\s*/Page[^s])").globalMatch(QString::fromLatin1(pdf));
     int count = 0;
     for (auto it = pages; it.hasNext(); it.next()) ++count;
     QCOMPARE(count, printout.Pages().maxPage);

@@ -1,7 +1,7 @@
 // What the print options dialog opens with and what its OK keeps.
-#include <gtest/gtest.h>
-
 #include "print/TPDialogOptions.h"
+
+#include <gtest/gtest.h>
 
 using namespace zelto;
 
@@ -17,7 +17,8 @@ struct Options {
   }
 };
 
-PrintOptionsForm Form(std::string columns, std::string size, bool all = true, bool children = true) {
+PrintOptionsForm Form(std::string columns, std::string size, bool all = true,
+                      bool children = true) {
   return PrintOptionsForm{std::move(columns), std::move(size), all, children};
 }
 

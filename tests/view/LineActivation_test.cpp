@@ -26,7 +26,7 @@ struct ActivationTest : ::testing::Test {
       n.text = t;
       tabs[1].notes.Add(n);
     }
-    FillCategoryList(tabs, 0, 1, list);  // Work selected among Home's children
+    FillCategoryList(tabs, 0, 1, list);           // Work selected among Home's children
     PlanPaint(tabs, 1, lines, {0, 400}, 20, 10);  // up-arrow, Beta, Alpha, n1, n2, end
   }
 };

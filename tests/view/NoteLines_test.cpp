@@ -170,7 +170,7 @@ TEST_F(LinesFixture, AddedNoteNotFoundMakesTheEndLineCurrent) {
   lines.showAddedNote = true;
   lines.addedNote = 2147483647;
   Paint(0, 0, 10);
-  EXPECT_EQ(lines.currentLine, 5);  // two subcategories, three notes, end line
+  EXPECT_EQ(lines.currentLine, 5);   // two subcategories, three notes, end line
   EXPECT_TRUE(lines.showAddedNote);  // never reached
 }
 

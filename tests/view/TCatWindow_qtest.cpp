@@ -1,7 +1,7 @@
-#include "view/TCatWindow.h"
-
 #include <QSignalSpy>
 #include <QtTest>
+
+#include "view/TCatWindow.h"
 
 namespace zelto {
 
@@ -20,8 +20,8 @@ class TCatWindowTest : public QObject {
     TCatWindow list;
     // Letters fold to upper case only for a-z; bytes above 127 sort after all ASCII.
     const std::vector<std::pair<std::string, std::uint32_t>> adds = {
-        {"zebra", 0}, {"\xC9t\xE9", 1}, {"apple", 2}, {"Apple", 3}, {"_x", 4}, {"APPLE", 5},
-        {"app", 6}};
+        {"zebra", 0}, {"\xC9t\xE9", 1}, {"apple", 2}, {"Apple", 3},
+        {"_x", 4},    {"APPLE", 5},     {"app", 6}};
     for (const auto& [name, data] : adds) {
       const int pos = list.AddString(name);
       QCOMPARE(list.GetString(pos), name);

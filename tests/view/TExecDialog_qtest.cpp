@@ -10,10 +10,10 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/Prompter.h"
 #include "view/TExecDialog.h"
 #include "view/TExecDialogField.h"
 #include "view/TNoteDialog.h"
-#include "platform/Prompter.h"
 #include "view/TNoteEdit.h"
 
 using namespace zelto;
@@ -113,7 +113,8 @@ class TExecDialogTest : public QObject {
     QCOMPARE(args->text(), typed);
 
     // A browsed path wider than the field is stored whole; it can still be shortened.
-    const QString longPath = QStringLiteral("/very/long/folder/name/") + QString(150, u'x') + "/prog";
+    const QString longPath =
+        QStringLiteral("/very/long/folder/name/") + QString(150, u'x') + "/prog";
     Prompter::SetNextFileName(longPath);
     d->Browse();
     QVERIFY(!d->PathField()->Fits(longPath));
@@ -142,8 +143,8 @@ class TExecDialogTest : public QObject {
   }
 
   void tabOrderAndHelp() {
-    const std::vector<QWidget*> order = {d->PathField(), d->ArgumentsField(),
-                                         d->DescriptionField(), d->OkButton()};
+    const std::vector<QWidget*> order = {d->PathField(), d->ArgumentsField(), d->DescriptionField(),
+                                         d->OkButton()};
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
       QCOMPARE(order[i]->nextInFocusChain(), order[i + 1]);
 
@@ -183,7 +184,9 @@ int ShowDialog(const char* which, int pointSize) {
     return exec.exec();
   }
   TNoteDialog note(nullptr, "Edit entry", {});
-  note.SetText("Call Anna about the \x80" "40 invoice\r\nShift+Enter closes, Ctrl+D adds the date");
+  note.SetText(
+      "Call Anna about the \x80"
+      "40 invoice\r\nShift+Enter closes, Ctrl+D adds the date");
   note.SetFlags(0x80);
   return note.exec();
 }

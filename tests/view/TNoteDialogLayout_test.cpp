@@ -1,7 +1,7 @@
 // The note dialog's controls after a change of size.
-#include <gtest/gtest.h>
-
 #include "view/TNoteDialogLayout.h"
+
+#include <gtest/gtest.h>
 
 using namespace zelto;
 

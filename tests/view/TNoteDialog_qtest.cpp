@@ -8,8 +8,8 @@
 #include <ctime>
 #include <vector>
 
-#include "view/TNoteDialog.h"
 #include "platform/Prompter.h"
+#include "view/TNoteDialog.h"
 #include "view/TNoteEdit.h"
 
 using namespace zelto;
@@ -72,7 +72,9 @@ class TNoteDialogTest : public QObject {
 
   void lineBreaksAndBytesComeBackAsStored() {
     // CR LF, the euro sign, a no-break space and a tab survive the editor unchanged.
-    const std::string stored = "Price \x80" "5\r\n\xA0indented\r\n\tlast \xE9t\xE9";
+    const std::string stored =
+        "Price \x80"
+        "5\r\n\xA0indented\r\n\tlast \xE9t\xE9";
     auto d = Open(stored);
     QCOMPARE(d->Edit()->blockCount(), 3);
     d->Ok();
@@ -123,7 +125,8 @@ class TNoteDialogTest : public QObject {
     // A Program entry marked NoPrint: the box shows ticked, clearing it keeps the kind.
     auto d = Open("prog\r\ncmd", 0x81);
     QVERIFY(d->NoPrintBox()->isChecked());
-    QTest::mouseClick(d->NoPrintBox(), Qt::LeftButton, {}, QPoint(4, d->NoPrintBox()->height() / 2));
+    QTest::mouseClick(d->NoPrintBox(), Qt::LeftButton, {},
+                      QPoint(4, d->NoPrintBox()->height() / 2));
     QVERIFY(!d->NoPrintBox()->isChecked());
     d->Ok();
     QCOMPARE(int(d->Flags()), 0x01);

@@ -147,7 +147,7 @@ class TNoteWindowTest : public QObject {
     w->InvalidateLineCount();
     w->SetCurrentLine(5);
     const QImage img = Grab();
-    QVERIFY(Count(img, 0, Cat) > 10);  // "Sub"; the cut "Gone" is no line
+    QVERIFY(Count(img, 0, Cat) > 10);         // "Sub"; the cut "Gone" is no line
     QVERIFY(Count(img, 1, Highlight) > 100);  // so line 1 is already the end line
     QCOMPARE(w->CurrentLine(), 1);
     QCOMPARE(w->Lines().lineCount, 1);
@@ -193,7 +193,7 @@ class TNoteWindowTest : public QObject {
     QCOMPARE(w->CurrentLine(), 2);
     QTest::mouseDClick(w->viewport(), Qt::LeftButton, {}, QPoint(50, 3 * H + 5));
     QCOMPARE(activated.size(), 1);
-    QCOMPARE(activated.at(0).at(0).toInt(), 1);  // category Sub
+    QCOMPARE(activated.at(0).at(0).toInt(), 1);                        // category Sub
     QCOMPARE(activated.at(0).at(1).value<qsizetype>(), qsizetype(2));  // line 3: note 2
     QCOMPARE(activated.at(0).at(2).toBool(), false);
 
@@ -260,7 +260,7 @@ class TNoteWindowTest : public QObject {
     QCOMPARE(w->CurrentLine(), 45);
     QVERIFY(w->ScrollPos() > 30);
     QVERIFY(w->MoveByKey(NoteKey::Down, false));
-    QCOMPARE(w->CurrentLine(), 46);  // the end line
+    QCOMPARE(w->CurrentLine(), 46);               // the end line
     QVERIFY(!w->MoveByKey(NoteKey::Down, true));  // Shift: for the category list
     QCOMPARE(w->CurrentLine(), 46);
     QVERIFY(w->MoveByKey(NoteKey::Home, false));

@@ -37,7 +37,8 @@ class TOneEditTest : public QObject {
     TOneEdit edit;
     edit.resize(200, 80);
     QSignalSpy menu(&edit, &TOneEdit::DetailMenuRequested);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(12, 7), edit.viewport()->mapToGlobal(QPoint(12, 7)));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(12, 7),
+                            edit.viewport()->mapToGlobal(QPoint(12, 7)));
     QCoreApplication::sendEvent(edit.viewport(), &event);  // where a real right click lands
     QCOMPARE(menu.count(), 1);
     QCOMPARE(menu.at(0).at(0).toPoint(), QPoint(12, 7));
