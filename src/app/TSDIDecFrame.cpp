@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -35,7 +37,8 @@ TSDIDecFrame::TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client)
   BuildToolBar();
   BuildAccelerators();
   BuildStatusBar();
-  Prompter::SetOwner(this);
+  // Boxes that name no caption of their own carry the program's name, not the document's.
+  Prompter::SetOwner(this, QString::fromLatin1(ApplicationName));
 
   // The tool bar follows the enablers whenever what they look at may have changed.
   connect(qApp, &QApplication::focusChanged, this, &TSDIDecFrame::UpdateToolBar);
@@ -189,6 +192,24 @@ QAction* TSDIDecFrame::MenuAction(int id) const {
 QAction* TSDIDecFrame::ToolBarAction(int id) const {
   const auto it = toolActions_.find(id);
   return it == toolActions_.end() ? nullptr : it->second;
+}
+
+QString TSDIDecFrame::DocumentName(const std::string& fileName) {
+  if (fileName.empty()) return QStringLiteral("Untitled");
+  return QFileInfo(QFile::decodeName(QByteArray::fromStdString(fileName))).fileName();
+}
+
+void TSDIDecFrame::ShowDocument(const std::string& fileName, bool modified) {
+  const QString name = DocumentName(fileName);
+  if (name != shownDocument_) {
+    shownDocument_ = name;
+    // "[*]" is where Qt shows the unsaved-changes marker while the window is modified; one
+    // in the file name itself is written twice so that it shows as it is.
+    QString escaped = name;
+    escaped.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(escaped + QStringLiteral("[*] - ") + QString::fromLatin1(ApplicationName));
+  }
+  setWindowModified(modified);
 }
 
 void TSDIDecFrame::closeEvent(QCloseEvent* event) {

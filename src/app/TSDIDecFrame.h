@@ -5,6 +5,7 @@
 // buttons are enabled and checked by that chain's enablers.
 #include <QMainWindow>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "app/CommandRouter.h"
@@ -43,6 +44,12 @@ class TSDIDecFrame : public QMainWindow, public CommandTarget {
   QAction* MenuAction(int id) const;
   // The tool-bar action of `id`, or nullptr.
   QAction* ToolBarAction(int id) const;
+  // Shows in the title which document is open and whether it has unsaved changes:
+  // "work.zlt* - " before the program's name ("Untitled" for a document without a file).
+  // `fileName` is the document's file name as the file dialogs give it (empty: none).
+  void ShowDocument(const std::string& fileName, bool modified);
+  // The title's document part for a file name: its last path component, or "Untitled".
+  static QString DocumentName(const std::string& fileName);
   QToolBar* ToolBar() const { return toolBar_; }
 
   bool HandlesCommand(int id) const override { return commands_.HandlesCommand(id); }
@@ -70,6 +77,7 @@ class TSDIDecFrame : public QMainWindow, public CommandTarget {
   std::map<int, QAction*> toolActions_;
   QToolBar* toolBar_ = nullptr;
   std::vector<QLabel*> lockLabels_;
+  QString shownDocument_;
 };
 
 }  // namespace zelto

@@ -1,5 +1,6 @@
 // Start-up of the application object: the frame with its stored position, the command
 // line, the file-type registration and the first document; and the position kept at exit.
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFileInfo>
 #include <QScreen>
@@ -63,7 +64,10 @@ void TZeltoApp::InitInstance(const std::vector<std::string>& args) {
   if (!action.documentName.empty()) DefaultFile = action.documentName;
 
   DocumentEnv env{doc, *CatList(), fileData, *this, *files_, DefaultCat};
-  LoadDocument(env, DefaultFile);
+  const LoadResult loaded = LoadDocument(env, DefaultFile);
+  if (action.documentName.empty() && loaded == LoadResult::NewDocument)
+    unchosenDefaultFile_ = fileData.fileName;
+  ShowDocumentInTitle();
 }
 
 int TZeltoApp::Run(const std::vector<std::string>& args) {
@@ -83,6 +87,11 @@ void TZeltoApp::InitMainWindow() {
   });
 
   new PrintCommands(*this, *frame_);  // owned by the frame
+  // The title follows the document whenever the program waits for input, so every change,
+  // by any command, key or dialog, shows there.
+  if (auto* dispatcher = QAbstractEventDispatcher::instance())
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, frame_.get(),
+                     [this] { ShowDocumentInTitle(); });
 
   const StoredPlacement placement = ReadWindowPlacement(*settings_);
   if (placement.hasPosition)

@@ -28,6 +28,7 @@ struct HookState {
   std::vector<Prompter::Asked> history;
   int beeps = 0;
   QPointer<QWidget> owner;
+  QString ownerCaption;
 };
 
 HookState& Hooks() {
@@ -43,7 +44,8 @@ QWidget* DialogParent() {
 QString CaptionOr(const std::optional<QString>& caption) {
   if (caption) return *caption;
   QWidget* owner = Hooks().owner.data();
-  return owner ? owner->windowTitle() : QString();
+  if (owner == nullptr) return QString();
+  return Hooks().ownerCaption.isEmpty() ? owner->windowTitle() : Hooks().ownerCaption;
 }
 
 QMessageBox::Icon ToQtIcon(Prompter::Icon icon) {
@@ -179,7 +181,10 @@ bool FileDialog(bool save, FileDialogData& data, const QString& title) {
 
 }  // namespace
 
-void Prompter::SetOwner(QWidget* owner) { Hooks().owner = owner; }
+void Prompter::SetOwner(QWidget* owner, const QString& defaultCaption) {
+  Hooks().owner = owner;
+  Hooks().ownerCaption = defaultCaption;
+}
 QWidget* Prompter::Owner() { return Hooks().owner.data(); }
 
 void Prompter::Message(const QString& text, const std::optional<QString>& caption, Icon icon) {

@@ -20,8 +20,9 @@ class Prompter {
   enum class Answer { Ok, Yes, No, Cancel };
   enum class Icon { None, Information, Question, Warning, Error };
 
-  // The window that owns every dialog (the frame); its title is the default caption.
-  static void SetOwner(QWidget* owner);
+  // The window that owns every dialog (the frame), and the caption of boxes that name none
+  // (the owner's title when not given).
+  static void SetOwner(QWidget* owner, const QString& defaultCaption = QString());
   static QWidget* Owner();
 
   // A message box with an OK button. Without a caption the owner's title is used.
