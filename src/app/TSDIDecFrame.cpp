@@ -209,7 +209,9 @@ void TSDIDecFrame::ShowDocument(const std::string& fileName, bool modified) {
     escaped.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(escaped + QStringLiteral("[*] - ") + QString::fromLatin1(ApplicationName));
   }
-  setWindowModified(modified);
+  // Only a change is passed on: every call would rewrite the window's title property, and
+  // the window system's answer to that would wake the program up to call this again.
+  if (modified != isWindowModified()) setWindowModified(modified);
 }
 
 void TSDIDecFrame::closeEvent(QCloseEvent* event) {

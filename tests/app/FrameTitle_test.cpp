@@ -11,6 +11,19 @@
 namespace zelto::testing {
 namespace {
 
+// Counts the changes of a window's title and of its unsaved-changes marker.
+class EventCounter : public QObject {
+ public:
+  explicit EventCounter(int& count) : count_(count) {}
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::WindowTitleChange || e->type() == QEvent::ModifiedChange) ++count_;
+    return false;
+  }
+
+ private:
+  int& count_;
+};
+
 class FrameTitleTest : public AppFixture {
  protected:
   // Lets the program wait for input once, as it does after every command and key.
@@ -47,6 +60,18 @@ TEST_F(FrameTitleTest, TitleNamesTheFileAndMarksUnsavedChanges) {
   app->Frame()->statusBar()->clearMessage();
   app->CmFileSave();
   EXPECT_EQ(StatusText(), QString());
+
+  // Waiting with nothing changed touches the title not at all: each change of it would wake
+  // the program up again, and it would never rest.
+  Idle();
+  EXPECT_EQ(Shown(), "start.zlt - Brindamor, version 1.01");
+  int titleEvents = 0;
+  EventCounter counter(titleEvents);
+  app->Frame()->installEventFilter(&counter);
+  Idle();
+  Idle();
+  app->Frame()->removeEventFilter(&counter);
+  EXPECT_EQ(titleEvents, 0);
 
   app->CmFileNew();
   Idle();
