@@ -4,9 +4,14 @@
 #include "app/CommandTable.h"
 #include "app/TZeltoApp.h"
 #include "mainwin/TSearchDialog.h"
+#include "mainwin/TZeltoWindow.h"
+#include "model/TreeOps.h"
+#include "platform/Cp1252.h"
 #include "platform/Prompter.h"
+#include "platform/StatusMessage.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
+#include "view/TOneEdit.h"
 
 namespace zelto {
 namespace {
@@ -46,9 +51,14 @@ void SearchCommands::Next() {
   searchCategory_ = state.searchCategory;
   if (!hit) {
     Prompter::Beep();
+    ShowStatus(QStringLiteral("Not found: ") + Cp1252::Decode(app_.searchText));
     return;
   }
   ShowHit(*hit);
+}
+
+void SearchCommands::ShowStatus(const QString& text) {
+  ShowStatusMessage(app_.MainWindow(), text, StatusTimeout);
 }
 
 void SearchCommands::ShowHit(const SearchHit& hit) {
@@ -65,6 +75,18 @@ void SearchCommands::ShowHit(const SearchHit& hit) {
   if (CategoryList* list = app_.CatList()) ShowLevelOf(app_.doc.tabs, hit.category, *list);
   notes_.ShowSearchHit(category, note);
   notes_.viewport()->update();
+
+  // Where the hit is: its category's path below, the matched text selected in the detail
+  // window (the note window's next paint hands it the same text, which keeps the selection).
+  const TabList& tabs = app_.doc.tabs;
+  ShowStatus(QStringLiteral("Found in ") + Cp1252::Decode(CategoryPath(tabs, hit.category)));
+  const std::string& text = tabs[hit.category].notes[hit.note].text;
+  if (TZeltoWindow* main = app_.MainWindow()) {
+    main->EntryLine()->ShowText(Cp1252::Decode(text));
+    if (const std::optional<ShownRange> match = ShownMatch(text, app_.searchText))
+      main->EntryLine()->SelectText(static_cast<int>(match->start),
+                                    static_cast<int>(match->length));
+  }
 }
 
 }  // namespace zelto

@@ -1,7 +1,9 @@
 #pragma once
 // Find and Next: ask for a text, then show the notes that contain it one after the other,
-// across all categories; a beep says there is no further one.
+// across all categories, the matched text selected in the entry detail window and the
+// category's path in the status bar; a beep and "Not found" say there is no further one.
 #include <QObject>
+#include <QString>
 
 #include "mainwin/Search.h"
 
@@ -32,6 +34,9 @@ class SearchCommands : public QObject {
 
  private:
   void ShowHit(const SearchHit& hit);
+  // A line in the status bar about the search.
+  void ShowStatus(const QString& text);
+  static constexpr int StatusTimeout = 10000;  // ms
 
   TZeltoApp& app_;
   TNoteWindow& notes_;
