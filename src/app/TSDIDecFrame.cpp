@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <algorithm>
+#include <iterator>
 #include <stack>
 
 #include "app/ApplicationName.h"
@@ -46,6 +48,7 @@ TSDIDecFrame::TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client)
   connect(client_, &TZeltoWindow::CategorySelectionChanged, this, &TSDIDecFrame::UpdateToolBar);
   qApp->installEventFilter(this);
   UpdateToolBar();
+  setMinimumSize(UsableMinimumSize());
   client_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -152,14 +155,28 @@ void TSDIDecFrame::BuildStatusBar() {
   UpdateLockIndicators();
 }
 
-void TSDIDecFrame::UpdateLockIndicators() {
-  const std::optional<LockKeyState> state = QueryLockKeys();
-  const bool on[] = {state && state->capsLock, state && state->numLock, state && state->scrollLock};
-  for (std::size_t i = 0; i < lockLabels_.size(); ++i) {
-    // Where the window system cannot tell the state the indicators are not shown at all.
-    lockLabels_[i]->setVisible(state.has_value());
-    lockLabels_[i]->setEnabled(on[i]);
+void TSDIDecFrame::UpdateLockIndicators() { ShowLockKeys(QueryLockKeys()); }
+
+void TSDIDecFrame::ShowLockKeys(const LockKeyState& state) {
+  const std::optional<bool> keys[] = {state.capsLock, state.numLock, state.scrollLock};
+  for (std::size_t i = 0; i < lockLabels_.size() && i < std::size(keys); ++i) {
+    // A box whose state the window system does not tell would only mislead.
+    lockLabels_[i]->setVisible(keys[i].has_value());
+    lockLabels_[i]->setEnabled(keys[i].value_or(false));
   }
+}
+
+QSize TSDIDecFrame::UsableMinimumSize() const {
+  const QFontMetrics fm(font());
+  // Every tool-bar button in view, the status bar's hints beside the lock-key boxes, and a
+  // category list (a fifth of the width) that shows a short name whole.
+  const int width = std::max(toolBar_->sizeHint().width() + 2 * fm.averageCharWidth(),
+                             80 * fm.averageCharWidth());
+  // Some lines in the note window, two in the detail strip (a fifth of the height).
+  const int panes = 16 * fm.lineSpacing();
+  const int height = menuBar()->sizeHint().height() + toolBar_->sizeHint().height() +
+                     statusBar()->sizeHint().height() + panes;
+  return {width, height};
 }
 
 bool TSDIDecFrame::Execute(int id) {

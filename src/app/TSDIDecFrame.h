@@ -10,6 +10,7 @@
 
 #include "app/CommandRouter.h"
 #include "app/CommandTable.h"
+#include "platform/LockKeys.h"
 
 class QLabel;
 
@@ -44,6 +45,12 @@ class TSDIDecFrame : public QMainWindow, public CommandTarget {
   QAction* MenuAction(int id) const;
   // The tool-bar action of `id`, or nullptr.
   QAction* ToolBarAction(int id) const;
+  // The Caps Lock, Num Lock and Scroll Lock boxes of the status bar: each shows its key's
+  // state, and is hidden where the state is not known.
+  void ShowLockKeys(const LockKeyState& state);
+  // The boxes, in that order.
+  const std::vector<QLabel*>& LockKeyBoxes() const { return lockLabels_; }
+
   // Shows in the title which document is open and whether it has unsaved changes:
   // "work.zlt* - " before the program's name ("Untitled" for a document without a file).
   // `fileName` is the document's file name as the file dialogs give it (empty: none).
@@ -67,6 +74,8 @@ class TSDIDecFrame : public QMainWindow, public CommandTarget {
   void BuildAccelerators();
   void BuildStatusBar();
   void UpdateLockIndicators();
+  // The smallest size at which the panes, the tool bar and the status bar stay usable.
+  QSize UsableMinimumSize() const;
   QAction* NewCommandAction(int id, const QString& text, QObject* owner);
 
   ApplicationTarget* app_;

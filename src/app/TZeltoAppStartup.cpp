@@ -22,13 +22,14 @@
 namespace zelto {
 namespace {
 
-// The size of a first start, when no position is stored: the window system places the
-// frame, and this size gives the panes room without covering a small screen.
-QSize FirstStartSize() {
-  QSize size(800, 560);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
-  return size;
+// The place of a first start, when no position is stored: two thirds of the screen, in its
+// middle (the window keeps at least its minimum size).
+QRect FirstStartGeometry() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return QRect(0, 0, 800, 560);
+  const QRect free = screen->availableGeometry();
+  const WindowRect r = FirstStartRect(WindowRect{free.x(), free.y(), free.width(), free.height()});
+  return QRect(r.x, r.y, r.w, r.h);
 }
 
 bool IsExistingFile(const std::string& path) {
@@ -97,7 +98,7 @@ void TZeltoApp::InitMainWindow() {
   if (placement.hasPosition)
     frame_->setGeometry(placement.rect.x, placement.rect.y, placement.rect.w, placement.rect.h);
   else
-    frame_->resize(FirstStartSize());
+    frame_->setGeometry(FirstStartGeometry());
   // The program has no start-up show command of its own: it starts shown.
   if (ChooseShow(StartShow::Normal, placement.state) == ShowAs::Maximized)
     frame_->showMaximized();
