@@ -42,10 +42,15 @@ QWidget* DialogParent() {
 }
 
 QString CaptionOr(const std::optional<QString>& caption) {
-  if (caption) return *caption;
-  QWidget* owner = Hooks().owner.data();
-  if (owner == nullptr) return QString();
-  return Hooks().ownerCaption.isEmpty() ? owner->windowTitle() : Hooks().ownerCaption;
+  QString shown;
+  if (caption) {
+    shown = *caption;
+  } else if (QWidget* owner = Hooks().owner.data()) {
+    shown = Hooks().ownerCaption.isEmpty() ? owner->windowTitle() : Hooks().ownerCaption;
+  }
+  // A box without a caption would carry whatever the window system puts there (Qt's
+  // application name, "Zelto"): it carries the program's name instead.
+  return shown.isEmpty() ? QString::fromLatin1(Prompter::PlainCaption) : shown;
 }
 
 QMessageBox::Icon ToQtIcon(Prompter::Icon icon) {

@@ -20,12 +20,16 @@ class Prompter {
   enum class Answer { Ok, Yes, No, Cancel };
   enum class Icon { None, Information, Question, Warning, Error };
 
+  // The caption of a box whose caption is empty.
+  static constexpr const char* PlainCaption = "Brindamor";
+
   // The window that owns every dialog (the frame), and the caption of boxes that name none
   // (the owner's title when not given).
   static void SetOwner(QWidget* owner, const QString& defaultCaption = QString());
   static QWidget* Owner();
 
-  // A message box with an OK button. Without a caption the owner's title is used.
+  // A message box with an OK button. Without a caption the owner's default caption is used;
+  // an empty caption shows as PlainCaption.
   static void Message(const QString& text, const std::optional<QString>& caption = std::nullopt,
                       Icon icon = Icon::None);
   // A question with Yes and No (default Yes unless `defaultAnswer` says No).

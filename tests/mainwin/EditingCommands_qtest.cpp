@@ -240,7 +240,7 @@ class EditingCommandsTest : public QObject {
     e.table.DoCommand(CM_DELETENOTE);
     const Prompter::Asked& asked = Prompter::History().back();
     QCOMPARE(asked.text, QStringLiteral("Delete note \"0123456789abcdefghijklmnopqrst\"...?"));
-    QCOMPARE(asked.caption, QString());
+    QCOMPARE(asked.caption, QStringLiteral("Brindamor"));
     QCOMPARE(asked.buttons, Prompter::Buttons::OkCancel);
     QVERIFY(e.NotesOf(work).Empty());
     QCOMPARE(ClipboardText(), QString::fromStdString(text));
