@@ -253,17 +253,17 @@ std::optional<std::string> Prompter::AskSaveFileName(const FileDialogData& data,
   return copy.fileName;
 }
 
-std::optional<QColor> Prompter::AskColor(const QColor& initial) {
+std::optional<QColor> Prompter::AskColor(const QColor& initial, const QString& title) {
   HookState& hooks = Hooks();
   hooks.history.push_back(
-      {Asked::Kind::Color, initial.name(), QString(), Buttons::Ok, Answer::Ok, QString()});
+      {Asked::Kind::Color, initial.name(), title, Buttons::Ok, Answer::Ok, QString()});
   if (hooks.testMode) {
     if (hooks.colors.empty()) return std::nullopt;
     std::optional<QColor> next = hooks.colors.front();
     hooks.colors.pop_front();
     return next;
   }
-  const QColor chosen = QColorDialog::getColor(initial, DialogParent());
+  const QColor chosen = QColorDialog::getColor(initial, DialogParent(), title);
   if (!chosen.isValid()) return std::nullopt;
   return chosen;
 }

@@ -58,8 +58,9 @@ class Prompter {
   static std::optional<std::string> AskSaveFileName(const FileDialogData& data,
                                                     const QString& title = QString());
 
-  // The colour dialog starting at `initial`; the chosen colour, or nothing when cancelled.
-  static std::optional<QColor> AskColor(const QColor& initial);
+  // The colour dialog titled `title` (Qt's own title when empty), starting at `initial`; the
+  // chosen colour, or nothing when cancelled.
+  static std::optional<QColor> AskColor(const QColor& initial, const QString& title = QString());
 
   static void Beep();
 
