@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <algorithm>
 
-#include "app/ApplicationName.h"
-#include "app/CommandIds.h"
 #include "app/TSDIDecFrame.h"
+#include "common/ApplicationName.h"
+#include "common/CommandIds.h"
 #include "dialogs/TZeltoAboutDlg.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/Cp1252.h"

@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "app/CommandTable.h"
-#include "app/CommandTarget.h"
 #include "app/DocumentCommands.h"
 #include "app/DocumentShell.h"
-#include "app/SettingsStore.h"
 #include "app/WindowPlacement.h"
-#include "app/ZeltoSettings.h"
+#include "common/CommandTable.h"
+#include "common/CommandTarget.h"
+#include "common/SettingsStore.h"
+#include "common/ZeltoSettings.h"
 #include "model/Document.h"
 #include "model/DocumentFile.h"
 #include "print/PrintSettings.h"

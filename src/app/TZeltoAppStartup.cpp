@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "app/CommandLine.h"
+#include "app/PrintCommands.h"
 #include "app/TSDIDecFrame.h"
 #include "app/TZeltoApp.h"
 #include "mainwin/EditingCommands.h"
@@ -15,7 +16,6 @@
 #include "platform/NotePadDefault.h"
 #include "platform/QtFileStore.h"
 #include "platform/QtSettingsStore.h"
-#include "print/PrintCommands.h"
 #include "view/TCatWindow.h"
 
 namespace zelto {

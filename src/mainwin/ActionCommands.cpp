@@ -7,10 +7,10 @@
 #include <QStatusBar>
 #include <QTextEdit>
 
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
 #include "app/TZeltoApp.h"
-#include "mainwin/WebLinks.h"
+#include "common/CommandIds.h"
+#include "common/CommandTable.h"
+#include "common/WebLinks.h"
 #include "model/Records.h"
 #include "platform/Cp1252.h"
 #include "platform/Prompter.h"

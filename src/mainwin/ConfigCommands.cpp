@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
 #include "app/TZeltoApp.h"
+#include "common/CommandIds.h"
+#include "common/CommandTable.h"
 #include "dialogs/TCatDialog.h"
 #include "dialogs/TFontDialog.h"
 #include "mainwin/ConfigValues.h"

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string_view>
 
-#include "app/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 class QDialog;
 

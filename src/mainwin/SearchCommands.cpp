@@ -1,8 +1,8 @@
 #include "mainwin/SearchCommands.h"
 
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
 #include "app/TZeltoApp.h"
+#include "common/CommandIds.h"
+#include "common/CommandTable.h"
 #include "mainwin/TSearchDialog.h"
 #include "platform/Prompter.h"
 #include "view/TCatWindow.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppFixture.h"
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 #include "mainwin/MainWindowCommands.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/RecordingDesktopActions.h"

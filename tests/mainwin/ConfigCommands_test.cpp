@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "app/AppFixture.h"
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 #include "dialogs/TCatDialog.h"
 #include "dialogs/TFontDialog.h"
 #include "mainwin/MainWindowCommands.h"

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 #include "app/AppFixture.h"
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 #include "mainwin/TSearchDialog.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"

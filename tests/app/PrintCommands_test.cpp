@@ -1,7 +1,7 @@
 // The printing commands in the running application: their enablers with and without a
 // printer, the printer object's follow-up of the desktop's default printer, the options
 // dialog, print runs to a PDF file, the preview, and the About box.
-#include "print/PrintCommands.h"
+#include "app/PrintCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@
 #include <QToolBar>
 
 #include "app/AppFixture.h"
-#include "app/CommandIds.h"
 #include "app/TSDIDecFrame.h"
+#include "common/CommandIds.h"
 #include "dialogs/TZeltoAboutDlg.h"
 #include "mainwin/TZeltoWindow.h"
 #include "model/TreeOps.h"

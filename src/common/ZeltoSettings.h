@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/SettingsStore.h"
-#include "mainwin/PhoneNumbers.h"
+#include "common/PhoneNumbers.h"
+#include "common/SettingsStore.h"
 
 namespace zelto {
 

@@ -1,4 +1,4 @@
-#include "print/PrintCommands.h"
+#include "app/PrintCommands.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -10,9 +10,9 @@
 #include <QProgressDialog>
 #include <QPushButton>
 
-#include "app/CommandIds.h"
 #include "app/TSDIDecFrame.h"
 #include "app/TZeltoApp.h"
+#include "common/CommandIds.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/HelpWindow.h"
 #include "platform/ModalDialog.h"
