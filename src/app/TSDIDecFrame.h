@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/CommandRouter.h"
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
+#include "platform/CommandRouter.h"
 #include "platform/LockKeys.h"
 
 class QLabel;

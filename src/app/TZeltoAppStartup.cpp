@@ -6,6 +6,8 @@
 #include <QScreen>
 
 #include "app/CommandLine.h"
+#include "app/MenuTable.h"
+#include "app/PrintCommands.h"
 #include "app/TSDIDecFrame.h"
 #include "app/TZeltoApp.h"
 #include "mainwin/EditingCommands.h"
@@ -16,7 +18,6 @@
 #include "platform/NotePadDefault.h"
 #include "platform/QtFileStore.h"
 #include "platform/QtSettingsStore.h"
-#include "print/PrintCommands.h"
 #include "view/TCatWindow.h"
 
 namespace zelto {
@@ -62,10 +63,10 @@ void TZeltoApp::InitInstance(const std::vector<std::string>& args) {
   if (fileTypeRegistration_) fileTypeRegistration_(action.unregister);
   // The document named on the command line is opened instead of the default file for this
   // run only; the stored DefaultFile stays.
-  if (!action.documentName.empty()) DefaultFile = action.documentName;
+  if (!action.documentName.empty()) settings.DefaultFile = action.documentName;
 
-  DocumentEnv env{doc, *CatList(), fileData, *this, *files_, DefaultCat};
-  const LoadResult loaded = LoadDocument(env, DefaultFile);
+  DocumentEnv env{doc, *CatList(), fileData, *this, *files_, settings.DefaultCat};
+  const LoadResult loaded = LoadDocument(env, settings.DefaultFile);
   if (action.documentName.empty() && loaded == LoadResult::NewDocument)
     unchosenDefaultFile_ = fileData.fileName;
   ShowDocumentInTitle();
@@ -78,23 +79,26 @@ int TZeltoApp::Run(const std::vector<std::string>& args) {
 
 void TZeltoApp::InitMainWindow() {
   frame_ = std::make_unique<TSDIDecFrame>(this, doc);
-  frame_->Client()->SetLook(LookOf(*this));
-  new MainWindowCommands(*this, *frame_->Client());  // owned by the main window
-  documentCommands_ = std::make_unique<DocumentCommands>(
-      DocumentSession{doc, *CatList(), fileData, textFileData, DefaultCat, switchingDocument},
-      static_cast<DocumentShell&>(*this), *files_);
-  InstallEditingCommands(*frame_->Client(), doc, *this, [this] {
-    return NoteDialogSettings{EditFont != 0, screenFont, DateFormat};
+  frame_->Client()->SetLook(LookOf(settings));
+  const MainWindowSession session{doc, settings, *store_, screenFont, search, popup, CommandHint};
+  new MainWindowCommands(session, *frame_->Client());  // owned by the main window
+  documentCommands_ =
+      std::make_unique<DocumentCommands>(DocumentSession{doc, *CatList(), fileData, textFileData,
+                                                         settings.DefaultCat, switchingDocument},
+                                         static_cast<DocumentShell&>(*this), *files_);
+  InstallEditingCommands(*frame_->Client(), doc, settings, [this] {
+    return NoteDialogSettings{settings.EditFont != 0, screenFont, settings.DateFormat};
   });
 
-  new PrintCommands(*this, *frame_);  // owned by the frame
+  const PrintSession printing{doc, settings, print, fileData, commands_};
+  new PrintCommands(printing, *frame_);  // owned by the frame
   // The title follows the document whenever the program waits for input, so every change,
   // by any command, key or dialog, shows there.
   if (auto* dispatcher = QAbstractEventDispatcher::instance())
     QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, frame_.get(),
                      [this] { ShowDocumentInTitle(); });
 
-  const StoredPlacement placement = ReadWindowPlacement(*settings_);
+  const StoredPlacement placement = ReadWindowPlacement(*store_);
   if (placement.hasPosition)
     frame_->setGeometry(placement.rect.x, placement.rect.y, placement.rect.w, placement.rect.h);
   else
@@ -116,7 +120,7 @@ WindowState TZeltoApp::FrameState() const {
 void TZeltoApp::StoreWindowPosition() {
   if (!frame_) return;
   const QRect normal = frame_->normalGeometry();
-  StoreWindowPlacement(*settings_, FrameState(),
+  StoreWindowPlacement(*store_, FrameState(),
                        WindowRect{normal.x(), normal.y(), normal.width(), normal.height()});
 }
 

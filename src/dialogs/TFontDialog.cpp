@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "dialogs/DialogNumber.h"
+#include "common/DialogNumber.h"
 #include "dialogs/FaceNames.h"
 #include "dialogs/FaceTable.h"
 #include "platform/Cp1252.h"

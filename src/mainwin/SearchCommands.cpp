@@ -1,17 +1,14 @@
 #include "mainwin/SearchCommands.h"
 
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
-#include "app/TZeltoApp.h"
+#include "common/CommandIds.h"
+#include "common/CommandTable.h"
 #include "mainwin/TSearchDialog.h"
-#include "mainwin/TZeltoWindow.h"
 #include "model/TreeOps.h"
 #include "platform/Cp1252.h"
 #include "platform/Prompter.h"
 #include "platform/StatusMessage.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
-#include "view/TOneEdit.h"
 
 namespace zelto {
 namespace {
@@ -31,34 +28,32 @@ void ShowLevelOf(const TabList& tabs, std::size_t category, CategoryList& list) 
 
 }  // namespace
 
-SearchCommands::SearchCommands(TZeltoApp& app, TNoteWindow& notes, CommandTable& commands,
-                               QWidget* owner, QObject* parent)
-    : QObject(parent), app_(app), notes_(notes), owner_(owner) {
+SearchCommands::SearchCommands(const Document& doc, SearchState& state, TNoteWindow& notes,
+                               CategoryList& list, CommandTable& commands, QWidget* owner,
+                               QObject* parent)
+    : QObject(parent), doc_(doc), state_(state), notes_(notes), list_(list), owner_(owner) {
   commands.Add(CM_EDITFIND, [this] { Find(); });
   commands.Add(CM_EDITFINDNEXT, [this] { Next(); });
 }
 
 void SearchCommands::Find() {
-  if (!TSearchDialog::Run(app_.searchText, owner_)) return;  // Cancel keeps the position
-  app_.searchNote = -1;
+  if (!TSearchDialog::Run(state_.searchText, owner_)) return;  // Cancel keeps the position
+  RestartSearch(state_);
   Next();
 }
 
 void SearchCommands::Next() {
-  SearchState state{app_.searchText, searchCategory_, app_.searchNote};
-  const std::optional<SearchHit> hit = SearchNext(app_.doc, state);
-  app_.searchNote = state.searchNote;
-  searchCategory_ = state.searchCategory;
+  const std::optional<SearchHit> hit = SearchNext(doc_, state_);
   if (!hit) {
     Prompter::Beep();
-    ShowStatus(QStringLiteral("Not found: ") + Cp1252::Decode(app_.searchText));
+    ShowStatus(QStringLiteral("Not found: ") + Cp1252::Decode(state_.searchText));
     return;
   }
   ShowHit(*hit);
 }
 
 void SearchCommands::ShowStatus(const QString& text) {
-  ShowStatusMessage(app_.MainWindow(), text, StatusTimeout);
+  ShowStatusMessage(&notes_, text, StatusTimeout);
 }
 
 void SearchCommands::ShowHit(const SearchHit& hit) {
@@ -72,21 +67,18 @@ void SearchCommands::ShowHit(const SearchHit& hit) {
   }
   notes_.ShowSearchHit(category, note);
   notes_.ScrollToNote(note);
-  if (CategoryList* list = app_.CatList()) ShowLevelOf(app_.doc.tabs, hit.category, *list);
+  ShowLevelOf(doc_.tabs, hit.category, list_);
   notes_.ShowSearchHit(category, note);
   notes_.viewport()->update();
 
   // Where the hit is: its category's path below, the matched text selected in the detail
   // window (the note window's next paint hands it the same text, which keeps the selection).
-  const TabList& tabs = app_.doc.tabs;
+  const TabList& tabs = doc_.tabs;
   ShowStatus(QStringLiteral("Found in ") + Cp1252::Decode(CategoryPath(tabs, hit.category)));
   const std::string& text = tabs[hit.category].notes[hit.note].text;
-  if (TZeltoWindow* main = app_.MainWindow()) {
-    main->EntryLine()->ShowText(Cp1252::Decode(text));
-    if (const std::optional<ShownRange> match = ShownMatch(text, app_.searchText))
-      main->EntryLine()->SelectText(static_cast<int>(match->start),
-                                    static_cast<int>(match->length));
-  }
+  if (const std::optional<ShownRange> match = ShownMatch(text, state_.searchText))
+    emit MatchShown(Cp1252::Decode(text), static_cast<int>(match->start),
+                    static_cast<int>(match->length));
 }
 
 }  // namespace zelto

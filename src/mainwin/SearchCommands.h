@@ -11,18 +11,19 @@ class QWidget;
 
 namespace zelto {
 
-class TZeltoApp;
 class TNoteWindow;
 class CommandTable;
+class CategoryList;
 
 class SearchCommands : public QObject {
   Q_OBJECT
 
  public:
-  // Find and Next join `commands`, the main window's command table; hits are shown in
-  // `notes` and in its category list. Dialogs belong to `owner`.
-  SearchCommands(TZeltoApp& app, TNoteWindow& notes, CommandTable& commands, QWidget* owner,
-                 QObject* parent = nullptr);
+  // Find and Next search `doc` from `state` and join `commands`, the main window's command
+  // table; hits are shown in `notes` and in the category list `list`. Dialogs belong to
+  // `owner`.
+  SearchCommands(const Document& doc, SearchState& state, TNoteWindow& notes, CategoryList& list,
+                 CommandTable& commands, QWidget* owner, QObject* parent = nullptr);
 
   // Asks for the text; on OK searches from the beginning of the document.
   void Find();
@@ -30,7 +31,10 @@ class SearchCommands : public QObject {
   // again at the beginning.
   void Next();
 
-  int SearchCategory() const { return searchCategory_; }
+ signals:
+  // A hit: the note's text, and where in it (as the entry detail window counts) the search
+  // text stands, for that window to show selected.
+  void MatchShown(const QString& noteText, int start, int length);
 
  private:
   void ShowHit(const SearchHit& hit);
@@ -38,10 +42,11 @@ class SearchCommands : public QObject {
   void ShowStatus(const QString& text);
   static constexpr int StatusTimeout = 10000;  // ms
 
-  TZeltoApp& app_;
+  const Document& doc_;
+  SearchState& state_;
   TNoteWindow& notes_;
+  CategoryList& list_;
   QWidget* owner_;
-  int searchCategory_ = 0;  // category of the last hit
 };
 
 }  // namespace zelto

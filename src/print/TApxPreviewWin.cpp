@@ -13,8 +13,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/ButtonImages.h"
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
+#include "platform/ButtonImages.h"
 #include "print/PrintRun.h"
 
 namespace zelto {

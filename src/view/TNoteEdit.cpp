@@ -5,7 +5,7 @@
 #include <QTextBlock>
 #include <algorithm>
 
-#include "mainwin/NoteDialogText.h"
+#include "view/NoteDialogText.h"
 
 namespace zelto {
 namespace {

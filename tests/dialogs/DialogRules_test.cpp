@@ -2,7 +2,7 @@
 // the font faces offered and the version block.
 #include <gtest/gtest.h>
 
-#include "dialogs/DialogNumber.h"
+#include "common/DialogNumber.h"
 #include "dialogs/FaceNames.h"
 #include "dialogs/SortedChoices.h"
 #include "dialogs/VersionBlock.h"

@@ -6,8 +6,8 @@
 #include <QStatusBar>
 
 #include "app/AppFixture.h"
-#include "app/CommandIds.h"
 #include "app/TSDIDecFrame.h"
+#include "common/CommandIds.h"
 #include "mainwin/TSearchDialog.h"
 #include "mainwin/TZeltoWindow.h"
 #include "view/TCatWindow.h"
@@ -36,7 +36,8 @@ class SearchCommandsTest : public AppFixture {
     tabs[3].notes.Add(NoteString{"deep telephone", 0});
     tabs[4].notes.Add(NoteString{"cut phone", 0});
     notes = std::make_unique<TNoteWindow>(app->doc, app->CatList());
-    search = std::make_unique<SearchCommands>(*app, *notes, table, nullptr);
+    search = std::make_unique<SearchCommands>(app->doc, app->search, *notes, *app->CatList(), table,
+                                              nullptr);
   }
   void TearDown() override {
     search.reset();
@@ -77,21 +78,19 @@ TEST_F(SearchCommandsTest, FindAndNextWalkTheDocumentAndWrapAfterABeep) {
 
   table.DoCommand(CM_EDITFINDNEXT);
   EXPECT_EQ(Prompter::BeepCount(), 1);
-  EXPECT_EQ(app->searchNote, -1);
+  EXPECT_EQ(app->search.searchNote, -1);
   table.DoCommand(CM_EDITFINDNEXT);
   EXPECT_EQ(Shown(), std::make_pair(0LL, 0LL));
 }
 
 TEST_F(SearchCommandsTest, StatusBarSaysWhereTheHitIsOrThatThereIsNone) {
-  // The commands of the program's own main window, whose detail window the hit goes to.
+  // The program's own main window: its search commands show hits in its detail window.
   TZeltoWindow& main = *app->MainWindow();
-  CommandTable onScreen;
-  SearchCommands commands(*app, *main.NoteView(), onScreen, nullptr);
   const auto status = [this] { return app->Frame()->statusBar()->currentMessage(); };
   const auto selected = [&main] { return main.EntryLine()->textCursor().selectedText(); };
 
   TSearchDialog::SetNextAnswer(QStringLiteral("PHONE"));
-  onScreen.DoCommand(CM_EDITFIND);
+  main.Commands().DoCommand(CM_EDITFIND);
   EXPECT_EQ(status(), "Found in /Default");
   EXPECT_EQ(selected(), "phone");
   // The note window's paint hands the detail window the same text: the selection stays.
@@ -102,14 +101,14 @@ TEST_F(SearchCommandsTest, StatusBarSaysWhereTheHitIsOrThatThereIsNone) {
   EXPECT_EQ(main.EntryLine()->toPlainText(), "call phone company");
   EXPECT_EQ(selected(), "phone");
 
-  onScreen.DoCommand(CM_EDITFINDNEXT);  // on the second line of a note
+  main.Commands().DoCommand(CM_EDITFINDNEXT);  // on the second line of a note
   EXPECT_EQ(selected(), "PHONE");
   EXPECT_EQ(main.EntryLine()->textCursor().selectionStart(), 7);
-  onScreen.DoCommand(CM_EDITFINDNEXT);
+  main.Commands().DoCommand(CM_EDITFINDNEXT);
   EXPECT_EQ(status(), "Found in /Work/Deep");
 
-  onScreen.DoCommand(CM_EDITFINDNEXT);
-  onScreen.DoCommand(CM_EDITFINDNEXT);
+  main.Commands().DoCommand(CM_EDITFINDNEXT);
+  main.Commands().DoCommand(CM_EDITFINDNEXT);
   EXPECT_EQ(Prompter::BeepCount(), 1);
   EXPECT_EQ(status(), "Not found: PHONE");
 }
@@ -119,7 +118,7 @@ TEST_F(SearchCommandsTest, CancelKeepsThePositionAndFindStartsAgain) {
   table.DoCommand(CM_EDITFINDNEXT);
   TSearchDialog::SetNextAnswer(std::nullopt);
   table.DoCommand(CM_EDITFIND);
-  EXPECT_EQ(app->searchText, "phone");
+  EXPECT_EQ(app->search.searchText, "phone");
   table.DoCommand(CM_EDITFINDNEXT);
   EXPECT_EQ(Shown(), std::make_pair(3LL, 0LL));
 
@@ -139,8 +138,8 @@ TEST_F(SearchCommandsTest, EmptyTextFindsEveryNoteAndAMissBeeps) {
 }
 
 TEST_F(SearchCommandsTest, TextNotesCannotHoldIsRefusedAndKeepsTheDialogOpen) {
-  app->searchText = "old";
-  std::string text = app->searchText;
+  app->search.searchText = "old";
+  std::string text = app->search.searchText;
   TSearchDialog dialog(text);
   dialog.Edit()->setText(QStringLiteral("\u4e2d"));
   dialog.accept();
