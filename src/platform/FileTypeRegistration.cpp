@@ -156,7 +156,7 @@ RegistrationStatus FileTypeRegistration::Register() {
   if (dataHome_.isEmpty()) return RegistrationStatus::Failed;
   bool changed = false;
   bool failed = false;
-  RemoveFiles(FormerFilesPresent(), changed, failed);
+  for (const QString& path : FormerFilesPresent()) (QFile::remove(path) ? changed : failed) = true;
   for (const RegistrationFile& file : Files()) {
     const QString path = QDir(dataHome_).filePath(file.relativePath);
     if (file.content.isEmpty()) {
@@ -177,37 +177,26 @@ RegistrationStatus FileTypeRegistration::Register() {
 
 RegistrationStatus FileTypeRegistration::Unregister() {
   if (dataHome_.isEmpty()) return RegistrationStatus::Failed;
-  bool removed = false;
-  bool failed = false;
   QStringList paths = FormerFilesPresent();
   for (const RegistrationFile& file : Files()) {
     const QString path = QDir(dataHome_).filePath(file.relativePath);
     if (ExistsOrDangles(path)) paths << path;
   }
-  RemoveFiles(paths, removed, failed);
-  if (removed) RefreshDesktop();
-  if (failed) return RegistrationStatus::Failed;
-  return removed ? RegistrationStatus::Removed : RegistrationStatus::Absent;
+  return Remove(paths);
 }
 
 RegistrationStatus FileTypeRegistration::RemoveFormerFiles() {
   if (dataHome_.isEmpty()) return RegistrationStatus::Failed;
+  return Remove(FormerFilesPresent());
+}
+
+RegistrationStatus FileTypeRegistration::Remove(const QStringList& paths) {
   bool removed = false;
   bool failed = false;
-  RemoveFiles(FormerFilesPresent(), removed, failed);
+  for (const QString& path : paths) (QFile::remove(path) ? removed : failed) = true;
   if (removed) RefreshDesktop();
   if (failed) return RegistrationStatus::Failed;
   return removed ? RegistrationStatus::Removed : RegistrationStatus::Absent;
-}
-
-void FileTypeRegistration::RemoveFiles(const QStringList& paths, bool& removed,
-                                       bool& failed) const {
-  for (const QString& path : paths) {
-    if (QFile::remove(path))
-      removed = true;
-    else
-      failed = true;
-  }
 }
 
 QStringList FileTypeRegistration::FormerFilesPresent() const {

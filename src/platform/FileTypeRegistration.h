@@ -75,8 +75,8 @@ class FileTypeRegistration {
   RegistrationStatus RemoveFormerFiles();
 
  private:
-  // Removes the files among `paths` that exist; `removed` and `failed` tell what happened.
-  void RemoveFiles(const QStringList& paths, bool& removed, bool& failed) const;
+  // Removes `paths` and refreshes the desktop when one went.
+  RegistrationStatus Remove(const QStringList& paths);
   QStringList FormerFilesPresent() const;
   void RefreshDesktop();
 
