@@ -10,8 +10,8 @@
 #include <QPainterPath>
 #include <QToolBar>
 
-#include "app/ButtonImages.h"
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
+#include "platform/ButtonImages.h"
 #include "platform/PaintedIcon.h"
 #include "print/PrintRun.h"
 

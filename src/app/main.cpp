@@ -7,7 +7,7 @@
 #include "ProgramInfo.h"
 #include "app/HeadlessExport.h"
 #include "app/TZeltoApp.h"
-#include "app/ZeltoSettings.h"
+#include "common/ZeltoSettings.h"
 #include "platform/QtFileStore.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/StandardOutput.h"

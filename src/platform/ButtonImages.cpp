@@ -1,4 +1,4 @@
-#include "app/ButtonImages.h"
+#include "platform/ButtonImages.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "ProgramInfo.h"
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 #include "platform/PaintedIcon.h"
 
 namespace zelto {
