@@ -144,10 +144,9 @@ void TZeltoApp::DocumentLoaded() {
   if (main == nullptr) return;
   // The note window shows the newly selected category from its first line.
   TNoteWindow* notes = main->NoteView();
-  notes->InvalidateLineCount();
   notes->SetCurrentLine(0);
   notes->ScrollTo(0);
-  notes->viewport()->update();
+  notes->Refresh();
 }
 
 bool TZeltoApp::WindowsMayClose() {

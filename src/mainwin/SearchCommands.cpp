@@ -52,8 +52,8 @@ void SearchCommands::Next() {
 }
 
 void SearchCommands::ShowHit(const SearchHit& hit) {
-  const auto category = static_cast<long long>(hit.category);
-  const auto note = static_cast<long long>(hit.note);
+  const auto category = static_cast<int>(hit.category);
+  const auto note = static_cast<int>(hit.note);
   NoteLines& lines = notes_.Lines();
   if (lines.currentCategory != category) {
     lines.currentCategory = category;
@@ -64,7 +64,6 @@ void SearchCommands::ShowHit(const SearchHit& hit) {
   notes_.ScrollToNote(note);
   if (CategoryList* list = app_.CatList()) ShowLevelOf(app_.doc.tabs, hit.category, *list);
   notes_.ShowSearchHit(category, note);
-  notes_.viewport()->update();
 }
 
 }  // namespace zelto

@@ -185,7 +185,7 @@ void TZeltoWindow::OnCategorySelected() {
     noteView_->Lines().currentCategory = category;
     noteView_->CountLines();
   }
-  noteView_->viewport()->update();
+  noteView_->Refresh();
   noteView_->ScrollTo(0);
   emit CategorySelectionChanged(category);
 }
@@ -198,7 +198,7 @@ void TZeltoWindow::OnCategoryListClick() {
 
 void TZeltoWindow::OnCategoryListRightClick(QPoint pos) {
   // The note window shows the newly selected category before the menu opens.
-  noteView_->viewport()->repaint();
+  noteView_->Refresh();
   pos.rx() += catList_->x();
   emit ContextMenuRequested(pos, false);
 }

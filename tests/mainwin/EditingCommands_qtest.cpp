@@ -123,8 +123,8 @@ class EditingCommandsTest : public QObject {
     QCOMPARE(e.dialogs.shown.back().first, std::string("Add entry"));
     QCOMPARE(Texts(e.NotesOf(work)), (std::vector<std::string>{"b", "C", "d"}));
     QCOMPARE(e.NotesOf(work)[1].flags, NoPrint);
-    QVERIFY(e.notes.Lines().showAddedNote);
-    QCOMPARE(e.notes.Lines().addedNote, 1LL);
+    QCOMPARE(e.notes.Lines().addedNote, 1);
+    QCOMPARE(e.notes.CurrentLine(), 1);
     QVERIFY(e.doc.modified);
 
     // Cancel adds nothing and leaves the document unchanged.
@@ -134,12 +134,12 @@ class EditingCommandsTest : public QObject {
     QVERIFY(!e.doc.modified);
 
     // A program entry is of kind Program and not selected.
-    e.notes.Lines().showAddedNote = false;
     e.dialogs.programAnswers.push_back(std::string("Editor\r\n/usr/bin/ed -p x"));
     e.table.DoCommand(CM_ADDPROGRAM);
     QCOMPARE(e.NotesOf(work)[3].text, std::string("Editor\r\n/usr/bin/ed -p x"));
     QCOMPARE(e.NotesOf(work)[3].flags, std::uint8_t{1});
     QVERIFY(!e.notes.Lines().showAddedNote);
+    QCOMPARE(e.notes.CurrentLine(), 1);
   }
 
   void editedNoteMovesAndKeepsItsKind() {
@@ -158,7 +158,7 @@ class EditingCommandsTest : public QObject {
     QCOMPARE(Texts(e.NotesOf(work)),
              (std::vector<std::string>{"beta", "gamma", "zeta\r\n/bin/true"}));
     QCOMPARE(e.NotesOf(work)[2].flags, std::uint8_t{1});
-    QCOMPARE(e.notes.Lines().addedNote, 2LL);
+    QCOMPARE(e.notes.Lines().addedNote, 2);
 
     // Not on a note line: the end line offers no note to edit.
     e.notes.SetCurrentLine(3);
@@ -181,7 +181,7 @@ class EditingCommandsTest : public QObject {
     e.table.DoCommand(CM_EDITPASTE);
     QCOMPARE(e.NotesOf(other)[0].text, std::string("Shell\r\n/bin/sh -i"));
     QCOMPARE(e.NotesOf(other)[0].flags, std::uint8_t{1});
-    QCOMPARE(e.notes.Lines().addedNote, 0LL);
+    QCOMPARE(e.notes.Lines().addedNote, 0);
     QVERIFY(e.doc.modified);
 
     const std::vector<std::pair<QString, std::string>> rules = {
@@ -254,7 +254,7 @@ class EditingCommandsTest : public QObject {
     QCOMPARE(Texts(e.NotesOf(work)),
              (std::vector<std::string>{"   \r\n\t", "one", "three", "two  "}));
     for (std::size_t i = 1; i < 4; ++i) QCOMPARE(e.NotesOf(work)[i].flags, std::uint8_t{0});
-    QCOMPARE(e.notes.Lines().addedNote, 1LL);
+    QCOMPARE(e.notes.Lines().addedNote, 1);
 
     // A note of white space only goes, and nothing takes its place.
     e.notes.Lines().showAddedNote = false;
@@ -333,7 +333,7 @@ class EditingCommandsTest : public QObject {
     QCOMPARE(e.doc.tabs.Count(), std::size_t{4});
     QCOMPARE(e.doc.tabs[3].flags, NoPrint);
     QCOMPARE(e.list.SelectedCategory(), 3);  // the new category is listed and selected
-    QCOMPARE(e.notes.Lines().currentCategory, 3LL);
+    QCOMPARE(e.notes.Lines().currentCategory, 3);
 
     // Renaming is not checked: both names then stand in the list.
     e.Select(work);
@@ -391,7 +391,7 @@ class EditingCommandsTest : public QObject {
     e.table.DoCommand(CM_DELETECATEGORY);
     QCOMPARE(e.doc.tabs.Count(), std::size_t{1});
     QCOMPARE(e.list.SelectedCategory(), static_cast<int>(e.Named("Work items")));
-    QCOMPARE(e.notes.Lines().currentCategory, static_cast<long long>(e.Named("Work items")));
+    QCOMPARE(e.notes.Lines().currentCategory, static_cast<int>(e.Named("Work items")));
     Q_UNUSED(items);
 
     // Yes: cut and waiting; no sibling to take its place leaves no selection, and every
