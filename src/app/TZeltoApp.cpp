@@ -158,7 +158,7 @@ bool TZeltoApp::WindowsMayClose() {
 bool TZeltoApp::ClientMayClose() { return MainWindow() == nullptr || MainWindow()->CanClose(); }
 
 void TZeltoApp::ClearEntryDetail() {
-  if (TZeltoWindow* main = MainWindow()) main->EntryLine()->clear();
+  if (TZeltoWindow* main = MainWindow()) main->EntryLine()->ShowEntry(QString());
 }
 
 }  // namespace zelto

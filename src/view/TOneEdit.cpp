@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QTextDocument>
 
 namespace zelto {
 
@@ -12,6 +13,14 @@ TOneEdit::TOneEdit(QWidget* parent) : QPlainTextEdit(parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTabChangesFocus(true);
   setUndoRedoEnabled(false);
+}
+
+void TOneEdit::ShowEntry(const QString& text) {
+  // An unchanged revision means nothing was typed, deleted or cleared since.
+  if (shownRevision_ && text == shown_ && document()->revision() == *shownRevision_) return;
+  setPlainText(text);
+  shown_ = text;
+  shownRevision_ = document()->revision();
 }
 
 void TOneEdit::keyPressEvent(QKeyEvent* event) {

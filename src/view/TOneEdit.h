@@ -4,6 +4,7 @@
 // of the document: nothing typed here is written back, and the keys that delete text do
 // nothing.
 #include <QPlainTextEdit>
+#include <optional>
 
 namespace zelto {
 
@@ -15,6 +16,11 @@ class TOneEdit : public QPlainTextEdit {
 
   explicit TOneEdit(QWidget* parent = nullptr);
 
+  // Shows the whole text of the current entry. The text is set only when it differs from
+  // what the window holds, so that a repeated announcement of the same entry keeps the
+  // user's caret and selection; characters typed here are replaced by the entry again.
+  void ShowEntry(const QString& text);
+
  signals:
   // Tab: the keyboard focus goes back to the note window.
   void FocusBackRequested();
@@ -25,6 +31,11 @@ class TOneEdit : public QPlainTextEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   bool focusNextPrevChild(bool next) override;
+
+ private:
+  // The text last given to ShowEntry and the document's revision right after it.
+  QString shown_;
+  std::optional<int> shownRevision_;
 };
 
 }  // namespace zelto
