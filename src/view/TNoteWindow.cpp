@@ -26,6 +26,11 @@ std::string_view DrawnText(const std::string& text, bool multiLine) {
   return std::string_view(text).substr(0, text.find('\r'));
 }
 
+// "A" or "a" typed alone or with Shift adds a note; with Ctrl it is a control character.
+bool IsAddNoteKey(const QString& text, bool control) {
+  return !control && (text == QLatin1String("A") || text == QLatin1String("a"));
+}
+
 // The up-arrow glyph of a line whose top is at `y`.
 void DrawUpArrow(QPainter& p, int y, int h) {
   p.drawLine(20, y + h - 3, 20, y + 3);
@@ -309,8 +314,14 @@ void TNoteWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TNoteWindow::keyPressEvent(QKeyEvent* event) {
   emit KeyDown(event->key(), event->modifiers());
+  const Qt::KeyboardModifiers mods = event->modifiers();
+  // With Alt or Meta a key belongs to the menus and the desktop: it types nothing here.
+  if (mods & (Qt::AltModifier | Qt::MetaModifier)) {
+    event->ignore();
+    return;
+  }
   const QString text = event->text();
-  if (text == QLatin1String("A") || text == QLatin1String("a"))
+  if (IsAddNoteKey(text, (mods & Qt::ControlModifier) != 0))
     emit AddNoteRequested();
   else if (!text.isEmpty())
     emit CharacterTyped(text);

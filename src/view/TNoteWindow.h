@@ -98,9 +98,9 @@ class TNoteWindow : public QAbstractScrollArea {
   void NoteActivated(int category, int note, bool forEdit);
   // A key press, passed on unchanged; the characters follow through CharacterTyped.
   void KeyDown(int key, Qt::KeyboardModifiers modifiers);
-  // A typed character other than "A" and "a".
+  // A typed character other than "A" and "a" (with Ctrl too); nothing with Alt or Meta.
   void CharacterTyped(const QString& text);
-  // "A" or "a" typed: add a note.
+  // "A" or "a" typed, alone or with Shift: add a note.
   void AddNoteRequested();
   // The Copy command: copy the current note, as Ctrl+C does.
   void CopyNoteRequested();

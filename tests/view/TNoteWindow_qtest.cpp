@@ -270,6 +270,12 @@ class TNoteWindowTest : public QObject {
     QTest::keyClick(w.get(), Qt::Key_F);
     QCOMPARE(chars.size(), 1);
     QCOMPARE(chars.at(0).at(0).toString(), QString("f"));
+    // With Alt or Meta the key is the menus' and the desktop's; with Ctrl it goes on as a
+    // control character. None of them adds a note.
+    for (Qt::KeyboardModifier m : {Qt::AltModifier, Qt::MetaModifier, Qt::ControlModifier})
+      QTest::keyClick(w.get(), Qt::Key_A, m);
+    QCOMPARE(add.size(), 2);
+    QCOMPARE(chars.size(), 2);
     const int before = w->CurrentLine();
     QTest::keyClick(w.get(), Qt::Key_Down);
     QCOMPARE(w->CurrentLine(), before);  // moving is the main window's decision
