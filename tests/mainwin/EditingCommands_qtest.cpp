@@ -410,6 +410,36 @@ class EditingCommandsTest : public QObject {
     QVERIFY(e.doc.cutPending);
   }
 
+  void deletingTheParentOfTheListedLevelListsTheLevelItWasOn() {
+    Editing e;
+    const TabInx pa = e.Category("Pa");
+    e.Category("Other");
+    e.Category("Pablo");
+    const TabInx c = e.Category("C", pa);
+    e.Category("D", pa);
+    e.Select(c);
+    e.notes.SetCurrentLine(0);  // the up-arrow line stands for Pa
+    Prompter::SetNextAnswer(Prompter::Answer::No);
+    e.table.DoCommand(CM_DELETESUBCATEGORY);
+    QCOMPARE(e.Named("Pa"), NO_PARENT);
+    QCOMPARE(e.Named("C"), NO_PARENT);
+    // The top level is listed; the first name that begins with "Pa" is selected and shown.
+    QCOMPARE(e.list.GetCount(), 2);
+    QCOMPARE(e.list.SelectedCategory(), static_cast<int>(e.Named("Pablo")));
+    QCOMPARE(e.notes.Lines().currentCategory, static_cast<int>(e.Named("Pablo")));
+    QVERIFY(*e.table.Enabled(CM_ADDCATEGORY));
+
+    // No name matches: the level is listed without a selection, ready for a click.
+    const TabInx x = e.Category("X", e.Named("Other"));
+    e.Select(x);
+    e.notes.SetCurrentLine(0);
+    Prompter::SetNextAnswer(Prompter::Answer::No);
+    e.table.DoCommand(CM_DELETESUBCATEGORY);
+    QCOMPARE(e.list.GetCount(), 1);
+    QCOMPARE(e.list.GetString(0), std::string("Pablo"));
+    QCOMPARE(e.list.SelectedCategory(), CategoryList::None);
+  }
+
   void cutTreeIsLeftOutOfTheFileAndPastedAsChildOrSibling() {
     Editing e;
     const TabInx a = e.Category("A");
