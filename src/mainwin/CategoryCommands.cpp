@@ -121,9 +121,13 @@ void CategoryCommands::EditCategory() {
   if (!RunNoteDialog(c_.dialogs, c_.doc, "Edit category", copy)) return;
   tab.text = copy.text;
   tab.flags = copy.flags;
-  // The list is filled again so that the new name stands at its sorted place, selected.
-  FillLevel(c_.doc.tabs, tab.parent, c_.list);
-  SelectItemOf(c_.list, *current);
+  // Only the renamed item changes in the list: out with the old name, in with the new one
+  // at its sorted place, selected. The rest of the level stays as listed, a cut category
+  // that a search showed there included.
+  c_.list.DeleteString(c_.list.GetSelIndex());
+  const int pos = c_.list.AddString(tab.text);
+  c_.list.SetItemData(pos, *current);
+  c_.list.SetSelIndex(pos);
   c_.RefreshNoteWindow();
 }
 

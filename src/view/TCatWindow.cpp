@@ -56,6 +56,17 @@ int TCatWindow::AddString(const std::string& name) {
   return pos;
 }
 
+void TCatWindow::DeleteString(int pos) {
+  if (pos < 0 || pos >= count()) return;
+  const bool wasSelected = pos == GetSelIndex();
+  ++codeSelecting_;
+  delete takeItem(pos);
+  // The list must not hand the selection on to a neighbour of the removed item.
+  if (wasSelected) SetSelIndex(None);
+  --codeSelecting_;
+  lastSelected_ = GetSelIndex();
+}
+
 void TCatWindow::SetItemData(int pos, std::uint32_t data) {
   if (QListWidgetItem* it = item(pos)) it->setData(DataRole, data);
 }

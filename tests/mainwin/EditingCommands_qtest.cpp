@@ -18,6 +18,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Prompter.h"
 #include "platform/RecordingDesktopActions.h"
+#include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
 
 namespace zelto {
@@ -63,7 +64,9 @@ std::vector<std::string> Texts(const NoteList& notes) {
 
 struct Editing {
   Document doc;
-  MemoryCategoryList list;
+  MemoryCategoryList memoryList;
+  TCatWindow widgetList;
+  CategoryList& list;  // one of the two
   TNoteWindow notes{doc, &list};
   QueuedDialogs dialogs;
   ZeltoSettings settings;
@@ -74,7 +77,9 @@ struct Editing {
   CategoryCommands categoryCommands{context};
   CommandTable table;
 
-  Editing() {
+  // With `realList` the commands work on the category list widget.
+  explicit Editing(bool realList = false)
+      : list(realList ? static_cast<CategoryList&>(widgetList) : memoryList) {
     Prompter::SetTestMode(true);
     Prompter::ResetTestHooks();
     noteCommands.Register(table);
@@ -343,6 +348,30 @@ class EditingCommandsTest : public QObject {
     QCOMPARE(e.list.GetString(0), std::string("home"));
     QCOMPARE(e.list.GetString(1), std::string("home"));
     QCOMPARE(e.list.SelectedCategory(), static_cast<int>(work));
+  }
+
+  void renamingACategoryThatASearchListedKeepsTheLevelAsListed() {
+    Editing e(true);
+    const TabInx keep = e.Category("Keep");
+    const TabInx gone = e.Category("Gone");
+    const TabInx also = e.Category("Also gone");
+    e.NotesOf(gone).Add(Note("found here"));
+    e.doc.tabs[gone].state = TabState::Cut;
+    e.doc.tabs[also].state = TabState::Cut;
+    // A search lists the level of its hit, cut categories included, with the hit selected.
+    for (TabInx c : {keep, gone, also}) e.list.SetItemData(e.list.AddString(e.doc.tabs[c].text), c);
+    e.list.SetSelIndex(e.list.FindStringExact("Gone"));
+    e.context.RefreshNoteWindow();
+
+    e.dialogs.Answer("Renamed");
+    e.table.DoCommand(CM_EDITCATEGORY);
+    QCOMPARE(e.doc.tabs[gone].text, std::string("Renamed"));
+    QCOMPARE(e.list.GetCount(), 3);
+    QCOMPARE(e.list.FindStringExact("Also gone"), 0);
+    QCOMPARE(e.list.SelectedCategory(), static_cast<int>(gone));
+    QCOMPARE(e.list.GetString(e.list.GetSelIndex()), std::string("Renamed"));
+    QCOMPARE(e.notes.Lines().currentCategory, static_cast<int>(gone));
+    QVERIFY(e.notes.Lines().shown);
   }
 
   void editingTheCategoryOfALineChangesOnlyItsName() {
