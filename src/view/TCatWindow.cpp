@@ -19,7 +19,7 @@ TCatWindow::TCatWindow(QWidget* parent) : QListWidget(parent) {
   setFocusPolicy(Qt::NoFocus);  // a click hands the focus on to the note window
   setFrameShape(QFrame::StyledPanel);
   setFrameShadow(QFrame::Sunken);
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);  // shown only when the items overflow
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setUniformItemSizes(true);
   SetTextColor(QColor(255, 0, 0));
