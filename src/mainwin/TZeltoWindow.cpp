@@ -1,11 +1,11 @@
 #include "mainwin/TZeltoWindow.h"
 
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QResizeEvent>
 
 #include "app/CommandIds.h"
 #include "app/CommandRouter.h"
+#include "dialogs/FaceTable.h"
 #include "mainwin/KeyTable.h"
 #include "platform/Cp1252.h"
 #include "platform/HelpWindow.h"
@@ -238,9 +238,10 @@ void TZeltoWindow::Perform(const KeyAction& action) {
       HelpWindow::ShowContext(1, window());
       break;
     case KeyAction::Kind::FontList: {
+      // The faces the font dialogs offer, from the same table.
+      const FaceTable::Use table;
       QString names;
-      for (const QString& family : QFontDatabase::families())
-        names += QStringLiteral(", ") + family;
+      for (const QString& face : table.Faces()) names += QStringLiteral(", ") + face;
       Prompter::Message(names, QString());
       break;
     }
