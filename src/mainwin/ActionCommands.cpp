@@ -77,7 +77,8 @@ void ActionCommands::ActivateNote(int category, int note, bool forEdit) {
   if (forEdit) return;
   const NoteString* entry = NoteAt(category, note);
   if (entry == nullptr) return;
-  const std::optional<std::string> link = FindUrl(entry->text, app_.WWWEnabled);
+  // A found text that is no web address counts as no link: the note opens for editing.
+  const std::optional<std::string> link = FindWebAddress(entry->text, app_.WWWEnabled);
   switch (ChooseActivation(entry->flags, false, app_.ClickURL != 0, link.has_value())) {
     case NoteActivation::RunProgram:
       RunProgram(*entry);
