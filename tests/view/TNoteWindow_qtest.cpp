@@ -297,15 +297,16 @@ class TNoteWindowTest : public QObject {
     QVERIFY(w->MoveByKey(NoteKey::Home, false));
     QCOMPARE(w->ScrollPos(), 0);
 
-    // A note added far below is scrolled into view and made current by the next paint.
+    // A note added far below is made current as its scroll brings it into view.
     doc.tabs[1].notes.Add(Note("S last"));
     w->InvalidateLineCount();
     w->ShowAddedNote(45);
+    QVERIFY(w->Lines().showAddedNote);
     w->ScrollToNote(45);
     QVERIFY(w->ScrollPos() > 30);
-    Grab();
     QCOMPARE(w->CurrentLine(), 46);
     QVERIFY(!w->Lines().showAddedNote);
+    QVERIFY(Count(Grab(), 46 - w->ScrollPos(), Highlight) > 100);
   }
 };
 
