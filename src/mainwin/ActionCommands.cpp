@@ -7,10 +7,9 @@
 #include <QStatusBar>
 #include <QTextEdit>
 
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
-#include "app/TZeltoApp.h"
-#include "mainwin/WebLinks.h"
+#include "common/CommandIds.h"
+#include "common/CommandTable.h"
+#include "common/WebLinks.h"
 #include "model/Records.h"
 #include "platform/Cp1252.h"
 #include "platform/Prompter.h"
@@ -46,9 +45,9 @@ std::string AsciiBytes(const QString& text) {
 
 }  // namespace
 
-ActionCommands::ActionCommands(TZeltoApp& app, TNoteWindow& notes, CommandTable& commands,
+ActionCommands::ActionCommands(ActionSession session, TNoteWindow& notes, CommandTable& commands,
                                DesktopActions& desktop, QObject* parent)
-    : QObject(parent), app_(app), notes_(notes), commands_(commands), desktop_(desktop) {
+    : QObject(parent), s_(session), notes_(notes), commands_(commands), desktop_(desktop) {
   commands_.Add(CM_LINKURL, [this] { OpenLastUrl(); });
   for (int id = CM_PHONE0; id <= CM_PHONE5; ++id)
     commands_.Add(id, [this, id] { Dial(id - CM_PHONE0); });
@@ -58,13 +57,13 @@ ActionCommands::ActionCommands(TZeltoApp& app, TNoteWindow& notes, CommandTable&
 }
 
 const NoteString* ActionCommands::NoteAt(int category, int note) const {
-  if (note < 0 || note >= NoteCountOf(app_.doc.tabs, category)) return nullptr;
-  return &app_.doc.tabs[static_cast<std::size_t>(category)].notes[static_cast<std::size_t>(note)];
+  if (note < 0 || note >= NoteCountOf(s_.doc.tabs, category)) return nullptr;
+  return &s_.doc.tabs[static_cast<std::size_t>(category)].notes[static_cast<std::size_t>(note)];
 }
 
 const NoteString* ActionCommands::CurrentNote() const {
   const NoteLines& lines = notes_.Lines();
-  const int noteCount = NoteCountOf(app_.doc.tabs, lines.currentCategory);
+  const int noteCount = NoteCountOf(s_.doc.tabs, lines.currentCategory);
   const int categoryLines = lines.lineCount - noteCount;
   if (categoryLines < 0) return nullptr;
   if (ClassifyLine(lines.currentLine, categoryLines, noteCount) != LineKind::NoteLine)
@@ -78,13 +77,13 @@ void ActionCommands::ActivateNote(int category, int note, bool forEdit) {
   const NoteString* entry = NoteAt(category, note);
   if (entry == nullptr) return;
   // A found text that is no web address counts as no link: the note opens for editing.
-  const std::optional<std::string> link = FindWebAddress(entry->text, app_.WWWEnabled);
-  switch (ChooseActivation(entry->flags, false, app_.ClickURL != 0, link.has_value())) {
+  const std::optional<std::string> link = FindWebAddress(entry->text, s_.settings.WWWEnabled);
+  switch (ChooseActivation(entry->flags, false, s_.settings.ClickURL != 0, link.has_value())) {
     case NoteActivation::RunProgram:
       RunProgram(*entry);
       break;
     case NoteActivation::OpenLink:
-      app_.lastUrl = *link;
+      s_.popup.lastUrl = *link;
       OpenLastUrl();
       break;
     case NoteActivation::Edit:
@@ -106,36 +105,36 @@ void ActionCommands::RunProgram(const NoteString& note) {
 void ActionCommands::OpenCurrentLink() {
   const NoteString* note = CurrentNote();
   if (note == nullptr) return;
-  if (std::optional<std::string> link = FindUrl(note->text, app_.WWWEnabled)) {
-    app_.lastUrl = *link;
+  if (std::optional<std::string> link = FindUrl(note->text, s_.settings.WWWEnabled)) {
+    s_.popup.lastUrl = *link;
     OpenLastUrl();
   }
 }
 
-void ActionCommands::OpenLastUrl() { Report(OpenWebLink(app_.lastUrl, desktop_)); }
+void ActionCommands::OpenLastUrl() { Report(OpenWebLink(s_.popup.lastUrl, desktop_)); }
 
 void ActionCommands::Dial(int slot) {
-  if (slot < 0 || static_cast<std::size_t>(slot) >= app_.dialStrings.size()) {
+  if (slot < 0 || static_cast<std::size_t>(slot) >= s_.popup.dialStrings.size()) {
     Report(ActionOutcome::Failed(QStringLiteral("There is no number to dial.")));
     return;
   }
-  const std::string& number = app_.dialStrings[static_cast<std::size_t>(slot)];
-  const ActionOutcome outcome = DialNumber(number, app_.calledParty, desktop_);
+  const std::string& number = s_.popup.dialStrings[static_cast<std::size_t>(slot)];
+  const ActionOutcome outcome = DialNumber(number, s_.popup.calledParty, desktop_);
   if (!outcome.IsFailure())
     ShowStatus(QStringLiteral("Dialling %1: %2")
-                   .arg(Cp1252::Decode(number), Cp1252::Decode(app_.calledParty)));
+                   .arg(Cp1252::Decode(number), Cp1252::Decode(s_.popup.calledParty)));
   Report(outcome);
 }
 
 void ActionCommands::Apply(const ActionItems& items) {
   ActionState state;
-  state.lastUrl = app_.lastUrl;
-  for (std::size_t k = 0; k < state.dialStrings.size() && k < app_.dialStrings.size(); ++k)
-    state.dialStrings[k] = app_.dialStrings[k];
+  state.lastUrl = s_.popup.lastUrl;
+  for (std::size_t k = 0; k < state.dialStrings.size() && k < s_.popup.dialStrings.size(); ++k)
+    state.dialStrings[k] = s_.popup.dialStrings[k];
   items.ApplyTo(state);
-  app_.lastUrl = state.lastUrl;
-  app_.calledParty = state.calledParty;
-  app_.dialStrings.assign(state.dialStrings.begin(), state.dialStrings.end());
+  s_.popup.lastUrl = state.lastUrl;
+  s_.popup.calledParty = state.calledParty;
+  s_.popup.dialStrings.assign(state.dialStrings.begin(), state.dialStrings.end());
 }
 
 std::vector<MenuItem> ActionCommands::NoteLineItems() {
@@ -143,7 +142,7 @@ std::vector<MenuItem> ActionCommands::NoteLineItems() {
   const NoteString* note = CurrentNote();
   if (note == nullptr) return items;
   if (KindOf(note->flags) == EntryKind::Program) items.push_back({CM_RUN, "Run"});
-  const ActionItems actions = NoteLineActions(note->text, app_.WWWEnabled, app_);
+  const ActionItems actions = NoteLineActions(note->text, s_.settings.WWWEnabled, s_.settings);
   Apply(actions);
   if (auto link = actions.LinkItem()) items.push_back({CM_LINKURL, *link});
   const std::vector<std::string> phones = actions.PhoneItems();
@@ -154,7 +153,8 @@ std::vector<MenuItem> ActionCommands::NoteLineItems() {
 
 std::vector<MenuItem> ActionCommands::DetailMenuItems(const QString& selectedText) {
   const std::string cleaned = CleanSelection(AsciiBytes(selectedText));
-  const ActionItems actions = DetailSelectionActions(cleaned, !app_.Browser.empty(), app_);
+  const ActionItems actions =
+      DetailSelectionActions(cleaned, !s_.settings.Browser.empty(), s_.settings);
   Apply(actions);
   std::vector<MenuItem> items;
   if (auto link = actions.LinkItem()) items.push_back({CM_LINKURL, *link});
