@@ -147,10 +147,9 @@ void TZeltoApp::DocumentLoaded() {
   if (main == nullptr) return;
   // The note window shows the newly selected category from its first line.
   TNoteWindow* notes = main->NoteView();
-  notes->InvalidateLineCount();
   notes->SetCurrentLine(0);
   notes->ScrollTo(0);
-  notes->viewport()->update();
+  notes->Refresh();
 }
 
 bool TZeltoApp::WindowsMayClose() {
@@ -162,7 +161,7 @@ bool TZeltoApp::WindowsMayClose() {
 bool TZeltoApp::ClientMayClose() { return MainWindow() == nullptr || MainWindow()->CanClose(); }
 
 void TZeltoApp::ClearEntryDetail() {
-  if (TZeltoWindow* main = MainWindow()) main->EntryLine()->clear();
+  if (TZeltoWindow* main = MainWindow()) main->EntryLine()->ShowText(QString());
 }
 
 }  // namespace zelto

@@ -52,7 +52,7 @@ class ActionCommands : public QObject {
 
   // A note line was activated (Enter, double click): a program entry runs, a text note
   // opens its link when ClickURL is on and it has one, and is edited otherwise.
-  void ActivateNote(long long category, long long note, bool forEdit);
+  void ActivateNote(int category, int note, bool forEdit);
   // Runs the current note as a program entry (the popup's Run).
   void RunCurrentNote();
   // The L key: opens the current note's link, if it is a note line with one.
@@ -74,7 +74,7 @@ class ActionCommands : public QObject {
   void ShowDetailMenu(QWidget* detail, QPoint pos);
 
  private:
-  const NoteString* NoteAt(long long category, long long note) const;
+  const NoteString* NoteAt(int category, int note) const;
   void Apply(const ActionItems& items);
   // A request that could not be carried out is said in a message.
   void Report(const ActionOutcome& outcome);

@@ -196,6 +196,8 @@ void ConfigCommands::ChooseDefaultFile() {
   data.fileName = "";
   data.filter = "Zelto Files (*.zlt)|*.zlt|";
   data.defaultExt = "zlt";
+  // Only a file that is there can become the default file.
+  data.flags = FileDialogFileMustExist | FileDialogPathMustExist | FileDialogNoChangeDir;
   const std::optional<std::string> path = Prompter::AskOpenFileName(data);
   if (!path || path->empty()) return;
   // The default file is opened at the next start, from whatever folder: keep it whole.

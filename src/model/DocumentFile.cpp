@@ -30,24 +30,33 @@ std::string DamagedMessage(const std::string& fileName, const DecodedDocument& d
 }
 
 // Makes `tabs` the document: the category list shows the top level, the default
-// category exists at the top level and is selected.
-void InstallDocument(DocumentEnv& env, TabList tabs) {
+// category exists at the top level and is selected. `notesOfNextCategory` go into the
+// default category when it is added after the last category of `tabs`; the count of those
+// left out is returned.
+std::size_t InstallDocument(DocumentEnv& env, TabList tabs, NoteList notesOfNextCategory = {}) {
   ClearDocument(env.doc, env.list);
   env.doc.tabs = std::move(tabs);
   env.doc.cutPending = false;  // a loaded document has no category waiting to be pasted
   FillLevel(env.doc.tabs, NO_PARENT, env.list);
   env.doc.modified = false;
 
+  const std::size_t next = env.doc.tabs.Count();
+  std::size_t leftOut = notesOfNextCategory.Count();
   int pos = env.list.FindStringExact(env.defaultCat);
   if (pos == CategoryList::None) {
     if (const auto index = AppendCategory(env.doc.tabs, env.defaultCat, 0, NO_PARENT)) {
       pos = env.list.AddString(env.defaultCat);
       env.list.SetItemData(pos, *index);
       env.doc.modified = true;
+      if (*index == next) {
+        env.doc.tabs[*index].notes = std::move(notesOfNextCategory);
+        leftOut = 0;
+      }
     }
   }
   env.list.SetSelIndex(pos);
   env.ui.DocumentLoaded();
+  return leftOut;
 }
 
 }  // namespace
@@ -96,7 +105,9 @@ LoadResult LoadDocument(DocumentEnv& env, const std::optional<std::string>& name
   }
   env.dialog.fileName = path;
   env.doc.oldFormat = decoded.layout == FileLayout::V100;
-  InstallDocument(env, std::move(decoded.tabs));
+  decoded.notesSkipped +=
+      InstallDocument(env, std::move(decoded.tabs), std::move(decoded.notesOfNextCategory));
+  decoded.notesOfNextCategory.Clear();
   if (decoded.Damaged()) {
     env.ui.ShowMessage(DamagedMessage(path, decoded));
     return LoadResult::Damaged;

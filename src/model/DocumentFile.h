@@ -13,6 +13,13 @@
 
 namespace zelto {
 
+// Options of a file dialog (FileDialogData::flags).
+inline constexpr std::uint32_t FileDialogOverwritePrompt = 0x0002;
+inline constexpr std::uint32_t FileDialogHideReadOnly = 0x0004;
+inline constexpr std::uint32_t FileDialogNoChangeDir = 0x0008;
+inline constexpr std::uint32_t FileDialogPathMustExist = 0x0800;
+inline constexpr std::uint32_t FileDialogFileMustExist = 0x1000;
+
 // The data a file dialog works on; `fileName` is the document's file name (empty: none yet).
 struct FileDialogData {
   std::string fileName;
@@ -55,7 +62,7 @@ class FileStore {
 inline constexpr std::string_view DocumentFilter = "Zelto files (*.zlt)|*.zlt|";
 inline constexpr std::string_view DocumentDefaultExt = "zlt";
 inline constexpr std::uint32_t DocumentDialogFlags =
-    0x1006;  // hide read-only, must exist, overwrite prompt
+    FileDialogHideReadOnly | FileDialogFileMustExist | FileDialogOverwritePrompt;
 
 // Puts the document filter, extension and flags into `data`, keeping its file name.
 void SetDocumentDialog(FileDialogData& data);

@@ -99,6 +99,13 @@ ActionOutcome RunProgramEntry(const std::string& entryText, DesktopActions& desk
     }
     case ProgramLaunchPlan::Kind::Open:
       return desktop.OpenFile(Cp1252::Decode(plan.target));
+    case ProgramLaunchPlan::Kind::OpenAddress: {
+      const QUrl url(Cp1252::Decode(plan.target), QUrl::TolerantMode);
+      if (!url.isValid())
+        return ActionOutcome::Failed(
+            QStringLiteral("\"%1\" is not a valid address.").arg(Cp1252::Decode(plan.target)));
+      return desktop.OpenUrl(url);
+    }
   }
   return ActionOutcome::Nothing();
 }

@@ -38,7 +38,8 @@ class DesktopActions {
   virtual ActionOutcome StartDetached(const QString& program, const QStringList& arguments) = 0;
   // Opens a file with the desktop's default application for it.
   virtual ActionOutcome OpenFile(const QString& path) = 0;
-  // Opens a web address with the desktop's browser.
+  // Opens an address with the desktop's handler for its scheme (the browser for a web
+  // address, the mail program for "mailto:", ...).
   virtual ActionOutcome OpenUrl(const QUrl& url) = 0;
   // Asks the desktop to dial a number (a "tel:" address); the called party is what the
   // caller shows while it does.
@@ -66,9 +67,10 @@ class SystemDesktopActions : public DesktopActions {
   DefaultApplicationQuery query_;
 };
 
-// Runs a program entry (its text as stored: description, line break, command line): the
-// first word of the command, when it names a program, is started with the others as its
-// arguments; anything else is opened as a file. An entry without a command line does
+// Runs a program entry (its text as stored: description, line break, command line): a
+// command that is an address with a scheme is opened by the desktop's handler for it;
+// otherwise the first word, when it names a program, is started with the others as its
+// arguments, and anything else is opened as a file. An entry without a command line does
 // nothing.
 ActionOutcome RunProgramEntry(const std::string& entryText, DesktopActions& desktop);
 

@@ -12,10 +12,6 @@
 namespace zelto {
 namespace {
 
-// Bits of FileDialogData::flags that change the dialogs.
-constexpr std::uint32_t kOverwritePrompt = 0x0002;
-constexpr std::uint32_t kFileMustExist = 0x1000;
-
 struct HookState {
   bool testMode = false;
   std::deque<Prompter::Answer> answers;
@@ -151,7 +147,8 @@ std::optional<QString> RunFileDialog(bool save, const FileDialogData& data, cons
   const QString filter = QtFileFilter(data.filter);
   HookState& hooks = Hooks();
   hooks.history.push_back({save ? Prompter::Asked::Kind::SaveFile : Prompter::Asked::Kind::OpenFile,
-                           start, title, Prompter::Buttons::Ok, Prompter::Answer::Ok, filter});
+                           start, title, Prompter::Buttons::Ok, Prompter::Answer::Ok, filter,
+                           data.flags});
   if (hooks.testMode) {
     if (hooks.fileNames.empty()) return std::nullopt;
     const HookState::NextFile next = hooks.fileNames.front();
@@ -165,11 +162,12 @@ std::optional<QString> RunFileDialog(bool save, const FileDialogData& data, cons
   if (save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if ((data.flags & kOverwritePrompt) == 0) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if ((data.flags & FileDialogOverwritePrompt) == 0)
+      dialog.setOption(QFileDialog::DontConfirmOverwrite);
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode((data.flags & kFileMustExist) != 0 ? QFileDialog::ExistingFile
-                                                          : QFileDialog::AnyFile);
+    dialog.setFileMode((data.flags & FileDialogFileMustExist) != 0 ? QFileDialog::ExistingFile
+                                                                   : QFileDialog::AnyFile);
   }
   if (!start.isEmpty()) dialog.selectFile(start);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

@@ -81,7 +81,8 @@ class Prompter {
     QString caption;  // caption or dialog title
     Buttons buttons = Buttons::Ok;
     Answer defaultAnswer = Answer::Ok;
-    QString filter;  // file dialogs: the Qt filter shown
+    QString filter;           // file dialogs: the Qt filter shown
+    std::uint32_t flags = 0;  // file dialogs: the options (FileDialogFileMustExist, ...)
   };
   static const std::vector<Asked>& History();
   static int BeepCount();

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/AppFixture.h"
 #include "common/CommandIds.h"
@@ -144,6 +145,13 @@ TEST_F(ConfigCommandsTest, DefaultFileIsStoredWholeAndTheOpenDocumentStays) {
   Command(CM_DEFAULTFILE);
   EXPECT_EQ(StoredText("DefaultFile"), Path("other.zlt"));
   EXPECT_EQ(app->fileData.fileName, openBefore);
+  // The dialog takes only a file that exists, in a folder that exists.
+  const auto dialog = std::find_if(
+      Prompter::History().begin(), Prompter::History().end(),
+      [](const Prompter::Asked& a) { return a.kind == Prompter::Asked::Kind::OpenFile; });
+  ASSERT_NE(dialog, Prompter::History().end());
+  EXPECT_EQ(dialog->flags & (FileDialogFileMustExist | FileDialogPathMustExist),
+            FileDialogFileMustExist | FileDialogPathMustExist);
   EXPECT_EQ(Asked(Prompter::Asked::Kind::Message, QStringLiteral("Default file changed to ") +
                                                       QString::fromStdString(Path("other.zlt"))),
             1);

@@ -19,6 +19,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Prompter.h"
 #include "platform/RecordingDesktopActions.h"
+#include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
 
 namespace zelto {
@@ -66,7 +67,9 @@ std::vector<std::string> Texts(const NoteList& notes) {
 
 struct Editing {
   Document doc;
-  MemoryCategoryList list;
+  MemoryCategoryList memoryList;
+  TCatWindow widgetList;
+  CategoryList& list;  // one of the two
   TNoteWindow notes{doc, &list};
   QueuedDialogs dialogs;
   ZeltoSettings settings;
@@ -77,7 +80,9 @@ struct Editing {
   CategoryCommands categoryCommands{context};
   CommandTable table;
 
-  Editing() {
+  // With `realList` the commands work on the category list widget.
+  explicit Editing(bool realList = false)
+      : list(realList ? static_cast<CategoryList&>(widgetList) : memoryList) {
     Prompter::SetTestMode(true);
     Prompter::ResetTestHooks();
     noteCommands.Register(table);
@@ -127,8 +132,8 @@ class EditingCommandsTest : public QObject {
     QCOMPARE(e.dialogs.kinds.back(), EditedText::Note);
     QCOMPARE(Texts(e.NotesOf(work)), (std::vector<std::string>{"b", "C", "d"}));
     QCOMPARE(e.NotesOf(work)[1].flags, NoPrint);
-    QVERIFY(e.notes.Lines().showAddedNote);
-    QCOMPARE(e.notes.Lines().addedNote, 1LL);
+    QCOMPARE(e.notes.Lines().addedNote, 1);
+    QCOMPARE(e.notes.CurrentLine(), 1);
     QVERIFY(e.doc.modified);
 
     // Cancel adds nothing and leaves the document unchanged.
@@ -138,12 +143,12 @@ class EditingCommandsTest : public QObject {
     QVERIFY(!e.doc.modified);
 
     // A program entry is of kind Program and not selected.
-    e.notes.Lines().showAddedNote = false;
     e.dialogs.programAnswers.push_back(std::string("Editor\r\n/usr/bin/ed -p x"));
     e.table.DoCommand(CM_ADDPROGRAM);
     QCOMPARE(e.NotesOf(work)[3].text, std::string("Editor\r\n/usr/bin/ed -p x"));
     QCOMPARE(e.NotesOf(work)[3].flags, std::uint8_t{1});
     QVERIFY(!e.notes.Lines().showAddedNote);
+    QCOMPARE(e.notes.CurrentLine(), 1);
   }
 
   void editedNoteMovesAndKeepsItsKind() {
@@ -162,7 +167,7 @@ class EditingCommandsTest : public QObject {
     QCOMPARE(Texts(e.NotesOf(work)),
              (std::vector<std::string>{"beta", "gamma", "zeta\r\n/bin/true"}));
     QCOMPARE(e.NotesOf(work)[2].flags, std::uint8_t{1});
-    QCOMPARE(e.notes.Lines().addedNote, 2LL);
+    QCOMPARE(e.notes.Lines().addedNote, 2);
 
     // Not on a note line: the end line offers no note to edit.
     e.notes.SetCurrentLine(3);
@@ -185,7 +190,7 @@ class EditingCommandsTest : public QObject {
     e.table.DoCommand(CM_EDITPASTE);
     QCOMPARE(e.NotesOf(other)[0].text, std::string("Shell\r\n/bin/sh -i"));
     QCOMPARE(e.NotesOf(other)[0].flags, std::uint8_t{1});
-    QCOMPARE(e.notes.Lines().addedNote, 0LL);
+    QCOMPARE(e.notes.Lines().addedNote, 0);
     QVERIFY(e.doc.modified);
 
     const std::vector<std::pair<QString, std::string>> rules = {
@@ -258,7 +263,7 @@ class EditingCommandsTest : public QObject {
     QCOMPARE(Texts(e.NotesOf(work)),
              (std::vector<std::string>{"   \r\n\t", "one", "three", "two  "}));
     for (std::size_t i = 1; i < 4; ++i) QCOMPARE(e.NotesOf(work)[i].flags, std::uint8_t{0});
-    QCOMPARE(e.notes.Lines().addedNote, 1LL);
+    QCOMPARE(e.notes.Lines().addedNote, 1);
 
     // A note of white space only goes, and nothing takes its place.
     e.notes.Lines().showAddedNote = false;
@@ -337,7 +342,7 @@ class EditingCommandsTest : public QObject {
     QCOMPARE(e.doc.tabs.Count(), std::size_t{4});
     QCOMPARE(e.doc.tabs[3].flags, NoPrint);
     QCOMPARE(e.list.SelectedCategory(), 3);  // the new category is listed and selected
-    QCOMPARE(e.notes.Lines().currentCategory, 3LL);
+    QCOMPARE(e.notes.Lines().currentCategory, 3);
 
     // Renaming is not checked: both names then stand in the list.
     e.Select(work);
@@ -350,6 +355,30 @@ class EditingCommandsTest : public QObject {
     // Every category dialog edits a one-line name.
     QCOMPARE(std::count(e.dialogs.kinds.begin(), e.dialogs.kinds.end(), EditedText::CategoryName),
              std::ptrdiff_t(e.dialogs.kinds.size()));
+  }
+
+  void renamingACategoryThatASearchListedKeepsTheLevelAsListed() {
+    Editing e(true);
+    const TabInx keep = e.Category("Keep");
+    const TabInx gone = e.Category("Gone");
+    const TabInx also = e.Category("Also gone");
+    e.NotesOf(gone).Add(Note("found here"));
+    e.doc.tabs[gone].state = TabState::Cut;
+    e.doc.tabs[also].state = TabState::Cut;
+    // A search lists the level of its hit, cut categories included, with the hit selected.
+    for (TabInx c : {keep, gone, also}) e.list.SetItemData(e.list.AddString(e.doc.tabs[c].text), c);
+    e.list.SetSelIndex(e.list.FindStringExact("Gone"));
+    e.context.RefreshNoteWindow();
+
+    e.dialogs.Answer("Renamed");
+    e.table.DoCommand(CM_EDITCATEGORY);
+    QCOMPARE(e.doc.tabs[gone].text, std::string("Renamed"));
+    QCOMPARE(e.list.GetCount(), 3);
+    QCOMPARE(e.list.FindStringExact("Also gone"), 0);
+    QCOMPARE(e.list.SelectedCategory(), static_cast<int>(gone));
+    QCOMPARE(e.list.GetString(e.list.GetSelIndex()), std::string("Renamed"));
+    QCOMPARE(e.notes.Lines().currentCategory, static_cast<int>(gone));
+    QVERIFY(e.notes.Lines().shown);
   }
 
   void editingTheCategoryOfALineChangesOnlyItsName() {
@@ -399,7 +428,7 @@ class EditingCommandsTest : public QObject {
     e.table.DoCommand(CM_DELETECATEGORY);
     QCOMPARE(e.doc.tabs.Count(), std::size_t{1});
     QCOMPARE(e.list.SelectedCategory(), static_cast<int>(e.Named("Work items")));
-    QCOMPARE(e.notes.Lines().currentCategory, static_cast<long long>(e.Named("Work items")));
+    QCOMPARE(e.notes.Lines().currentCategory, static_cast<int>(e.Named("Work items")));
     Q_UNUSED(items);
 
     // Yes: cut and waiting; no sibling to take its place leaves no selection, and every
@@ -416,6 +445,36 @@ class EditingCommandsTest : public QObject {
     }
     QCOMPARE(e.doc.tabs.Count(), std::size_t{1});
     QVERIFY(e.doc.cutPending);
+  }
+
+  void deletingTheParentOfTheListedLevelListsTheLevelItWasOn() {
+    Editing e;
+    const TabInx pa = e.Category("Pa");
+    e.Category("Other");
+    e.Category("Pablo");
+    const TabInx c = e.Category("C", pa);
+    e.Category("D", pa);
+    e.Select(c);
+    e.notes.SetCurrentLine(0);  // the up-arrow line stands for Pa
+    Prompter::SetNextAnswer(Prompter::Answer::No);
+    e.table.DoCommand(CM_DELETESUBCATEGORY);
+    QCOMPARE(e.Named("Pa"), NO_PARENT);
+    QCOMPARE(e.Named("C"), NO_PARENT);
+    // The top level is listed; the first name that begins with "Pa" is selected and shown.
+    QCOMPARE(e.list.GetCount(), 2);
+    QCOMPARE(e.list.SelectedCategory(), static_cast<int>(e.Named("Pablo")));
+    QCOMPARE(e.notes.Lines().currentCategory, static_cast<int>(e.Named("Pablo")));
+    QVERIFY(*e.table.Enabled(CM_ADDCATEGORY));
+
+    // No name matches: the level is listed without a selection, ready for a click.
+    const TabInx x = e.Category("X", e.Named("Other"));
+    e.Select(x);
+    e.notes.SetCurrentLine(0);
+    Prompter::SetNextAnswer(Prompter::Answer::No);
+    e.table.DoCommand(CM_DELETESUBCATEGORY);
+    QCOMPARE(e.list.GetCount(), 1);
+    QCOMPARE(e.list.GetString(0), std::string("Pablo"));
+    QCOMPARE(e.list.SelectedCategory(), CategoryList::None);
   }
 
   void cutTreeIsLeftOutOfTheFileAndPastedAsChildOrSibling() {

@@ -333,6 +333,50 @@ TEST(DocumentFile, DefaultCategoryRule) {
   }
 }
 
+TEST(DocumentFile, NotesOfTheAddedDefaultCategoryGoIntoIt) {
+  // One category in the file; two notes name category 1, where the load adds Default.
+  const std::string bytes = FileBytes()
+                                .Header()
+                                .U32(1)
+                                .U32(1)
+                                .Str32("Home")
+                                .U8(0)
+                                .U16(0xFFFF)
+                                .U32(3)
+                                .Str32("kept b")
+                                .U8(NoPrint)
+                                .U16(1)
+                                .Str32("at home")
+                                .U8(0)
+                                .U16(0)
+                                .Str32("kept a")
+                                .U8(0)
+                                .U16(1)
+                                .str();
+  {
+    Session s;
+    s.files.files["d.zlt"] = bytes;
+    EXPECT_EQ(LoadDocument(s.env, std::string("d.zlt")), LoadResult::Loaded);
+    ASSERT_EQ(s.doc.tabs.Count(), 2u);
+    EXPECT_EQ(s.doc.tabs[1].text, "Default");
+    ASSERT_EQ(s.doc.tabs[1].notes.Count(), 2u);
+    EXPECT_EQ(s.doc.tabs[1].notes[0].text, "kept a");  // in text order
+    EXPECT_EQ(s.doc.tabs[1].notes[1].flags, NoPrint);
+    EXPECT_EQ(s.doc.tabs[0].notes.Count(), 1u);
+    EXPECT_TRUE(s.ui.messages.empty());
+  }
+  // With a Default already in the file nothing is added: the two notes have no category.
+  {
+    Session s;
+    s.env.defaultCat = "Home";
+    s.files.files["d.zlt"] = bytes;
+    EXPECT_EQ(LoadDocument(s.env, std::string("d.zlt")), LoadResult::Damaged);
+    EXPECT_EQ(s.doc.tabs.Count(), 1u);
+    ASSERT_EQ(s.ui.messages.size(), 1u);
+    EXPECT_NE(s.ui.messages[0].find("2 notes without a valid category"), std::string::npos);
+  }
+}
+
 TEST(DocumentFile, WriteFailureKeepsPreviousFileAndModified) {
   for (auto fault :
        {MemoryFileStore::WriteFault::BeforeWrite, MemoryFileStore::WriteFault::AtReplace}) {
