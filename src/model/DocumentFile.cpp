@@ -34,7 +34,6 @@ std::string DamagedMessage(const std::string& fileName, const DecodedDocument& d
 void InstallDocument(DocumentEnv& env, TabList tabs) {
   ClearDocument(env.doc, env.list);
   env.doc.tabs = std::move(tabs);
-  env.doc.cutPending = false;  // a loaded document has no category waiting to be pasted
   FillLevel(env.doc.tabs, NO_PARENT, env.list);
   env.doc.modified = false;
 

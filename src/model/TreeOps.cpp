@@ -106,6 +106,7 @@ void SortCategories(Document& doc, CategoryList& list) {
 void ClearDocument(Document& doc, CategoryList& list) {
   list.Clear();
   doc.tabs.Clear();
+  doc.cutPending = false;  // the cut categories went with the rest
 }
 
 std::optional<TabInx> AppendCategory(TabList& tabs, std::string name, std::uint8_t flags,

@@ -130,10 +130,15 @@ TEST_F(DocumentCommandsTest, NewAsksAboutUnsavedChangesFirst) {
   EXPECT_EQ(app->doc.tabs[0].notes.Count(), 0u);
   EXPECT_FALSE(app->doc.modified);
 
-  // No: the changes are dropped on purpose.
+  // No: the changes are dropped on purpose, a cut category with them: nothing is left to
+  // paste.
   ChangeDocument("dropped");
+  app->doc.tabs.Append(Tab("Box", 0, NO_PARENT));
+  app->doc.tabs[1].state = TabState::Cut;
+  app->doc.cutPending = true;
   Prompter::SetNextAnswer(Answer::No);
   app->CmFileNew();
+  EXPECT_FALSE(app->doc.cutPending);
   EXPECT_EQ(app->doc.tabs[0].notes.Count(), 0u);
   EXPECT_EQ(NotesInFile(Path("start.zlt")), Notes{"work in progress"});
 }
