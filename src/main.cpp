@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/CommandLine.h"
 #include "app/HeadlessExport.h"
 #include "app/TZeltoApp.h"
 #include "app/ZeltoSettings.h"
@@ -33,5 +34,5 @@ int main(int argc, char* argv[]) {
 
   QApplication qtApp(argc, argv);
   zelto::TZeltoApp app;
-  return app.Run(args);
+  return app.Run(zelto::ArgumentsLeftByQt(argc, argv));
 }
