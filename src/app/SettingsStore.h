@@ -28,6 +28,9 @@ constexpr std::uint8_t BlueOf(Colour c) { return static_cast<std::uint8_t>((c >>
 
 // The longest text a setting may hold; a longer stored text reads as missing.
 inline constexpr std::size_t MaxSettingText = 99;
+// The default file and the default category hold a path or a category name, which are often
+// longer; they take texts up to this length.
+inline constexpr std::size_t MaxLongSettingText = 4096;
 
 // A value as the backend holds it.
 using StoredValue = std::variant<std::uint32_t, std::string>;
@@ -59,7 +62,9 @@ class SettingsStore {
   bool HasValue(std::string_view name) const;
 
   std::uint32_t ReadDword(std::string_view name, std::uint32_t fallback) const;
-  std::string ReadString(std::string_view name, std::string_view fallback) const;
+  // A text longer than `maxLength` gives the default.
+  std::string ReadString(std::string_view name, std::string_view fallback,
+                         std::size_t maxLength = MaxSettingText) const;
   Colour ReadColour(std::string_view name, Colour fallback) const;
   double ReadReal(std::string_view name, double fallback) const;
 
