@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "model/DocumentCodec.h"
+#include "model/LinkResolution.h"
 #include "model/TreeOps.h"
 
 namespace zelto {
@@ -112,7 +113,21 @@ SaveResult SaveDocument(DocumentEnv& env, const std::optional<std::string>& name
     if (!chosen || chosen->empty()) return SaveResult::Cancelled;
     env.dialog.fileName = *chosen;
   }
-  const std::string path = env.dialog.fileName;
+  const std::string named = env.dialog.fileName;
+
+  // A document reached through a symbolic link is written where the link points: the link
+  // stays a link, and the backup goes beside the file that holds the content.
+  const ResolvedPath target =
+      ResolveLinks(named, [&env](const std::string& p) { return env.files.LinkTarget(p); });
+  std::string refusal = target.error;
+  if (refusal.empty() && target.endsInLink && !env.files.Exists(target.path))
+    refusal = "the symbolic link points to " + target.path + ", which does not exist";
+  if (!refusal.empty()) {
+    env.dialog.fileName = previousName;
+    env.ui.ShowMessage(SaveFailedMessage(named, refusal));
+    return SaveResult::Failed;
+  }
+  const std::string& path = target.path;
 
   FileLayout layout = FileLayout::V101;
   if (env.doc.oldFormat && !env.ui.AskYesNo(VersionQuestion())) layout = FileLayout::V100;
@@ -132,7 +147,7 @@ SaveResult SaveDocument(DocumentEnv& env, const std::optional<std::string>& name
   if (!reason.empty()) {
     if (movedToBackup && !env.files.Exists(path)) env.files.Rename(backup, path);
     env.dialog.fileName = previousName;
-    env.ui.ShowMessage(SaveFailedMessage(path, reason));
+    env.ui.ShowMessage(SaveFailedMessage(named, reason));
     return SaveResult::Failed;
   }
   env.doc.modified = false;

@@ -49,6 +49,12 @@ class FileStore {
   // takes the place of `path`. Returns an empty text on success, else the reason.
   virtual std::string WriteAtomic(const std::string& path, std::string_view data,
                                   const std::function<void()>& beforeReplace = {}) = 0;
+  // The target of a symbolic link as the link stores it; nothing when `path` is no link (or
+  // the store knows no links).
+  virtual std::optional<std::string> LinkTarget(const std::string& path) {
+    (void)path;
+    return std::nullopt;
+  }
 };
 
 // The document's file dialog, set up by every load and save.

@@ -30,4 +30,10 @@ std::string MemoryFileStore::WriteAtomic(const std::string& path, std::string_vi
   return {};
 }
 
+std::optional<std::string> MemoryFileStore::LinkTarget(const std::string& path) {
+  const auto it = links.find(path);
+  if (it == links.end()) return std::nullopt;
+  return it->second;
+}
+
 }  // namespace zelto

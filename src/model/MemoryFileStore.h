@@ -14,7 +14,8 @@ class MemoryFileStore : public FileStore {
   enum class WriteFault { None, BeforeWrite, AtReplace };
 
   std::map<std::string, std::string> files;
-  std::set<std::string> unreadable;  // there, but ReadAll fails on them
+  std::set<std::string> unreadable;          // there, but ReadAll fails on them
+  std::map<std::string, std::string> links;  // symbolic links: path to target as stored
   WriteFault fault = WriteFault::None;
   std::string faultReason = "Disk full";
 
@@ -24,6 +25,7 @@ class MemoryFileStore : public FileStore {
   bool Rename(const std::string& from, const std::string& to) override;
   std::string WriteAtomic(const std::string& path, std::string_view data,
                           const std::function<void()>& beforeReplace = {}) override;
+  std::optional<std::string> LinkTarget(const std::string& path) override;
 };
 
 }  // namespace zelto

@@ -73,4 +73,10 @@ std::string QtFileStore::WriteAtomic(const std::string& path, std::string_view d
   return {};
 }
 
+std::optional<std::string> QtFileStore::LinkTarget(const std::string& path) {
+  const QFileInfo info(ToQString(path));
+  if (!info.isSymLink()) return std::nullopt;
+  return info.symLinkTarget().toStdString();
+}
+
 }  // namespace zelto

@@ -14,6 +14,8 @@ class QtFileStore : public FileStore {
   bool Rename(const std::string& from, const std::string& to) override;
   std::string WriteAtomic(const std::string& path, std::string_view data,
                           const std::function<void()>& beforeReplace = {}) override;
+  // An absolute path (the link's folder joined with what the link holds).
+  std::optional<std::string> LinkTarget(const std::string& path) override;
 };
 
 }  // namespace zelto
