@@ -30,6 +30,30 @@ std::string DamagedMessage(const std::string& fileName, const DecodedDocument& d
   return text;
 }
 
+// Copies the bytes of a damaged file aside, beside the file itself (where a link points),
+// under a name no save ever writes; a copy made earlier of the same bytes serves again.
+// Returns the sentence that tells the user where the original is. When no copy can be made,
+// the document is unbound from the file, so that a save cannot replace it.
+std::string KeepDamagedOriginal(DocumentEnv& env, const std::string& path,
+                                const std::string& bytes) {
+  const std::string real =
+      ResolveLinks(path, [&env](const std::string& p) { return env.files.LinkTarget(p); }).path;
+  std::string reason = "no free name";
+  for (int number = 1; number <= 9999; ++number) {
+    const std::string copy = DamagedCopyName(real, number);
+    if (env.files.Exists(copy)) {
+      if (env.files.ReadAll(copy) == bytes) return "Its original content is kept as " + copy + ".";
+      continue;
+    }
+    reason = env.files.WriteAtomic(copy, bytes);
+    if (reason.empty()) return "Its original content is kept as " + copy + ".";
+    break;
+  }
+  env.dialog.fileName.clear();
+  return "Its original content could not be kept aside (" + reason +
+         "), so the document has no file name now: save it under a new name.";
+}
+
 // Makes `tabs` the document: the category list shows the top level, the default
 // category exists at the top level and is selected.
 void InstallDocument(DocumentEnv& env, TabList tabs) {
@@ -58,13 +82,29 @@ void SetDocumentDialog(FileDialogData& data) {
   data.flags = DocumentDialogFlags;
 }
 
-std::string BackupName(const std::string& fileName) {
+namespace {
+
+// Where the extension of a file name begins (at its '.'), or its length when it has none.
+std::size_t ExtensionStart(const std::string& fileName) {
   const std::size_t separator = fileName.find_last_of("/\\");
   const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
   const std::size_t dot = fileName.rfind('.');
   // A dot in a folder name, or one that only begins a hidden name, is no extension.
-  if (dot == std::string::npos || dot <= nameStart) return fileName + ".BAK";
-  return fileName.substr(0, dot) + ".BAK";
+  if (dot == std::string::npos || dot <= nameStart) return fileName.size();
+  return dot;
+}
+
+}  // namespace
+
+std::string BackupName(const std::string& fileName) {
+  return fileName.substr(0, ExtensionStart(fileName)) + ".BAK";
+}
+
+std::string DamagedCopyName(const std::string& fileName, int number) {
+  const std::size_t extension = ExtensionStart(fileName);
+  std::string name = fileName.substr(0, extension) + ".damaged";
+  if (number > 1) name += "." + std::to_string(number);
+  return name + fileName.substr(extension);
 }
 
 std::string SaveFailedMessage(const std::string& fileName, const std::string& reason) {
@@ -98,7 +138,9 @@ LoadResult LoadDocument(DocumentEnv& env, const std::optional<std::string>& name
   env.doc.oldFormat = decoded.layout == FileLayout::V100;
   InstallDocument(env, std::move(decoded.tabs));
   if (decoded.Damaged()) {
-    env.ui.ShowMessage(DamagedMessage(path, decoded));
+    std::string message = DamagedMessage(path, decoded);
+    if (env.keepDamagedOriginal) message += ' ' + KeepDamagedOriginal(env, path, *bytes);
+    env.ui.ShowMessage(message);
     return LoadResult::Damaged;
   }
   return LoadResult::Loaded;

@@ -74,6 +74,9 @@ struct DocumentEnv {
   DocumentUi& ui;
   FileStore& files;
   std::string defaultCat;  // the DefaultCat setting
+  // A damaged file is copied aside before anything can be saved over it. Off where the
+  // document is only read.
+  bool keepDamagedOriginal = true;
 };
 
 // NewDocument: there is no such file; the document is empty and bound to the name.
@@ -90,6 +93,10 @@ SaveResult SaveDocument(DocumentEnv& env, const std::optional<std::string>& name
 // The ".BAK" name of a document file name: the name's extension (from the last '.' of its
 // last path component) replaced by ".BAK", or ".BAK" appended when it has none.
 std::string BackupName(const std::string& fileName);
+
+// Where a damaged document file is kept: "work.zlt" as "work.damaged.zlt", then
+// "work.damaged.2.zlt" and on when `number` is above 1.
+std::string DamagedCopyName(const std::string& fileName, int number);
 
 // The message of a failed write.
 std::string SaveFailedMessage(const std::string& fileName, const std::string& reason);
