@@ -5,6 +5,7 @@
 
 #include "app/ApplicationName.h"
 #include "app/CommandIds.h"
+#include "app/RecoveryWriter.h"
 #include "app/TSDIDecFrame.h"
 #include "dialogs/TZeltoAboutDlg.h"
 #include "mainwin/TZeltoWindow.h"
@@ -29,7 +30,8 @@ TZeltoApp* App() { return theApp; }
 TZeltoApp::TZeltoApp(TZeltoAppServices services)
     : settings_(std::move(services.settings)),
       files_(std::move(services.files)),
-      fileTypeRegistration_(std::move(services.fileTypeRegistration)) {
+      fileTypeRegistration_(std::move(services.fileTypeRegistration)),
+      recoveryFolder_(std::move(services.recoveryFolder)) {
   if (QCoreApplication::instance() != nullptr) QCoreApplication::setApplicationName("Zelto");
   theApp = this;
   // Every text comparison of the program already ignores letter case (CompareText), and
@@ -103,6 +105,10 @@ void TZeltoApp::CmHelpAbout() {
 bool TZeltoApp::CloseQuery() {
   // Without windows there is no document to lose.
   return documentCommands_ ? documentCommands_->CloseQuery() : true;
+}
+
+bool TZeltoApp::EndSession(const std::function<bool()>& mayAsk) {
+  return documentCommands_ ? documentCommands_->EndSession(mayAsk) : true;
 }
 
 // ---- what the document commands ask of the windows ----

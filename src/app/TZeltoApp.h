@@ -23,6 +23,7 @@
 
 namespace zelto {
 
+class RecoveryWriter;
 class TSDIDecFrame;
 class TZeltoWindow;
 class TCatWindow;
@@ -35,6 +36,7 @@ struct TZeltoAppServices {
   // Writes the file-type registration, or removes it when the argument is true.
   std::function<void(bool remove)> fileTypeRegistration;
   std::string notePadDefault;  // the NotePad setting when none is stored
+  std::string recoveryFolder;  // where the recovery copies of unsaved changes are kept
 
   static TZeltoAppServices Platform();
 };
@@ -94,6 +96,10 @@ class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private Docume
   // Whether the program may close: offers to save unsaved changes, stores the window
   // position. Also run by Open before another document replaces this one.
   bool CloseQuery() override;
+  // The desktop session ends: see DocumentCommands::EndSession.
+  bool EndSession(const std::function<bool()>& mayAsk);
+  // The writer of the recovery copies (nullptr before InitInstance).
+  RecoveryWriter* Recovery() const { return recovery_.get(); }
 
   // The response table; the operations of other windows may add the application's commands.
   CommandTable& Commands() { return commands_; }
@@ -147,6 +153,8 @@ class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private Docume
   std::unique_ptr<FileStore> files_;
   std::function<void(bool)> fileTypeRegistration_;
   CommandTable commands_;
+  std::string recoveryFolder_;
+  std::unique_ptr<RecoveryWriter> recovery_;  // before the commands, which use it
   std::unique_ptr<DocumentCommands> documentCommands_;
   // Last, so that the windows go first: they may still ask the application on their way out.
   std::unique_ptr<TSDIDecFrame> frame_;

@@ -3,8 +3,12 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QStatusBar>
 
 #include "app/CommandLine.h"
+#include "app/RecoveryWriter.h"
+#include "app/SessionEnd.h"
 #include "app/TSDIDecFrame.h"
 #include "app/TZeltoApp.h"
 #include "mainwin/EditingCommands.h"
@@ -49,6 +53,9 @@ TZeltoAppServices TZeltoAppServices::Platform() {
       RegisterFileType(program);
   };
   s.notePadDefault = DefaultNotePad();
+  s.recoveryFolder =
+      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString() +
+      "/Zelto/recovery";
   return s;
 }
 
@@ -62,8 +69,7 @@ void TZeltoApp::InitInstance(const std::vector<std::string>& args) {
   // run only; the stored DefaultFile stays.
   if (!action.documentName.empty()) DefaultFile = action.documentName;
 
-  DocumentEnv env{doc, *CatList(), fileData, *this, *files_, DefaultCat};
-  LoadDocument(env, DefaultFile);
+  documentCommands_->OpenAtStart(DefaultFile);
 }
 
 int TZeltoApp::Run(const std::vector<std::string>& args) {
@@ -75,9 +81,20 @@ void TZeltoApp::InitMainWindow() {
   frame_ = std::make_unique<TSDIDecFrame>(this, doc);
   frame_->Client()->SetLook(LookOf(*this));
   new MainWindowCommands(*this, *frame_->Client());  // owned by the main window
+  recovery_ = std::make_unique<RecoveryWriter>(doc, fileData.fileName, *files_, recoveryFolder_,
+                                               AutoSaveSeconds);
+  QObject::connect(
+      recovery_.get(), &RecoveryWriter::CopyFinished, frame_.get(), [this](const QString& reason) {
+        // Not worth a window of its own, but the user is told.
+        if (!reason.isEmpty())
+          frame_->statusBar()->showMessage(
+              QStringLiteral("Unsaved changes could not be copied for recovery: ") + reason);
+      });
   documentCommands_ = std::make_unique<DocumentCommands>(
       DocumentSession{doc, *CatList(), fileData, textFileData, DefaultCat, switchingDocument},
-      static_cast<DocumentShell&>(*this), *files_);
+      static_cast<DocumentShell&>(*this), *files_, recovery_.get());
+  ConnectSessionEnd(frame_.get(),
+                    [this](const std::function<bool()>& mayAsk) { return EndSession(mayAsk); });
   InstallEditingCommands(*frame_->Client(), doc, *this, [this] {
     return NoteDialogSettings{EditFont != 0, screenFont, DateFormat};
   });

@@ -10,6 +10,16 @@ namespace zelto {
 
 namespace {
 
+// Where the extension of a file name begins (at its '.'), or its length when it has none.
+std::size_t ExtensionStart(const std::string& fileName) {
+  const std::size_t separator = fileName.find_last_of("/\\");
+  const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
+  const std::size_t dot = fileName.rfind('.');
+  // A dot in a folder name, or one that only begins a hidden name, is no extension.
+  if (dot == std::string::npos || dot <= nameStart) return fileName.size();
+  return dot;
+}
+
 std::string VersionQuestion() {
   return "Save file in Brindamor " + std::string(Document::fileVersion) + " format?";
 }
@@ -54,8 +64,8 @@ std::string KeepDamagedOriginal(DocumentEnv& env, const std::string& path,
          "), so the document has no file name now: save it under a new name.";
 }
 
-// Makes `tabs` the document: the category list shows the top level, the default
-// category exists at the top level and is selected.
+}  // namespace
+
 void InstallDocument(DocumentEnv& env, TabList tabs) {
   ClearDocument(env.doc, env.list);
   env.doc.tabs = std::move(tabs);
@@ -74,27 +84,11 @@ void InstallDocument(DocumentEnv& env, TabList tabs) {
   env.ui.DocumentLoaded();
 }
 
-}  // namespace
-
 void SetDocumentDialog(FileDialogData& data) {
   data.filter = DocumentFilter;
   data.defaultExt = DocumentDefaultExt;
   data.flags = DocumentDialogFlags;
 }
-
-namespace {
-
-// Where the extension of a file name begins (at its '.'), or its length when it has none.
-std::size_t ExtensionStart(const std::string& fileName) {
-  const std::size_t separator = fileName.find_last_of("/\\");
-  const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
-  const std::size_t dot = fileName.rfind('.');
-  // A dot in a folder name, or one that only begins a hidden name, is no extension.
-  if (dot == std::string::npos || dot <= nameStart) return fileName.size();
-  return dot;
-}
-
-}  // namespace
 
 std::string BackupName(const std::string& fileName) {
   return fileName.substr(0, ExtensionStart(fileName)) + ".BAK";

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/CategoryList.h"
 #include "model/Document.h"
@@ -55,6 +56,31 @@ class FileStore {
     (void)path;
     return std::nullopt;
   }
+
+  // What the recovery copies need besides. Each has a default for a store without folders
+  // or clocks.
+  // The full path of `path` (a relative one is taken from the current folder).
+  virtual std::string AbsolutePath(const std::string& path) { return path; }
+  // When the file was last written, in milliseconds since 1970; nothing when it is not there.
+  virtual std::optional<std::int64_t> ModifiedTime(const std::string& path) {
+    (void)path;
+    return std::nullopt;
+  }
+  // The names of the files in `folder`.
+  virtual std::vector<std::string> FileNames(const std::string& folder) {
+    (void)folder;
+    return {};
+  }
+  // Creates `folder` and its parents when missing; the folder itself is made openable by its
+  // owner alone. An empty text on success, else the reason.
+  virtual std::string MakePrivateFolder(const std::string& folder) {
+    (void)folder;
+    return {};
+  }
+  // WriteAtomic for a file that only its owner may read or write.
+  virtual std::string WritePrivate(const std::string& path, std::string_view data) {
+    return WriteAtomic(path, data);
+  }
 };
 
 // The document's file dialog, set up by every load and save.
@@ -84,6 +110,11 @@ struct DocumentEnv {
 // the document and its file name are as they were. Damaged: a message said what was lost.
 enum class LoadResult { Loaded, NewDocument, NotZelto, Damaged };
 enum class SaveResult { Saved, Cancelled, Failed };
+
+// Makes `tabs` the document, as a load does: the category list shows the top level, and the
+// default category exists at the top level and is selected; `modified` is set only when it
+// had to be added.
+void InstallDocument(DocumentEnv& env, TabList tabs);
 
 // Reads the file named by `name` (or by env.dialog.fileName) into the document.
 LoadResult LoadDocument(DocumentEnv& env, const std::optional<std::string>& name = std::nullopt);

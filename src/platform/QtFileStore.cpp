@@ -1,5 +1,7 @@
 #include "platform/QtFileStore.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -46,8 +48,23 @@ bool QtFileStore::Rename(const std::string& from, const std::string& to) {
 
 std::string QtFileStore::WriteAtomic(const std::string& path, std::string_view data,
                                      const std::function<void()>& beforeReplace) {
+  return Write(path, data, beforeReplace, false);
+}
+
+std::string QtFileStore::WritePrivate(const std::string& path, std::string_view data) {
+  return Write(path, data, {}, true);
+}
+
+std::string QtFileStore::Write(const std::string& path, std::string_view data,
+                               const std::function<void()>& beforeReplace, bool ownerOnly) {
   QSaveFile file(ToQString(path));
   if (!file.open(QIODevice::WriteOnly)) return Reason(file);
+  // The mode is set before anything is written, so the file is never readable by others.
+  if (ownerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+    const std::string reason = Reason(file);
+    file.cancelWriting();
+    return reason.empty() ? "The file could not be made private" : reason;
+  }
   qint64 done = 0;
   const auto total = static_cast<qint64>(data.size());
   while (done < total) {
@@ -77,6 +94,33 @@ std::optional<std::string> QtFileStore::LinkTarget(const std::string& path) {
   const QFileInfo info(ToQString(path));
   if (!info.isSymLink()) return std::nullopt;
   return info.symLinkTarget().toStdString();
+}
+
+std::string QtFileStore::AbsolutePath(const std::string& path) {
+  return QFileInfo(ToQString(path)).absoluteFilePath().toStdString();
+}
+
+std::optional<std::int64_t> QtFileStore::ModifiedTime(const std::string& path) {
+  const QFileInfo info(ToQString(path));
+  if (!info.exists()) return std::nullopt;
+  return info.lastModified().toMSecsSinceEpoch();
+}
+
+std::vector<std::string> QtFileStore::FileNames(const std::string& folder) {
+  std::vector<std::string> names;
+  const QDir dir(ToQString(folder));
+  for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+    names.push_back(name.toStdString());
+  return names;
+}
+
+std::string QtFileStore::MakePrivateFolder(const std::string& folder) {
+  const QString path = ToQString(folder);
+  if (!QDir().mkpath(path)) return "The folder " + folder + " could not be created";
+  if (!QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                       QFileDevice::ExeOwner))
+    return "The folder " + folder + " could not be made private";
+  return {};
 }
 
 }  // namespace zelto

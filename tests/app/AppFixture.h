@@ -36,7 +36,8 @@ class AppFixture : public ::testing::Test {
     if (!ownedSettings) {
       // A new run reads what the last one stored.
       ownedSettings = std::make_unique<MemorySettingsStore>();
-      for (const char* name : {"FullScreen", "X", "Y", "W", "H", "DefaultFile", "DefaultCat"})
+      for (const char* name :
+           {"FullScreen", "X", "Y", "W", "H", "DefaultFile", "DefaultCat", "AutoSaveSeconds"})
         if (auto value = settings->Peek(name)) ownedSettings->Put(name, *value);
       settings = ownedSettings.get();
     }
@@ -45,9 +46,11 @@ class AppFixture : public ::testing::Test {
     TZeltoAppServices services;
     services.settings = std::move(ownedSettings);
     services.files = std::make_unique<QtFileStore>();
+    services.recoveryFolder = Path("recovery");
     services.fileTypeRegistration = [this](bool remove) { registrations.push_back(remove); };
     app = std::make_unique<TZeltoApp>(std::move(services));
     app->InitInstance(args);
+    askedAtStart = Prompter::History();
     Prompter::ResetTestHooks();  // only what the test itself causes is recorded
   }
 
@@ -81,6 +84,7 @@ class AppFixture : public ::testing::Test {
   std::unique_ptr<MemorySettingsStore> ownedSettings = std::make_unique<MemorySettingsStore>();
   MemorySettingsStore* settings = ownedSettings.get();  // lives in `app` once started
   std::vector<bool> registrations;                      // true: removed
+  std::vector<Prompter::Asked> askedAtStart;  // the questions and messages of the last start
   std::unique_ptr<TZeltoApp> app;
 };
 
