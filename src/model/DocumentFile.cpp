@@ -169,19 +169,19 @@ SaveResult SaveDocument(DocumentEnv& env, const std::optional<std::string>& name
   if (env.doc.oldFormat && !env.ui.AskYesNo(VersionQuestion())) layout = FileLayout::V100;
   const std::string bytes = EncodeDocument(env.doc.tabs, layout);
 
-  // The previous file becomes the backup only once the new content is safely written.
+  // The previous file becomes the backup only once the new content is safely written. It
+  // is kept under the backup name while it still stands under its own, so that at every
+  // moment the document's name holds the old or the new content, and the backup's name an
+  // older or the previous one.
   const std::string backup = BackupName(path);
-  bool movedToBackup = false;
   const auto makeBackup = [&] {
     // A document named like its own backup keeps no backup; with no previous file to take
     // its place, an older backup stays.
     if (backup == path || !env.files.Exists(path)) return;
-    if (env.files.Exists(backup)) env.files.Remove(backup);
-    movedToBackup = env.files.Rename(path, backup);
+    env.files.BackUp(path, backup);
   };
   const std::string reason = env.files.WriteAtomic(path, bytes, makeBackup);
   if (!reason.empty()) {
-    if (movedToBackup && !env.files.Exists(path)) env.files.Rename(backup, path);
     env.dialog.fileName = previousName;
     env.ui.ShowMessage(SaveFailedMessage(named, reason));
     return SaveResult::Failed;

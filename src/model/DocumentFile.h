@@ -50,6 +50,15 @@ class FileStore {
   // takes the place of `path`. Returns an empty text on success, else the reason.
   virtual std::string WriteAtomic(const std::string& path, std::string_view data,
                                   const std::function<void()>& beforeReplace = {}) = 0;
+  // Makes `backup` hold what `path` holds now, replacing an older backup in one step, while
+  // `path` itself stays where it is: a save that stops half-way never leaves the document's
+  // name without a file. An empty text on success, else the reason. This copies; a store on
+  // a real disk may link the file instead.
+  virtual std::string BackUp(const std::string& path, const std::string& backup) {
+    const std::optional<std::string> bytes = ReadAll(path);
+    if (!bytes) return "The file " + path + " could not be read";
+    return WriteAtomic(backup, *bytes);
+  }
   // The target of a symbolic link as the link stores it; nothing when `path` is no link (or
   // the store knows no links).
   virtual std::optional<std::string> LinkTarget(const std::string& path) {

@@ -4,8 +4,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QString>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#endif
 
 namespace zelto {
 
@@ -90,6 +98,26 @@ std::string QtFileStore::Write(const std::string& path, std::string_view data,
   return {};
 }
 
+std::string QtFileStore::BackUp(const std::string& path, const std::string& backup) {
+#ifdef Q_OS_UNIX
+  // A fresh name beside the backup, linked to the file and then renamed over the backup:
+  // both steps leave every name whole.
+  const QByteArray from = QFile::encodeName(ToQString(path));
+  const QByteArray to = QFile::encodeName(ToQString(backup));
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const QByteArray linked =
+        to + ".new-" + QByteArray::number(QRandomGenerator::global()->generate());
+    if (::link(from.constData(), linked.constData()) == 0) {
+      if (::rename(linked.constData(), to.constData()) == 0) return {};
+      ::unlink(linked.constData());
+      break;
+    }
+    if (errno != EEXIST) break;
+  }
+#endif
+  return FileStore::BackUp(path, backup);
+}
+
 std::optional<std::string> QtFileStore::LinkTarget(const std::string& path) {
   const QFileInfo info(ToQString(path));
   if (!info.isSymLink()) return std::nullopt;
@@ -117,8 +145,8 @@ std::vector<std::string> QtFileStore::FileNames(const std::string& folder) {
 std::string QtFileStore::MakePrivateFolder(const std::string& folder) {
   const QString path = ToQString(folder);
   if (!QDir().mkpath(path)) return "The folder " + folder + " could not be created";
-  if (!QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                       QFileDevice::ExeOwner))
+  if (!QFile::setPermissions(
+          path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
     return "The folder " + folder + " could not be made private";
   return {};
 }
