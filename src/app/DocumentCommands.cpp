@@ -116,7 +116,10 @@ void DocumentCommands::Open() {
 SaveResult DocumentCommands::Save() {
   DocumentEnv env = Env();
   const SaveResult result = SaveDocument(env);
-  if (result == SaveResult::Saved) DiscardCopy(s_.dialog.fileName);
+  if (result == SaveResult::Saved) {
+    DiscardCopy(s_.dialog.fileName);
+    shell_.DocumentSaved();
+  }
   return result;
 }
 
@@ -144,6 +147,7 @@ void DocumentCommands::SaveAs() {
   // The changes are saved, though under another name.
   DiscardCopy(previous);
   DiscardCopy(*name);
+  shell_.DocumentSaved();
 }
 
 void DocumentCommands::SaveAsText() {

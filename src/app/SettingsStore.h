@@ -93,6 +93,7 @@ class MemorySettingsStore : public SettingsStore {
   std::optional<StoredValue> Peek(std::string_view name) const;
   void Erase(std::string_view name);
   std::size_t Size() const { return values_.size(); }
+  const std::map<std::string, StoredValue, std::less<>>& Values() const { return values_; }
   // Makes the next Open fail, as a key without access rights would.
   void SetUnavailable(bool unavailable) { unavailable_ = unavailable; }
   int OpenCount() const { return openCount_; }

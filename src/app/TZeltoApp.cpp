@@ -8,6 +8,7 @@
 #include "app/RecoveryWriter.h"
 #include "app/TSDIDecFrame.h"
 #include "dialogs/TZeltoAboutDlg.h"
+#include "mainwin/ProgramConfirmation.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/Cp1252.h"
 #include "platform/HelpWindow.h"
@@ -146,6 +147,7 @@ SaveChangesAnswer TZeltoApp::AskSaveChanges() {
 }
 
 void TZeltoApp::DocumentLoaded() {
+  if (permissions_) permissions_->DocumentReplaced();
   TZeltoWindow* main = MainWindow();
   if (main == nullptr) return;
   // The note window shows the newly selected category from its first line.
@@ -154,6 +156,10 @@ void TZeltoApp::DocumentLoaded() {
   notes->SetCurrentLine(0);
   notes->ScrollTo(0);
   notes->viewport()->update();
+}
+
+void TZeltoApp::DocumentSaved() {
+  if (permissions_) permissions_->DocumentSaved();
 }
 
 bool TZeltoApp::WindowsMayClose() {

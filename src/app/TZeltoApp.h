@@ -23,6 +23,7 @@
 
 namespace zelto {
 
+class ProgramPermissions;
 class RecoveryWriter;
 class TSDIDecFrame;
 class TZeltoWindow;
@@ -100,6 +101,9 @@ class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private Docume
   bool EndSession(const std::function<bool()>& mayAsk);
   // The writer of the recovery copies (nullptr before InitInstance).
   RecoveryWriter* Recovery() const { return recovery_.get(); }
+  // Which program entries of the open document run without a question (nullptr before
+  // InitInstance).
+  ProgramPermissions* Permissions() const { return permissions_.get(); }
 
   // The response table; the operations of other windows may add the application's commands.
   CommandTable& Commands() { return commands_; }
@@ -148,6 +152,7 @@ class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private Docume
   bool ClientMayClose() override;
   void ClearEntryDetail() override;
   void StoreWindowPosition() override;
+  void DocumentSaved() override;
 
   std::unique_ptr<SettingsStore> settings_;
   std::unique_ptr<FileStore> files_;
@@ -155,6 +160,7 @@ class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private Docume
   CommandTable commands_;
   std::string recoveryFolder_;
   std::unique_ptr<RecoveryWriter> recovery_;  // before the commands, which use it
+  std::unique_ptr<ProgramPermissions> permissions_;
   std::unique_ptr<DocumentCommands> documentCommands_;
   // Last, so that the windows go first: they may still ask the application on their way out.
   std::unique_ptr<TSDIDecFrame> frame_;

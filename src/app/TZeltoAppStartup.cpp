@@ -13,8 +13,10 @@
 #include "app/TZeltoApp.h"
 #include "mainwin/EditingCommands.h"
 #include "mainwin/MainWindowCommands.h"
+#include "mainwin/ProgramConfirmation.h"
 #include "mainwin/ScreenLook.h"
 #include "mainwin/TZeltoWindow.h"
+#include "model/LinkResolution.h"
 #include "platform/FileTypeRegistration.h"
 #include "platform/NotePadDefault.h"
 #include "platform/QtFileStore.h"
@@ -78,6 +80,24 @@ int TZeltoApp::Run(const std::vector<std::string>& args) {
 }
 
 void TZeltoApp::InitMainWindow() {
+  // What the user allowed to run is remembered in the settings, one value per document and
+  // command.
+  permissions_ = std::make_unique<ProgramPermissions>(
+      ProgramPermissions::Memory{[this](const std::string& key) {
+                                   OpenSettingsKey();
+                                   const bool allowed = ReadDword(key, 0) != 0;
+                                   CloseSettingsKey();
+                                   return allowed;
+                                 },
+                                 [this](const std::string& key) {
+                                   OpenSettingsKey();
+                                   WriteDword(key, 1);
+                                   CloseSettingsKey();
+                                 }},
+      [this] {
+        return fileData.fileName.empty() ? std::string()
+                                         : DocumentIdentity(*files_, fileData.fileName);
+      });
   frame_ = std::make_unique<TSDIDecFrame>(this, doc);
   frame_->Client()->SetLook(LookOf(*this));
   new MainWindowCommands(*this, *frame_->Client());  // owned by the main window
@@ -95,9 +115,12 @@ void TZeltoApp::InitMainWindow() {
       static_cast<DocumentShell&>(*this), *files_, recovery_.get());
   ConnectSessionEnd(frame_.get(),
                     [this](const std::function<bool()>& mayAsk) { return EndSession(mayAsk); });
-  InstallEditingCommands(*frame_->Client(), doc, *this, [this] {
-    return NoteDialogSettings{EditFont != 0, screenFont, DateFormat};
-  });
+  InstallEditingCommands(
+      *frame_->Client(), doc, *this,
+      [this] {
+        return NoteDialogSettings{EditFont != 0, screenFont, DateFormat};
+      },
+      permissions_.get());
 
   new PrintCommands(*this, *frame_);  // owned by the frame
 

@@ -7,9 +7,12 @@
 #include <QStatusBar>
 #include <QTextEdit>
 
+#include "app/ApplicationName.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/TZeltoApp.h"
+#include "mainwin/ProgramConfirmation.h"
+#include "mainwin/ProgramEntry.h"
 #include "mainwin/WebLinks.h"
 #include "model/Records.h"
 #include "platform/Cp1252.h"
@@ -47,8 +50,14 @@ std::string AsciiBytes(const QString& text) {
 }  // namespace
 
 ActionCommands::ActionCommands(TZeltoApp& app, TNoteWindow& notes, CommandTable& commands,
-                               DesktopActions& desktop, QObject* parent)
-    : QObject(parent), app_(app), notes_(notes), commands_(commands), desktop_(desktop) {
+                               DesktopActions& desktop, QObject* parent,
+                               ProgramPermissions* permissions)
+    : QObject(parent),
+      app_(app),
+      notes_(notes),
+      commands_(commands),
+      desktop_(desktop),
+      permissions_(permissions) {
   commands_.Add(CM_LINKURL, [this] { OpenLastUrl(); });
   for (int id = CM_PHONE0; id <= CM_PHONE5; ++id)
     commands_.Add(id, [this, id] { Dial(id - CM_PHONE0); });
@@ -104,7 +113,23 @@ void ActionCommands::RunCurrentNote() {
 }
 
 void ActionCommands::RunProgram(const NoteString& note) {
-  Report(RunProgramEntry(note.text, desktop_));
+  // The question shows the very plan that is then carried out.
+  const ProgramLaunchPlan plan = PlanProgramEntry(note.text, desktop_);
+  const bool startsSomething = plan.kind != ProgramLaunchPlan::Kind::Nothing &&
+                               plan.kind != ProgramLaunchPlan::Kind::Refused;
+  if (startsSomething && permissions_ != nullptr) {
+    const std::string command = SplitProgramEntry(note.text).command.value_or(std::string());
+    if (!permissions_->IsAllowed(command)) {
+      bool doNotAskAgain = false;
+      if (!Prompter::AskWithCheckBox(Cp1252::Decode(RunQuestion(plan)),
+                                     QString::fromLatin1(ApplicationName),
+                                     QString::fromLatin1(RunButtonText),
+                                     QString::fromLatin1(DoNotAskAgainText), doNotAskAgain))
+        return;
+      if (doNotAskAgain) permissions_->Allow(command);
+    }
+  }
+  Report(RunLaunchPlan(plan, desktop_));
 }
 
 void ActionCommands::OpenCurrentLink() {

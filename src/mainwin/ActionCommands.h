@@ -19,6 +19,7 @@ namespace zelto {
 class TZeltoApp;
 class TNoteWindow;
 class CommandTable;
+class ProgramPermissions;
 struct NoteString;
 
 class ActionCommands : public QObject {
@@ -26,9 +27,11 @@ class ActionCommands : public QObject {
 
  public:
   // `commands` is the main window's command table: the action commands join it, and the
-  // note editing command is reached through it. `desktop` carries the requests out.
+  // note editing command is reached through it. `desktop` carries the requests out. With
+  // `permissions`, a program entry whose command they do not allow asks before it runs.
   ActionCommands(TZeltoApp& app, TNoteWindow& notes, CommandTable& commands,
-                 DesktopActions& desktop, QObject* parent = nullptr);
+                 DesktopActions& desktop, QObject* parent = nullptr,
+                 ProgramPermissions* permissions = nullptr);
 
   // The note of the note window's current line, or nullptr when that is no note line.
   const NoteString* CurrentNote() const;
@@ -68,6 +71,7 @@ class ActionCommands : public QObject {
   TNoteWindow& notes_;
   CommandTable& commands_;
   DesktopActions& desktop_;
+  ProgramPermissions* permissions_;
 };
 
 }  // namespace zelto

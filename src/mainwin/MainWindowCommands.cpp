@@ -20,7 +20,7 @@ MainWindowCommands::MainWindowCommands(TZeltoApp& app, TZeltoWindow& window,
 
   auto* notes = qobject_cast<TNoteWindow*>(window.NoteView());
   if (notes == nullptr) return;
-  actions_ = new ActionCommands(app, *notes, window.Commands(), *desktop_, this);
+  actions_ = new ActionCommands(app, *notes, window.Commands(), *desktop_, this, app.Permissions());
   search_ = new SearchCommands(app, *notes, window.Commands(), &window, this);
 
   connect(&window, &TZeltoWindow::OpenLinkRequested, actions_, &ActionCommands::OpenCurrentLink);

@@ -1,5 +1,7 @@
 #include "mainwin/ProgramEntry.h"
 
+#include "model/TextOrder.h"
+
 namespace zelto {
 
 namespace {
@@ -137,9 +139,26 @@ ProgramLaunchPlan PlanProgramLaunch(std::string_view entryText, const ProgramFin
     plan.arguments.assign(split.words.begin() + 1, split.words.end());
     return plan;
   }
+  if (split.words.size() == 1 && IsAddress(split.words.front())) {
+    plan.kind = ProgramLaunchPlan::Kind::OpenAddress;
+    plan.target = split.words.front();
+    return plan;
+  }
   plan.kind = ProgramLaunchPlan::Kind::Open;
   plan.target = split.words.size() == 1 ? split.words.front() : std::string(command);
   return plan;
+}
+
+bool IsAddress(std::string_view word) {
+  const std::size_t colon = word.find(':');
+  if (colon == std::string_view::npos || colon == 0) return false;
+  const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  if (!letter(word[0])) return false;
+  for (const char c : word.substr(1, colon - 1))
+    if (!letter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.') return false;
+  const std::string_view rest = word.substr(colon + 1);
+  if (rest.substr(0, 2) == "//") return rest.size() > 2;
+  return TextEqual(word.substr(0, colon), "mailto") && !rest.empty();
 }
 
 }  // namespace zelto

@@ -44,10 +44,11 @@ CommandWords SplitCommandLine(std::string_view command);
 // How a program entry is started.
 struct ProgramLaunchPlan {
   enum class Kind {
-    Nothing,  // the entry has no command line: nothing happens
-    Start,    // start `target` detached with `arguments`
-    Open,     // open the file `target` with the desktop's default application
-    Refused,  // the command cannot be started; `reason` says why
+    Nothing,      // the entry has no command line: nothing happens
+    Start,        // start `target` detached with `arguments`
+    Open,         // open the file `target` with the desktop's default application
+    OpenAddress,  // open the address (URI) `target` with the desktop's application for it
+    Refused,      // the command cannot be started; `reason` says why
   };
   Kind kind = Kind::Nothing;
   std::string target;
@@ -60,9 +61,12 @@ struct ProgramLaunchPlan {
 using ProgramFinder = std::function<std::optional<std::string>(const std::string& word)>;
 
 // The plan for running a program entry: its first word, when it names a program, is
-// started with the other words as arguments; anything else is opened as a file (a lone
-// word as it stands, several words as the whole command, so that a path with blanks
-// still opens).
+// started with the other words as arguments; a lone address ("https://...", "mailto:...")
+// is opened as one; anything else is opened as a file (a lone word as it stands, several
+// words as the whole command, so that a path with blanks still opens).
 ProgramLaunchPlan PlanProgramLaunch(std::string_view entryText, const ProgramFinder& findProgram);
+
+// A word of the form "scheme://..." or "mailto:...": an address for the desktop to open.
+bool IsAddress(std::string_view word);
 
 }  // namespace zelto

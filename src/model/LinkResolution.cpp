@@ -3,6 +3,8 @@
 #include <deque>
 #include <vector>
 
+#include "model/DocumentFile.h"
+
 namespace zelto {
 
 namespace {
@@ -70,6 +72,12 @@ ResolvedPath ResolveLinks(std::string_view path, const LinkReader& readLink) {
   }
   result.path = result.linkFollowed ? Join(absolute, done) : std::string(path);
   return result;
+}
+
+std::string DocumentIdentity(FileStore& files, const std::string& path) {
+  return ResolveLinks(files.AbsolutePath(path),
+                      [&files](const std::string& p) { return files.LinkTarget(p); })
+      .path;
 }
 
 }  // namespace zelto

@@ -9,6 +9,8 @@
 
 namespace zelto {
 
+class FileStore;
+
 // The target of `path` as the link stores it (relative to the link's folder, or absolute)
 // when `path` is a symbolic link; nothing for any other path.
 using LinkReader = std::function<std::optional<std::string>(const std::string& path)>;
@@ -30,5 +32,9 @@ struct ResolvedPath {
 // Resolves `path` part by part from the left, so a link inside a linked folder is found too.
 // Paths use '/'; a relative path stays relative.
 ResolvedPath ResolveLinks(std::string_view path, const LinkReader& readLink);
+
+// The document's full path with every symbolic link resolved: what names one document,
+// however it was reached (through a link, or by a relative name).
+std::string DocumentIdentity(FileStore& files, const std::string& path);
 
 }  // namespace zelto

@@ -1,6 +1,7 @@
 #include "model/RecoveryCopy.h"
 
 #include "model/DocumentCodec.h"
+#include "model/TextHash.h"
 
 namespace zelto {
 
@@ -32,14 +33,6 @@ std::string_view Stem(std::string_view copyName) {
 }
 
 }  // namespace
-
-std::uint64_t Fnv1a64(std::string_view bytes, std::uint64_t hash) {
-  for (const char c : bytes) {
-    hash ^= static_cast<unsigned char>(c);
-    hash *= 1099511628211ull;
-  }
-  return hash;
-}
 
 std::string EncodeRecoveryCopy(const TabList& tabs, const std::string& documentPath) {
   std::string image = EncodeDocument(tabs, FileLayout::V101);
@@ -78,11 +71,7 @@ std::string RecoveryCopyName(const std::string& identity) {
     if (static_cast<unsigned char>(c) < 0x20 || c == '\\') c = '_';
   if (readable.empty()) readable = "document";
 
-  static constexpr char digits[] = "0123456789abcdef";
-  std::string hash;
-  for (std::uint64_t h = Fnv1a64(identity), i = 0; i < 16; ++i, h >>= 4)
-    hash.insert(hash.begin(), digits[h & 0xF]);
-  return readable + "-" + hash + std::string(CopyExtension);
+  return readable + "-" + HashText(Fnv1a64(identity)) + std::string(CopyExtension);
 }
 
 std::string SetAsideName(const std::string& copyName, int number) {

@@ -18,9 +18,6 @@ namespace zelto {
 
 inline constexpr std::string_view RecoveryMark = "ZLTRECOV";
 
-// 64-bit FNV-1a of `bytes`, going on from `hash`.
-std::uint64_t Fnv1a64(std::string_view bytes, std::uint64_t hash = 14695981039346656037ull);
-
 // The file image of the copy of `tabs` for the document at `documentPath`.
 std::string EncodeRecoveryCopy(const TabList& tabs, const std::string& documentPath);
 

@@ -24,9 +24,7 @@ RecoveryFiles::RecoveryFiles(FileStore& files, std::string folder)
     : files_(files), folder_(std::move(folder)) {}
 
 std::string RecoveryFiles::IdentityOf(const std::string& documentPath) {
-  return ResolveLinks(files_.AbsolutePath(documentPath),
-                      [this](const std::string& p) { return files_.LinkTarget(p); })
-      .path;
+  return DocumentIdentity(files_, documentPath);
 }
 
 std::string RecoveryFiles::CopyPathOf(const std::string& identity) const {

@@ -61,13 +61,20 @@ ActionOutcome SystemDesktopActions::Dial(const QString& dialString, const QStrin
 }
 
 ActionOutcome RunProgramEntry(const std::string& entryText, DesktopActions& desktop) {
+  return RunLaunchPlan(PlanProgramEntry(entryText, desktop), desktop);
+}
+
+ProgramLaunchPlan PlanProgramEntry(const std::string& entryText, const DesktopActions& desktop) {
   // The word that names a program is started as written; the start finds it on the
   // search path the same way the check did.
-  const ProgramLaunchPlan plan = PlanProgramLaunch(
-      entryText, [&desktop](const std::string& word) -> std::optional<std::string> {
-        if (desktop.IsProgram(Cp1252::Decode(word))) return word;
-        return std::nullopt;
-      });
+  return PlanProgramLaunch(entryText,
+                           [&desktop](const std::string& word) -> std::optional<std::string> {
+                             if (desktop.IsProgram(Cp1252::Decode(word))) return word;
+                             return std::nullopt;
+                           });
+}
+
+ActionOutcome RunLaunchPlan(const ProgramLaunchPlan& plan, DesktopActions& desktop) {
   switch (plan.kind) {
     case ProgramLaunchPlan::Kind::Nothing:
       return ActionOutcome::Nothing();
@@ -80,6 +87,13 @@ ActionOutcome RunProgramEntry(const std::string& entryText, DesktopActions& desk
     }
     case ProgramLaunchPlan::Kind::Open:
       return desktop.OpenFile(Cp1252::Decode(plan.target));
+    case ProgramLaunchPlan::Kind::OpenAddress: {
+      const QUrl url(Cp1252::Decode(plan.target), QUrl::StrictMode);
+      if (!url.isValid())
+        return ActionOutcome::Failed(
+            QStringLiteral("\"%1\" is no address that can be opened.").arg(url.toString()));
+      return desktop.OpenUrl(url);
+    }
   }
   return ActionOutcome::Nothing();
 }

@@ -9,6 +9,7 @@
 #include <QString>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,6 +25,21 @@ QString ToQString(const std::string& path) {
 }
 
 std::string Reason(const QFileDevice& file) { return file.errorString().toStdString(); }
+
+// The new file takes over the owner and group of the file it replaces (its mode it has
+// already), as far as the user may give them away: the group alone when not the owner.
+void KeepOwner(const std::string& path, const QFileDevice& replacement) {
+#ifdef Q_OS_UNIX
+  struct stat old {};
+  if (::stat(QFile::encodeName(ToQString(path)).constData(), &old) != 0) return;
+  const int fd = replacement.handle();
+  if (fd < 0 || ::fchown(fd, old.st_uid, old.st_gid) == 0) return;
+  (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+#else
+  (void)path;
+  (void)replacement;
+#endif
+}
 
 }  // namespace
 
@@ -73,6 +89,7 @@ std::string QtFileStore::Write(const std::string& path, std::string_view data,
     file.cancelWriting();
     return reason.empty() ? "The file could not be made private" : reason;
   }
+  KeepOwner(path, file);
   qint64 done = 0;
   const auto total = static_cast<qint64>(data.size());
   while (done < total) {

@@ -36,9 +36,7 @@ class AppFixture : public ::testing::Test {
     if (!ownedSettings) {
       // A new run reads what the last one stored.
       ownedSettings = std::make_unique<MemorySettingsStore>();
-      for (const char* name :
-           {"FullScreen", "X", "Y", "W", "H", "DefaultFile", "DefaultCat", "AutoSaveSeconds"})
-        if (auto value = settings->Peek(name)) ownedSettings->Put(name, *value);
+      for (const auto& [name, value] : settings->Values()) ownedSettings->Put(name, value);
       settings = ownedSettings.get();
     }
     app.reset();
