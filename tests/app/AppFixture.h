@@ -52,6 +52,15 @@ class AppFixture : public ::testing::Test {
     Prompter::ResetTestHooks();  // only what the test itself causes is recorded
   }
 
+  // The program started on a saved document "start.zlt" holding the category "Default".
+  void StartOnSavedDocument() {
+    Start();
+    ASSERT_TRUE(app->doc.modified);  // a new file: the default category was added
+    app->CmFileSave();
+    ASSERT_FALSE(app->doc.modified);
+    Prompter::ResetTestHooks();
+  }
+
   // A change as any editing command makes it.
   void ChangeDocument(const std::string& note = "changed") {
     app->doc.tabs[0].notes.Add(NoteString{note, 0});

@@ -14,14 +14,6 @@ using Kind = Prompter::Asked::Kind;
 
 class DocumentCommandsTest : public AppFixture {
  protected:
-  // The program started on a saved document "start.zlt" holding the category "Default".
-  void StartOnSavedDocument() {
-    Start();
-    ASSERT_TRUE(app->doc.modified);  // a new file: the default category was added
-    app->CmFileSave();
-    ASSERT_FALSE(app->doc.modified);
-    Prompter::ResetTestHooks();
-  }
   // The notes of the document file `path` as the program reads them back.
   std::vector<std::string> NotesInFile(const std::string& path) {
     Document doc;

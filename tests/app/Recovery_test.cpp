@@ -20,13 +20,6 @@ using Kind = Prompter::Asked::Kind;
 
 class RecoveryTest : public AppFixture {
  protected:
-  // The program started on a saved document "start.zlt" holding the category "Default".
-  void StartOnSavedDocument() {
-    Start();
-    app->CmFileSave();
-    ASSERT_FALSE(app->doc.modified);
-    Prompter::ResetTestHooks();
-  }
   std::string CopyPath() const { return Path("recovery/") + RecoveryCopyName(Path("start.zlt")); }
   QStringList RecoveryFiles() const {
     return QDir(dir.filePath("recovery")).entryList(QDir::Files);

@@ -8,9 +8,8 @@
 
 #include "gtest/gtest.h"
 #include "model/RecoveryFiles.h"
-#include "model/TestFiles.h"
 #include "model/TreeOps.h"
-#include "platform/QtFileStore.h"
+#include "platform/DiskSession.h"
 #include "platform/QtSettingsStore.h"
 
 namespace zelto {
@@ -24,13 +23,9 @@ fs::perms ModeOf(const std::string& path) { return fs::status(path).permissions(
 TEST(FileModes, ASavedDocumentKeepsTheModeAndOwnerOfTheFileItReplaces) {
   QTemporaryDir dir;
   const std::string path = dir.filePath("doc.zlt").toStdString();
-  QtFileStore files;
-  Document doc;
-  MemoryCategoryList list;
-  FileDialogData dialog;
-  fakes::FakeUi ui;
-  DocumentEnv env{doc, list, dialog, ui, files, "Default"};
-  AppendCategory(doc.tabs, "Default", 0, NO_PARENT);
+  fakes::DiskSession s;
+  DocumentEnv& env = s.env;
+  AppendCategory(s.doc.tabs, "Default", 0, NO_PARENT);
 
   // A new document: the user's default.
   const mode_t mask = ::umask(0);

@@ -5,9 +5,8 @@
 #include <filesystem>
 
 #include "model/DocumentCodec.h"
-#include "model/TestFiles.h"
 #include "model/TreeOps.h"
-#include "platform/QtFileStore.h"
+#include "platform/DiskSession.h"
 
 namespace zelto {
 namespace {
@@ -43,12 +42,12 @@ class SaveThroughLinksTest : public ::testing::Test {
 
   QTemporaryDir dir;
   fs::path root;
-  QtFileStore files;
-  Document doc;
-  MemoryCategoryList list;
-  FileDialogData dialog;
-  fakes::FakeUi ui;
-  DocumentEnv env{doc, list, dialog, ui, files, "Default"};
+  fakes::DiskSession session;
+  QtFileStore& files = session.files;
+  Document& doc = session.doc;
+  FileDialogData& dialog = session.dialog;
+  fakes::FakeUi& ui = session.ui;
+  DocumentEnv& env = session.env;
 };
 
 TEST_F(SaveThroughLinksTest, TheLinkStaysAndTheFileItPointsToIsReplaced) {
