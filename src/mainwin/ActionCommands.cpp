@@ -7,7 +7,6 @@
 #include <QStatusBar>
 #include <QTextEdit>
 
-#include "app/ApplicationName.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/TZeltoApp.h"
@@ -121,8 +120,7 @@ void ActionCommands::RunProgram(const NoteString& note) {
     const std::string command = SplitProgramEntry(note.text).command.value_or(std::string());
     if (!permissions_->IsAllowed(command)) {
       bool doNotAskAgain = false;
-      if (!Prompter::AskWithCheckBox(Cp1252::Decode(RunQuestion(plan)),
-                                     QString::fromLatin1(ApplicationName),
+      if (!Prompter::AskWithCheckBox(Cp1252::Decode(RunQuestion(plan)), std::nullopt,
                                      QString::fromLatin1(RunButtonText),
                                      QString::fromLatin1(DoNotAskAgainText), doNotAskAgain))
         return;

@@ -117,22 +117,6 @@ TEST_F(RecoveryTest, AfterACrashTheCopyIsOfferedAndYesRestoresItUnsaved) {
   EXPECT_TRUE(askedAtStart.empty());
 }
 
-TEST_F(RecoveryTest, ADamagedCopyIsReportedAndNeverLoaded) {
-  StartOnSavedDocument();
-  CrashAfterACopyOf("lost to a disk fault");
-  QFile copy(QString::fromStdString(CopyPath()));
-  ASSERT_TRUE(copy.open(QIODevice::ReadWrite));
-  copy.resize(copy.size() - 1);
-  copy.close();
-  Start();
-  ASSERT_EQ(askedAtStart.size(), 1u);
-  EXPECT_EQ(askedAtStart[0].kind, Kind::Message);
-  EXPECT_TRUE(askedAtStart[0].text.contains("is damaged and was not loaded"));
-  EXPECT_TRUE(NotesInDocument().empty());
-  EXPECT_EQ(RecoveryFiles().size(), 1);
-  EXPECT_TRUE(RecoveryFiles().first().contains(".set-aside-1.zlt"));
-}
-
 TEST_F(RecoveryTest, TheEndOfTheSessionAsksWhenItMayAndKeepsACopyWhenItMayNot) {
   StartOnSavedDocument();
   int interactionAsked = 0;
