@@ -7,13 +7,14 @@
 #include <QStatusBar>
 
 #include "app/CommandLine.h"
+#include "app/PrintCommands.h"
 #include "app/RecoveryWriter.h"
 #include "app/SessionEnd.h"
 #include "app/TSDIDecFrame.h"
 #include "app/TZeltoApp.h"
+#include "common/ProgramConfirmation.h"
 #include "mainwin/EditingCommands.h"
 #include "mainwin/MainWindowCommands.h"
-#include "mainwin/ProgramConfirmation.h"
 #include "mainwin/ScreenLook.h"
 #include "mainwin/TZeltoWindow.h"
 #include "model/LinkResolution.h"
@@ -21,7 +22,6 @@
 #include "platform/NotePadDefault.h"
 #include "platform/QtFileStore.h"
 #include "platform/QtSettingsStore.h"
-#include "print/PrintCommands.h"
 #include "view/TCatWindow.h"
 
 namespace zelto {
@@ -69,9 +69,9 @@ void TZeltoApp::InitInstance(const std::vector<std::string>& args) {
   if (fileTypeRegistration_) fileTypeRegistration_(action.unregister);
   // The document named on the command line is opened instead of the default file for this
   // run only; the stored DefaultFile stays.
-  if (!action.documentName.empty()) DefaultFile = action.documentName;
+  if (!action.documentName.empty()) settings.DefaultFile = action.documentName;
 
-  documentCommands_->OpenAtStart(DefaultFile);
+  documentCommands_->OpenAtStart(settings.DefaultFile);
 }
 
 int TZeltoApp::Run(const std::vector<std::string>& args) {
@@ -84,25 +84,27 @@ void TZeltoApp::InitMainWindow() {
   // command.
   permissions_ = std::make_unique<ProgramPermissions>(
       ProgramPermissions::Memory{[this](const std::string& key) {
-                                   OpenSettingsKey();
-                                   const bool allowed = ReadDword(key, 0) != 0;
-                                   CloseSettingsKey();
+                                   store_->OpenSettingsKey();
+                                   const bool allowed = store_->ReadDword(key, 0) != 0;
+                                   store_->CloseSettingsKey();
                                    return allowed;
                                  },
                                  [this](const std::string& key) {
-                                   OpenSettingsKey();
-                                   WriteDword(key, 1);
-                                   CloseSettingsKey();
+                                   store_->OpenSettingsKey();
+                                   store_->WriteDword(key, 1);
+                                   store_->CloseSettingsKey();
                                  }},
       [this] {
         return fileData.fileName.empty() ? std::string()
                                          : DocumentIdentity(*files_, fileData.fileName);
       });
   frame_ = std::make_unique<TSDIDecFrame>(this, doc);
-  frame_->Client()->SetLook(LookOf(*this));
-  new MainWindowCommands(*this, *frame_->Client());  // owned by the main window
+  frame_->Client()->SetLook(LookOf(settings));
+  const MainWindowSession session{doc,    settings, *store_,           screenFont,
+                                  search, popup,    permissions_.get()};
+  new MainWindowCommands(session, *frame_->Client());  // owned by the main window
   recovery_ = std::make_unique<RecoveryWriter>(doc, fileData.fileName, *files_, recoveryFolder_,
-                                               AutoSaveSeconds);
+                                               settings.AutoSaveSeconds);
   QObject::connect(
       recovery_.get(), &RecoveryWriter::CopyFinished, frame_.get(), [this](const QString& reason) {
         // Not worth a window of its own, but the user is told.
@@ -111,20 +113,22 @@ void TZeltoApp::InitMainWindow() {
               QStringLiteral("Unsaved changes could not be copied for recovery: ") + reason);
       });
   documentCommands_ = std::make_unique<DocumentCommands>(
-      DocumentSession{doc, *CatList(), fileData, textFileData, DefaultCat, switchingDocument},
+      DocumentSession{doc, *CatList(), fileData, textFileData, settings.DefaultCat,
+                      switchingDocument},
       static_cast<DocumentShell&>(*this), *files_, recovery_.get());
   ConnectSessionEnd(frame_.get(),
                     [this](const std::function<bool()>& mayAsk) { return EndSession(mayAsk); });
   InstallEditingCommands(
-      *frame_->Client(), doc, *this,
+      *frame_->Client(), doc, settings,
       [this] {
-        return NoteDialogSettings{EditFont != 0, screenFont, DateFormat};
+        return NoteDialogSettings{settings.EditFont != 0, screenFont, settings.DateFormat};
       },
       permissions_.get());
 
-  new PrintCommands(*this, *frame_);  // owned by the frame
+  const PrintSession printing{doc, settings, print, fileData, commands_};
+  new PrintCommands(printing, *frame_);  // owned by the frame
 
-  const StoredPlacement placement = ReadWindowPlacement(*settings_);
+  const StoredPlacement placement = ReadWindowPlacement(*store_);
   if (placement.hasPosition)
     frame_->setGeometry(placement.rect.x, placement.rect.y, placement.rect.w, placement.rect.h);
   else
@@ -146,7 +150,7 @@ WindowState TZeltoApp::FrameState() const {
 void TZeltoApp::StoreWindowPosition() {
   if (!frame_) return;
   const QRect normal = frame_->normalGeometry();
-  StoreWindowPlacement(*settings_, FrameState(),
+  StoreWindowPlacement(*store_, FrameState(),
                        WindowRect{normal.x(), normal.y(), normal.width(), normal.height()});
 }
 

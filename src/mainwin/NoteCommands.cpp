@@ -7,13 +7,13 @@
 #include <QMimeData>
 #include <QProcess>
 
-#include "app/ApplicationName.h"
-#include "app/CommandIds.h"
-#include "app/ZeltoSettings.h"
+#include "common/ApplicationName.h"
+#include "common/CommandIds.h"
+#include "common/ProgramConfirmation.h"
+#include "common/ProgramEntry.h"
+#include "common/ZeltoSettings.h"
 #include "mainwin/NoteClipboard.h"
 #include "mainwin/NoteOperations.h"
-#include "mainwin/ProgramConfirmation.h"
-#include "mainwin/ProgramEntry.h"
 #include "platform/Cp1252.h"
 #include "platform/DesktopActions.h"
 #include "platform/Prompter.h"

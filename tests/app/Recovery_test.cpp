@@ -7,8 +7,8 @@
 #include <QFile>
 
 #include "AppFixture.h"
-#include "app/CommandIds.h"
 #include "app/RecoveryWriter.h"
+#include "common/CommandIds.h"
 #include "model/DocumentCodec.h"
 #include "model/RecoveryCopy.h"
 

@@ -1,7 +1,7 @@
 // A program entry that came with a document asks before it runs; what the user allows is
 // remembered per document and command.
 #include "AppFixture.h"
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
 #include "mainwin/ActionCommands.h"
 #include "model/DocumentCodec.h"
 #include "platform/RecordingDesktopActions.h"
@@ -37,8 +37,9 @@ class RunConfirmationTest : public AppFixture {
     Start();
     table = std::make_unique<CommandTable>();
     notes = std::make_unique<TNoteWindow>(app->doc, app->CatList());
-    actions = std::make_unique<ActionCommands>(*app, *notes, *table, desktop, nullptr,
-                                               app->Permissions());
+    actions = std::make_unique<ActionCommands>(
+        ActionSession{app->doc, app->settings, app->popup, app->Permissions()}, *notes, *table,
+        desktop);
   }
   // Enter on the program entry.
   void Run() { actions->ActivateNote(0, 0, false); }

@@ -9,13 +9,13 @@
 #include <filesystem>
 #include <set>
 
-#include "app/ApplicationName.h"
-#include "app/CommandIds.h"
-#include "app/ZeltoSettings.h"
+#include "common/ApplicationName.h"
+#include "common/CommandIds.h"
+#include "common/ProgramConfirmation.h"
+#include "common/ZeltoSettings.h"
 #include "mainwin/CategoryCommands.h"
 #include "mainwin/NoteCommands.h"
 #include "mainwin/NoteOperations.h"
-#include "mainwin/ProgramConfirmation.h"
 #include "model/DocumentCodec.h"
 #include "model/TreeOps.h"
 #include "platform/Cp1252.h"
