@@ -85,9 +85,11 @@ void DocumentCommands::New() {
   if (settled == Settled::Dropped) DiscardCopy(previous);
 }
 
-void DocumentCommands::OpenAtStart(const std::string& name) {
+LoadResult DocumentCommands::OpenAtStart(const std::string& name) {
   DocumentEnv env = Env();
-  if (LoadDocument(env, name) != LoadResult::NotZelto && recovery_) recovery_->OfferCopy(env, name);
+  const LoadResult loaded = LoadDocument(env, name);
+  if (loaded != LoadResult::NotZelto && recovery_) recovery_->OfferCopy(env, name);
+  return loaded;
 }
 
 void DocumentCommands::Open() {

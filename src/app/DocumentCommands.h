@@ -33,7 +33,7 @@ class DocumentCommands {
 
   // Opens the document of the start (the default file, or the one the command line names)
   // and offers its recovery copy.
-  void OpenAtStart(const std::string& name);
+  LoadResult OpenAtStart(const std::string& name);
   // The desktop session ends (logout, shutdown). Unsaved changes are offered for saving as
   // at the close query when `mayAsk` (called only then) allows a question; otherwise they go
   // to the recovery copy. False when the user cancelled the end of the session. A close
