@@ -1,5 +1,7 @@
 #include "common/ProgramEntry.h"
 
+#include "model/TextOrder.h"
+
 namespace zelto {
 
 namespace {

@@ -7,6 +7,8 @@
 
 #include "common/CommandIds.h"
 #include "common/CommandTable.h"
+#include "common/ProgramConfirmation.h"
+#include "common/ProgramEntry.h"
 #include "common/WebLinks.h"
 #include "model/Records.h"
 #include "platform/Cp1252.h"
@@ -98,7 +100,22 @@ void ActionCommands::RunCurrentNote() {
 }
 
 void ActionCommands::RunProgram(const NoteString& note) {
-  Report(RunProgramEntry(note.text, desktop_));
+  // The question shows the very plan that is then carried out.
+  const ProgramLaunchPlan plan = PlanProgramEntry(note.text, desktop_);
+  const bool startsSomething = plan.kind != ProgramLaunchPlan::Kind::Nothing &&
+                               plan.kind != ProgramLaunchPlan::Kind::Refused;
+  if (startsSomething && s_.permissions != nullptr) {
+    const std::string command = SplitProgramEntry(note.text).command.value_or(std::string());
+    if (!s_.permissions->IsAllowed(command)) {
+      bool doNotAskAgain = false;
+      if (!Prompter::AskWithCheckBox(Cp1252::Decode(RunQuestion(plan)), std::nullopt,
+                                     QString::fromLatin1(RunButtonText),
+                                     QString::fromLatin1(DoNotAskAgainText), doNotAskAgain))
+        return;
+      if (doNotAskAgain) s_.permissions->Allow(command);
+    }
+  }
+  Report(RunLaunchPlan(plan, desktop_));
 }
 
 void ActionCommands::OpenCurrentLink() {

@@ -21,6 +21,7 @@ namespace zelto {
 
 class TNoteWindow;
 class CommandTable;
+class ProgramPermissions;
 struct NoteString;
 
 // What the link and phone items of the last popup act on, kept from one popup to the next.
@@ -36,6 +37,8 @@ struct ActionSession {
   const Document& doc;
   const ZeltoSettings& settings;  // WWWEnabled, ClickURL, Browser and the dialling settings
   PopupTargets& popup;
+  // Which program entries run without a question; without it none asks.
+  ProgramPermissions* permissions;
 };
 
 class ActionCommands : public QObject {

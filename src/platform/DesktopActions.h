@@ -12,6 +12,8 @@
 
 namespace zelto {
 
+struct ProgramLaunchPlan;
+
 // What came of handing something over; a failure carries the reason for the message.
 struct ActionOutcome {
   enum class Status {
@@ -73,6 +75,9 @@ class SystemDesktopActions : public DesktopActions {
 // arguments, and anything else is opened as a file. An entry without a command line does
 // nothing.
 ActionOutcome RunProgramEntry(const std::string& entryText, DesktopActions& desktop);
+// The same in two steps: what running the entry will start on this desktop, and starting it.
+ProgramLaunchPlan PlanProgramEntry(const std::string& entryText, const DesktopActions& desktop);
+ActionOutcome RunLaunchPlan(const ProgramLaunchPlan& plan, DesktopActions& desktop);
 
 // Opens a found link, but only when it is a web address (http, https or ftp; blanks at
 // either end are left out); anything else is refused with a message saying so.

@@ -30,8 +30,8 @@ class ActionCommandsTest : public AppFixture {
     table.Add(CM_EDITNOTE, [this] { ++edits; });
     desktop.programs << QStringLiteral("/usr/bin/prog");
     notes = std::make_unique<TNoteWindow>(app->doc, app->CatList());
-    actions = std::make_unique<ActionCommands>(ActionSession{app->doc, app->settings, app->popup},
-                                               *notes, table, desktop);
+    actions = std::make_unique<ActionCommands>(
+        ActionSession{app->doc, app->settings, app->popup, nullptr}, *notes, table, desktop);
     notes->Lines().currentCategory = 0;
     notes->CountLines();
   }

@@ -7,9 +7,12 @@
 #include <QtTest>
 #include <algorithm>
 #include <deque>
+#include <filesystem>
+#include <set>
 
 #include "common/ApplicationName.h"
 #include "common/CommandIds.h"
+#include "common/ProgramConfirmation.h"
 #include "common/ZeltoSettings.h"
 #include "mainwin/CategoryCommands.h"
 #include "mainwin/NoteCommands.h"
@@ -76,7 +79,12 @@ struct Editing {
   EditingContext context{doc, list, notes, dialogs, settings};
   RecordingDesktopActions desktop;
   QTemporaryDir scratch;
-  NoteCommands noteCommands{context, desktop, scratch.path()};
+  std::set<std::string> remembered;  // the settings' memory of allowed commands
+  ProgramPermissions permissions{
+      {[this](const std::string& key) { return remembered.count(key) > 0; },
+       [this](const std::string& key) { remembered.insert(key); }},
+      [] { return std::string("/docs/mine.zlt"); }};
+  NoteCommands noteCommands{context, desktop, scratch.path(), &permissions};
   CategoryCommands categoryCommands{context};
   CommandTable table;
 
@@ -306,6 +314,74 @@ class EditingCommandsTest : public QObject {
     e.table.DoCommand(CM_VIEWNOTEPAD);
     QVERIFY(e.LastMessage().contains(QDir::toNativeSeparators(path)));
     QVERIFY(e.desktop.started.empty());
+  }
+
+  void programEntriesTypedHereRunWithoutAQuestionPastedOnesDoNot() {
+    Editing e;
+    const TabInx work = e.Category("Work");
+    e.Select(work);
+    e.dialogs.programAnswers.push_back(std::string("Typed\r\n/usr/bin/true typed"));
+    e.table.DoCommand(CM_ADDPROGRAM);
+    QVERIFY(e.permissions.IsAllowed("/usr/bin/true typed"));
+
+    SetClipboard(QStringLiteral("\\EPasted\r\n/usr/bin/evil"));
+    e.table.DoCommand(CM_EDITPASTE);
+    QVERIFY(!e.permissions.IsAllowed("/usr/bin/evil"));
+
+    // Editing only the description keeps the question; a command typed anew drops it.
+    const auto pasted = [&e] {
+      for (std::size_t i = 0; i < e.NotesOf(e.Named("Work")).Count(); ++i)
+        if (e.NotesOf(e.Named("Work"))[i].text.find("evil") != std::string::npos) return i;
+      return std::size_t{0};
+    };
+    e.notes.SetCurrentLine(static_cast<long long>(pasted()));
+    e.dialogs.Answer("Renamed\r\n/usr/bin/evil", 1);
+    e.table.DoCommand(CM_EDITNOTE);
+    QVERIFY(!e.permissions.IsAllowed("/usr/bin/evil"));
+    e.notes.SetCurrentLine(static_cast<long long>(pasted()));
+    e.dialogs.Answer("Renamed\r\n/usr/bin/evil --safe", 1);
+    e.table.DoCommand(CM_EDITNOTE);
+    QVERIFY(e.permissions.IsAllowed("/usr/bin/evil --safe"));
+  }
+
+  void theScratchFileIsPrivateAndALinkInTheCurrentFolderIsLeftAlone() {
+    QTemporaryDir runtime, current, elsewhere;
+    const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const QString victim = elsewhere.filePath(QStringLiteral("victim.txt"));
+    QFile v(victim);
+    QVERIFY(v.open(QIODevice::WriteOnly));
+    v.write("keep me");
+    v.close();
+    QVERIFY(QFile::link(victim, current.filePath(QStringLiteral("zelto.tmp"))));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(current.path());
+
+    Editing e;
+    NoteCommands privateScratch{e.context, e.desktop};  // the folder of a real run
+    CommandTable table;
+    privateScratch.Register(table);
+    const TabInx work = e.Category("Work");
+    e.NotesOf(work).Add(Note("secret note"));
+    e.Select(work);
+    e.settings.NotePad = "editor";
+    table.DoCommand(CM_VIEWNOTEPAD);
+    QDir::setCurrent(before);
+
+    QVERIFY(v.open(QIODevice::ReadOnly));
+    QCOMPARE(v.readAll(), QByteArray("keep me"));
+    QCOMPARE(e.desktop.started.size(), std::size_t{1});
+    const QString handed = e.desktop.started[0].arguments.last();
+    QCOMPARE(QFileInfo(handed).absolutePath(), runtime.filePath(QStringLiteral("Zelto")));
+    QFile scratch(handed);
+    QVERIFY(scratch.open(QIODevice::ReadOnly));
+    QCOMPARE(scratch.readAll(), QByteArray("secret note"));
+    namespace fs = std::filesystem;
+    QCOMPARE(fs::status(handed.toStdString()).permissions(),
+             fs::perms::owner_read | fs::perms::owner_write);
+    QCOMPARE(fs::status(runtime.filePath(QStringLiteral("Zelto")).toStdString()).permissions(),
+             fs::perms::owner_all);
+    qputenv("XDG_RUNTIME_DIR", runtimeBefore);
   }
 
   void namesAreUniqueAmongSiblings() {
