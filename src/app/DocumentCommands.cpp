@@ -85,20 +85,31 @@ void DocumentCommands::New() {
   if (settled == Settled::Dropped) DiscardCopy(previous);
 }
 
-LoadResult DocumentCommands::OpenAtStart(const std::string& name) {
+std::string MissingDocumentMessage(const std::string& path) {
+  return "The file " + path + " no longer exists.";
+}
+
+LoadResult DocumentCommands::OpenAtStart(const std::string& name, bool chosen) {
   DocumentEnv env = Env();
   const LoadResult loaded = LoadDocument(env, name);
-  if (loaded != LoadResult::NotZelto && recovery_) recovery_->OfferCopy(env, name);
+  if (loaded == LoadResult::NotZelto) return loaded;
+  const RecoveryOffer offer =
+      recovery_ ? recovery_->OfferCopy(env, name) : RecoveryOffer::None;
+  if (chosen && (loaded != LoadResult::NewDocument || offer == RecoveryOffer::Restored))
+    shell_.DocumentOpened();
   return loaded;
 }
 
-void DocumentCommands::Open() {
+bool DocumentCommands::BeginSwitch() {
   s_.switchingDocument = true;
   droppedAtClose_ = false;
-  if (!CloseQuery()) {
-    s_.switchingDocument = false;  // nothing is switched after all
-    return;
-  }
+  if (CloseQuery()) return true;
+  s_.switchingDocument = false;  // nothing is switched after all
+  return false;
+}
+
+void DocumentCommands::Open() {
+  if (!BeginSwitch()) return;
   const std::string previous = s_.dialog.fileName;
   const bool dropped = droppedAtClose_;
   FileDialogData offer = s_.dialog;
@@ -108,11 +119,33 @@ void DocumentCommands::Open() {
     s_.switchingDocument = false;
     return;
   }
+  LoadSwitched(*name, previous, dropped);
+}
+
+OpenOutcome DocumentCommands::OpenFile(const std::string& name) {
+  if (!files_.Exists(name) && !(recovery_ && recovery_->HasCopy(name))) {
+    shell_.ShowMessage(MissingDocumentMessage(name));
+    return OpenOutcome::Missing;
+  }
+  if (!BeginSwitch()) return OpenOutcome::Kept;
+  const std::string previous = s_.dialog.fileName;
+  return LoadSwitched(name, previous, droppedAtClose_);
+}
+
+OpenOutcome DocumentCommands::LoadSwitched(const std::string& name, const std::string& previous,
+                                           bool dropped) {
   DocumentEnv env = Env();
+  const LoadResult loaded = LoadDocument(env, name);
   // A refused file leaves the document as it was, with its changes and their copy.
-  if (LoadDocument(env, *name) == LoadResult::NotZelto) return;
+  if (loaded == LoadResult::NotZelto) return OpenOutcome::Refused;
   if (dropped) DiscardCopy(previous);
-  if (recovery_) recovery_->OfferCopy(env, *name);
+  const RecoveryOffer offer =
+      recovery_ ? recovery_->OfferCopy(env, name) : RecoveryOffer::None;
+  // Without its copy a file that is gone leaves an empty document of that name.
+  if (loaded == LoadResult::NewDocument && offer != RecoveryOffer::Restored)
+    return OpenOutcome::Missing;
+  shell_.DocumentOpened();
+  return OpenOutcome::Opened;
 }
 
 SaveResult DocumentCommands::Save() {

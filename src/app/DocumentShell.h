@@ -29,6 +29,8 @@ class DocumentShell : public DocumentUi {
   virtual void StoreWindowPosition() = 0;
   // After the document was saved (Save or Save As).
   virtual void DocumentSaved() {}
+  // After a file was opened as the document (or its recovery copy restored), by any way.
+  virtual void DocumentOpened() {}
 };
 
 }  // namespace zelto

@@ -14,6 +14,8 @@ class RecoveryHooks {
   virtual ~RecoveryHooks() = default;
   // The document `documentPath` was just opened into `env`: offers its recovery copy.
   virtual RecoveryOffer OfferCopy(DocumentEnv& env, const std::string& documentPath) = 0;
+  // Whether a recovery copy of `documentPath` is there to offer.
+  virtual bool HasCopy(const std::string& documentPath) = 0;
   // The changes of `documentPath` were saved or dropped on purpose: its copy goes.
   virtual void DiscardCopy(const std::string& documentPath) = 0;
   // Writes the copy of the document's unsaved changes, as `documentPath`'s, and returns once

@@ -92,6 +92,10 @@ RecoveryOffer RecoveryWriter::OfferCopy(DocumentEnv& env, const std::string& doc
   return OfferRecoveryCopy(env, files_, documentPath);
 }
 
+bool RecoveryWriter::HasCopy(const std::string& documentPath) {
+  return files_.Files().Exists(files_.CopyPathOf(files_.IdentityOf(documentPath)));
+}
+
 void RecoveryWriter::DiscardCopy(const std::string& documentPath) {
   Settle();
   writtenRevision_.reset();

@@ -12,6 +12,7 @@
 #include "app/DocumentCommands.h"
 #include "app/DocumentShell.h"
 #include "app/PrintCommands.h"
+#include "app/RecentDocumentCommands.h"
 #include "app/WindowPlacement.h"
 #include "common/CommandTable.h"
 #include "common/CommandTarget.h"
@@ -77,6 +78,10 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   // Whether the program may close: offers to save unsaved changes, stores the window
   // position. Also run by Open before another document replaces this one.
   bool CloseQuery() override;
+  // Opens `path` as Open would with that file chosen (the question about changes first).
+  OpenOutcome OpenDocumentFile(const std::string& path);
+  // The File menu's recent documents (nullptr before InitInstance).
+  RecentDocumentCommands* RecentDocuments() const { return recentDocuments_.get(); }
   // The desktop session ends: see DocumentCommands::EndSession.
   bool EndSession(const std::function<bool()>& mayAsk);
   // The writer of the recovery copies (nullptr before InitInstance).
@@ -130,6 +135,7 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   void ClearEntryDetail() override;
   void StoreWindowPosition() override;
   void DocumentSaved() override;
+  void DocumentOpened() override;
 
   std::unique_ptr<SettingsStore> store_;
   std::unique_ptr<FileStore> files_;
@@ -139,6 +145,7 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   std::unique_ptr<RecoveryWriter> recovery_;  // before the commands, which use it
   std::unique_ptr<ProgramPermissions> permissions_;
   std::unique_ptr<DocumentCommands> documentCommands_;
+  std::unique_ptr<RecentDocumentCommands> recentDocuments_;
   // The default file that this run started with and that did not exist yet: the user never
   // chose it, so the first save to it says where it went. Empty once said.
   std::string unchosenDefaultFile_;

@@ -28,6 +28,8 @@ class EditingCommandSet : public QObject {
         categoryCommands_(context_) {
     noteCommands_.Register(window.Commands());
     categoryCommands_.Register(window.Commands());
+    connect(&window, &TZeltoWindow::TextDropped, this,
+            [this](const QString& text) { noteCommands_.PasteText(text); });
     connect(&window, &TZeltoWindow::ContextMenuRequested, this,
             [&window, &doc, &settings](QPoint pos, bool fromNoteWindow) {
               ShowPopupMenu(window, doc, settings.DefaultCat, pos, fromNoteWindow);

@@ -6,6 +6,8 @@
 #include "common/CommandIds.h"
 #include "dialogs/FaceTable.h"
 #include "mainwin/KeyTable.h"
+#include "mainwin/LineTarget.h"
+#include "model/Document.h"
 #include "platform/CommandRouter.h"
 #include "platform/Cp1252.h"
 #include "platform/HelpWindow.h"
@@ -124,6 +126,22 @@ TZeltoWindow::TZeltoWindow(Document& doc, QWidget* parent) : QWidget(parent) {
           [this] { commands_.DoCommand(CM_EDITPASTE); });
   connect(noteView_, &TNoteWindow::RunProgramRequested, this,
           [this] { commands_.DoCommand(CM_RUN); });
+  // A drop is carried out once the drag has ended: its questions and messages must not
+  // hold up the drag of another program, nor run inside our own.
+  connect(noteView_, &TNoteWindow::TextDropped, this, &TZeltoWindow::TextDropped,
+          Qt::QueuedConnection);
+  const auto dropLater = [this](DraggedLine from, int target, bool copy) {
+    QMetaObject::invokeMethod(
+        this, [this, from, target, copy] { emit LineDropped(from, target, copy); },
+        Qt::QueuedConnection);
+  };
+  connect(catList_, &TCatWindow::LineDropped, this, dropLater);
+  connect(noteView_, &TNoteWindow::LineDropped, this,
+          [this, &doc, dropLater](DraggedLine from, int targetLine, bool copy) {
+            const LineTarget target =
+                TargetOfLine(doc.tabs, noteView_->Lines().currentCategory, targetLine);
+            if (target.IsCategoryLine()) dropLater(from, target.category, copy);
+          });
   SetLook(look_);
   noteView_->setFocus(Qt::OtherFocusReason);
   setFocusProxy(noteView_);
