@@ -70,4 +70,9 @@ enum class TreePasteResult {
 // `cutPending` stays set while another category is still cut.
 TreePasteResult PasteTree(Document& doc, CategoryList& list, TabInx current, TreePaste where);
 
+// Paste tree with category `category` in the place of the cut one: the same checks and
+// steps, for a category that is dropped where it goes rather than cut first.
+TreePasteResult PasteCategory(Document& doc, CategoryList& list, TabInx category, TabInx current,
+                              TreePaste where);
+
 }  // namespace zelto
