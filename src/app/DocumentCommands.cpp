@@ -72,7 +72,9 @@ void DocumentCommands::Open() {
 
 SaveResult DocumentCommands::Save() {
   DocumentEnv env = Env();
-  return SaveDocument(env);
+  const SaveResult result = SaveDocument(env);
+  if (result == SaveResult::Saved) shell_.DocumentSaved();
+  return result;
 }
 
 void DocumentCommands::SaveAs() {
@@ -94,7 +96,9 @@ void DocumentCommands::SaveAs() {
     // The document was not written there, so it stays bound to the file that holds it.
     s_.dialog.fileName = previous;
     s_.switchingDocument = false;
+    return;
   }
+  shell_.DocumentSaved();
 }
 
 void DocumentCommands::SaveAsText() {

@@ -61,6 +61,8 @@ class TSDIDecFrame : public QMainWindow, public CommandTarget {
   void BuildStatusBar();
   void UpdateLockIndicators();
   QAction* NewCommandAction(int id, const QString& text, QObject* owner);
+  // The Undo or Redo item (`id`), its text beginning with `prefix`.
+  QAction* NewHistoryAction(int id, const QString& prefix, QObject* owner);
 
   ApplicationTarget* app_;
   TZeltoWindow* client_;

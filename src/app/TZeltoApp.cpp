@@ -6,6 +6,7 @@
 #include "common/ApplicationName.h"
 #include "common/CommandIds.h"
 #include "dialogs/TZeltoAboutDlg.h"
+#include "mainwin/DocumentHistory.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/Cp1252.h"
 #include "platform/HelpWindow.h"
@@ -131,6 +132,12 @@ void TZeltoApp::DocumentLoaded() {
   notes->SetCurrentLine(0);
   notes->ScrollTo(0);
   notes->viewport()->update();
+  // Nothing of another document can be undone.
+  main->History().Restart();
+}
+
+void TZeltoApp::DocumentSaved() {
+  if (TZeltoWindow* main = MainWindow()) main->History().MarkSaved();
 }
 
 bool TZeltoApp::WindowsMayClose() {

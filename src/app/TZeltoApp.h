@@ -115,6 +115,7 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   bool ClientMayClose() override;
   void ClearEntryDetail() override;
   void StoreWindowPosition() override;
+  void DocumentSaved() override;
 
   std::unique_ptr<SettingsStore> store_;
   std::unique_ptr<FileStore> files_;

@@ -8,6 +8,7 @@
 #include "app/PrintCommands.h"
 #include "app/TSDIDecFrame.h"
 #include "app/TZeltoApp.h"
+#include "mainwin/DocumentHistory.h"
 #include "mainwin/EditingCommands.h"
 #include "mainwin/MainWindowCommands.h"
 #include "mainwin/ScreenLook.h"
@@ -74,6 +75,7 @@ int TZeltoApp::Run(const std::vector<std::string>& args) {
 void TZeltoApp::InitMainWindow() {
   frame_ = std::make_unique<TSDIDecFrame>(this, doc);
   frame_->Client()->SetLook(LookOf(settings));
+  frame_->Client()->History().SetLimit(static_cast<int>(settings.UndoSteps));
   const MainWindowSession session{doc, settings, *store_, screenFont, search, popup};
   new MainWindowCommands(session, *frame_->Client());  // owned by the main window
   documentCommands_ =

@@ -51,6 +51,7 @@ void ZeltoSettings::ReadSettings(SettingsStore& store, const std::string& notePa
   PhonePrefix3 = store.ReadString("PhonePrefix3", PhonePrefix3);
   DefaultCat = store.ReadString("DefaultCat", DefaultCat);
   DefaultFile = store.ReadString("DefaultFile", DefaultFile);
+  UndoSteps = checked(store.ReadDword("UndoSteps", UndoSteps), IsValidUndoSteps, UndoSteps);
   store.CloseSettingsKey();
 }
 

@@ -10,6 +10,8 @@
 
 namespace zelto {
 
+class CategoryReorder;
+
 inline constexpr std::string_view CategoryExistsMessage = "Category already in list!";
 inline constexpr std::string_view PasteInsideItselfMessage =
     "A category cannot be pasted inside itself.";
@@ -67,6 +69,8 @@ enum class TreePasteResult {
 // categories and refills `list` (as SortCategories does, from its selection). Without a
 // valid current category it goes to the top level. A paste that would hang the category
 // below itself is refused and changes nothing; with nothing cut only `modified` is set.
-TreePasteResult PasteTree(Document& doc, CategoryList& list, TabInx current, TreePaste where);
+// With `sorted`, what the sort did to the table is recorded there.
+TreePasteResult PasteTree(Document& doc, CategoryList& list, TabInx current, TreePaste where,
+                          CategoryReorder* sorted = nullptr);
 
 }  // namespace zelto

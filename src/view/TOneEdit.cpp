@@ -3,6 +3,8 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 
+#include "platform/HistoryKeys.h"
+
 namespace zelto {
 
 TOneEdit::TOneEdit(QWidget* parent) : QPlainTextEdit(parent) {
@@ -12,6 +14,15 @@ TOneEdit::TOneEdit(QWidget* parent) : QPlainTextEdit(parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTabChangesFocus(true);
   setUndoRedoEnabled(false);
+}
+
+bool TOneEdit::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride &&
+      IsHistoryKey(*static_cast<QKeyEvent*>(event))) {
+    event->ignore();
+    return true;
+  }
+  return QPlainTextEdit::event(event);
 }
 
 void TOneEdit::keyPressEvent(QKeyEvent* event) {
