@@ -83,7 +83,8 @@ QAction* TSDIDecFrame::NewHistoryAction(int id, const QString& prefix, QObject* 
   // are grey while there is nothing to undo or redo.
   QUndoStack& stack = client_->History().Stack();
   const bool undo = id == CM_EDITUNDO;
-  QAction* action = undo ? stack.createUndoAction(owner, prefix) : stack.createRedoAction(owner, prefix);
+  QAction* action =
+      undo ? stack.createUndoAction(owner, prefix) : stack.createRedoAction(owner, prefix);
   action->setProperty(kIdProperty, id);
   action->setStatusTip(QString::fromLatin1(CommandHint(id)));
   action->setShortcuts(undo ? UndoKeys() : RedoKeys());

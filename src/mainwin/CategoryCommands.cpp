@@ -32,7 +32,9 @@ std::size_t IndexAfterSort(const TabList& tabs, std::size_t index) {
 // window shows its outcome. An operation that changed nothing leaves no step.
 struct Recording {
   explicit Recording(EditingContext& context)
-      : c(context), before(context.Place()), change(std::make_unique<CategoryTableChange>(context.doc)) {}
+      : c(context),
+        before(context.Place()),
+        change(std::make_unique<CategoryTableChange>(context.doc)) {}
   void Finish(const char* name) {
     if (change->Finish(c.doc)) c.Record(name, std::move(change), before);
   }

@@ -30,8 +30,8 @@ class DocumentHistory : public QObject {
 
   // Adds a change that a command has just made as the step `name` ("Delete Note"). `before`
   // and `after` are where the window stood before the change and stands after it.
-  void Push(const QString& name, std::unique_ptr<DocumentChange> change,
-            const WindowPlace& before, const WindowPlace& after);
+  void Push(const QString& name, std::unique_ptr<DocumentChange> change, const WindowPlace& before,
+            const WindowPlace& after);
   void Undo() { stack_.undo(); }
   void Redo() { stack_.redo(); }
   bool CanUndo() const { return stack_.canUndo(); }

@@ -24,7 +24,11 @@ class EditingContext {
   // Without `history` the changes are made but not recorded.
   EditingContext(Document& doc, CategoryList& list, TNoteWindow& notes, EditDialogs& dialogs,
                  const ZeltoSettings& settings, DocumentHistory* history = nullptr)
-      : doc(doc), list(list), notes(notes), dialogs(dialogs), settings(settings),
+      : doc(doc),
+        list(list),
+        notes(notes),
+        dialogs(dialogs),
+        settings(settings),
         history(history) {}
 
   // The category selected in the list, when there is one.
@@ -50,8 +54,7 @@ class EditingContext {
   void GoTo(const WindowPlace& place);
   // Adds the change just made, named `name` ("Delete Note"), to the history as one step
   // taken from the place `before`.
-  void Record(const char* name, std::unique_ptr<DocumentChange> change,
-              const WindowPlace& before);
+  void Record(const char* name, std::unique_ptr<DocumentChange> change, const WindowPlace& before);
 
   Document& doc;
   CategoryList& list;

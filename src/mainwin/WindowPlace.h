@@ -8,9 +8,9 @@
 namespace zelto {
 
 struct WindowPlace {
-  TabInx level = NO_PARENT;             // the parent of the listed categories
-  int selected = CategoryList::None;    // the selected category, or None
-  int line = 0;                         // the note window's current line
+  TabInx level = NO_PARENT;           // the parent of the listed categories
+  int selected = CategoryList::None;  // the selected category, or None
+  int line = 0;                       // the note window's current line
   bool operator==(const WindowPlace&) const = default;
 };
 

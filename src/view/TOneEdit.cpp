@@ -17,8 +17,7 @@ TOneEdit::TOneEdit(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 bool TOneEdit::event(QEvent* event) {
-  if (event->type() == QEvent::ShortcutOverride &&
-      IsHistoryKey(*static_cast<QKeyEvent*>(event))) {
+  if (event->type() == QEvent::ShortcutOverride && IsHistoryKey(*static_cast<QKeyEvent*>(event))) {
     event->ignore();
     return true;
   }

@@ -212,8 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
     Undo, EveryOperation,
     ::testing::Values(
         Operation{"Add Note", [](UndoTest&) { UndoTest::AnswerNote("gamma"); }, CM_ADDNOTE},
-        Operation{"Add Program",
-                  [](UndoTest&) { UndoTest::AnswerProgram("Shell", "/bin/sh"); },
+        Operation{"Add Program", [](UndoTest&) { UndoTest::AnswerProgram("Shell", "/bin/sh"); },
                   CM_ADDPROGRAM},
         // The first of two equal notes goes behind the second: undo puts it back in front.
         Operation{"Edit Note",
@@ -345,11 +344,16 @@ TEST_F(UndoTest, ModifiedFollowsTheSavedStateAndTheCloseQueryWithIt) {
   EXPECT_TRUE(app->CloseQuery());
   EXPECT_EQ(SaveQuestions(), 0);
 
-  // A change that is no step (a name refused) still counts, until the history moves.
+  // What sets `modified` without changing anything (a name refused, a paste of a tree
+  // with nothing cut) still counts as a change, and is no step.
   AnswerNote("home");
   ASSERT_TRUE(Do(CM_ADDCATEGORY));
-  EXPECT_EQ(Stack().index(), 1);
   EXPECT_TRUE(app->doc.modified);
+  Saved();
+  ASSERT_TRUE(Do(CM_PASTETREECHILD));
+  EXPECT_TRUE(app->doc.modified);
+  EXPECT_EQ(Stack().index(), 1);
+  EXPECT_TRUE(History().CanRedo());  // nothing was pushed over the step undone
 
   // New starts a history of its own.
   Prompter::SetNextAnswer(Answer::No);
@@ -413,7 +417,8 @@ TEST_F(UndoTest, KeysWorkWhereNoEditFieldHasTheFocus) {
     QTest::keyClick(k.focus, k.key, k.modifiers);
     Paint();
     EXPECT_EQ(Dump(), k.undoes ? before : after)
-        << k.focus->objectName().toStdString() << " " << QKeySequence(k.key | k.modifiers).toString().toStdString();
+        << k.focus->objectName().toStdString() << " "
+        << QKeySequence(k.key | k.modifiers).toString().toStdString();
   }
 
   // In the note dialog the keys take back the typing, not a change of the document.
@@ -443,12 +448,16 @@ TEST_F(UndoTest, LongRandomSequencesUndoToTheStartAndRedoToTheEnd) {
     const auto pick = [&rng](std::size_t n) {
       return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng);
     };
-    const char* words[] = {"a", "A", "b", "same", "same", "x\r\ny", " lead", "\\Eprog\r\n/bin/true"};
-    const auto text = [&] { return std::string(words[pick(std::size(words))]) + (pick(3) ? "" : "z"); };
+    const char* words[] = {"a",    "A",      "b",     "same",
+                           "same", "x\r\ny", " lead", "\\Eprog\r\n/bin/true"};
+    const auto text = [&] {
+      return std::string(words[pick(std::size(words))]) + (pick(3) ? "" : "z");
+    };
 
     Document doc;
     for (int c = 0; c < 12; ++c) {
-      const TabInx parent = c < 3 ? NO_PARENT : static_cast<TabInx>(pick(static_cast<std::size_t>(c)));
+      const TabInx parent =
+          c < 3 ? NO_PARENT : static_cast<TabInx>(pick(static_cast<std::size_t>(c)));
       const TabInx index = *AppendCategory(doc.tabs, "c" + std::to_string(pick(6)), 0, parent);
       for (std::size_t n = pick(5); n > 0; --n) doc.tabs[index].notes.Add(NoteString{text(), 0});
     }
@@ -458,14 +467,15 @@ TEST_F(UndoTest, LongRandomSequencesUndoToTheStartAndRedoToTheEnd) {
     StartOn(doc);
     const std::string original = Saved();
 
-    const int commands[] = {CM_ADDNOTE,        CM_ADDPROGRAM,       CM_EDITNOTE,
-                            CM_DELETENOTE,     CM_EDITPASTE,        CM_SPLITENTRY,
-                            CM_ADDCATEGORY,    CM_ADDSUBCATEGORY,   CM_EDITCATEGORY,
-                            CM_EDITSUBCATEGORY, CM_DELETECATEGORY,  CM_DELETESUBCATEGORY,
-                            CM_PASTETREECHILD, CM_PASTETREESIBLING, CM_EDITUNDO};
+    const int commands[] = {CM_ADDNOTE,         CM_ADDPROGRAM,       CM_EDITNOTE,
+                            CM_DELETENOTE,      CM_EDITPASTE,        CM_SPLITENTRY,
+                            CM_ADDCATEGORY,     CM_ADDSUBCATEGORY,   CM_EDITCATEGORY,
+                            CM_EDITSUBCATEGORY, CM_DELETECATEGORY,   CM_DELETESUBCATEGORY,
+                            CM_PASTETREECHILD,  CM_PASTETREESIBLING, CM_EDITUNDO};
     std::vector<std::string> states{Dump()};  // after each step of the history, in order
     for (int n = 0; n < 150; ++n) {
-      if (List().count() > 0 && pick(2)) List().setCurrentRow(static_cast<int>(pick(static_cast<std::size_t>(List().count()))));
+      if (List().count() > 0 && pick(2))
+        List().setCurrentRow(static_cast<int>(pick(static_cast<std::size_t>(List().count()))));
       Paint();
       const NoteLines& lines = Notes().Lines();
       if (lines.lineCategories.size() > 0 && pick(3) == 0)

@@ -63,7 +63,8 @@ struct DeleteBelowCut {
     Add(doc, "Inbox", work);
     for (std::size_t i = 0; i < doc.tabs.Count(); ++i)
       for (int n = 0; n < 50; ++n)
-        doc.tabs[i].notes.Add(NoteString{"note " + std::to_string(n) + " of a long enough text", 0});
+        doc.tabs[i].notes.Add(
+            NoteString{"note " + std::to_string(n) + " of a long enough text", 0});
     doc.tabs[cut].state = TabState::Cut;
     doc.cutPending = true;
     FillLevel(doc.tabs, NO_PARENT, list);
