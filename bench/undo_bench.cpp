@@ -44,12 +44,16 @@ std::size_t HeapInUse() {
 #endif
 }
 
-// A random live category, or NO_PARENT when there is none.
-TabInx RandomLive(const Document& doc, std::mt19937& rng) {
+// A random live category, or NO_PARENT when there is none; with `nearTop` only one at the
+// top level or just below it (the large subtrees).
+TabInx RandomLive(const Document& doc, std::mt19937& rng, bool nearTop = false) {
   const std::vector<bool> live = LiveCategories(doc.tabs);
   std::vector<TabInx> candidates;
-  for (std::size_t i = 0; i < live.size(); ++i)
-    if (live[i]) candidates.push_back(static_cast<TabInx>(i));
+  for (std::size_t i = 0; i < live.size(); ++i) {
+    const TabInx parent = doc.tabs[i].parent;
+    if (live[i] && (!nearTop || parent == NO_PARENT || doc.tabs[parent].IsTopLevel()))
+      candidates.push_back(static_cast<TabInx>(i));
+  }
   if (candidates.empty()) return NO_PARENT;
   return candidates[std::uniform_int_distribution<std::size_t>(0, candidates.size() - 1)(rng)];
 }
@@ -129,9 +133,9 @@ void SelectIn(const Document& doc, CategoryList& list, TabInx c) {
   list.SelectCategory(c);
 }
 
-std::unique_ptr<DocumentChange> DeleteCategory(Document& doc, CategoryList& list,
-                                               std::mt19937& rng) {
-  const TabInx c = RandomLive(doc, rng);
+std::unique_ptr<DocumentChange> DeleteCategory(Document& doc, CategoryList& list, std::mt19937& rng,
+                                               bool nearTop) {
+  const TabInx c = RandomLive(doc, rng, nearTop);
   if (c == NO_PARENT) return nullptr;
   SelectIn(doc, list, c);
   return Recorded(doc, [&](CategoryTableChange& change) {
@@ -245,7 +249,18 @@ void BM_DeleteNote(benchmark::State& s) { RunOperations(s, DeleteNote); }
 void BM_SplitEntry(benchmark::State& s) { RunOperations(s, SplitEntry); }
 void BM_AddSubcategory(benchmark::State& s) { RunOperations(s, AddSubcategory); }
 void BM_EditCategory(benchmark::State& s) { RunOperations(s, EditCategory); }
-void BM_DeleteCategory(benchmark::State& s) { RunOperations(s, DeleteCategory); }
+void BM_DeleteCategory(benchmark::State& s) {
+  RunOperations(s, [](Document& doc, CategoryList& list, std::mt19937& rng) {
+    return DeleteCategory(doc, list, rng, false);
+  });
+}
+// Categories of the first two levels, with about 100 or 500 categories and 10,000 or 50,000
+// notes below them, until none is left.
+void BM_DeleteLargeSubtree(benchmark::State& s) {
+  RunOperations(s, [](Document& doc, CategoryList& list, std::mt19937& rng) {
+    return DeleteCategory(doc, list, rng, true);
+  });
+}
 void BM_CutAndPasteTree(benchmark::State& s) { RunOperations(s, CutOrPaste); }
 
 }  // namespace
@@ -257,6 +272,7 @@ BENCHMARK(BM_SplitEntry)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AddSubcategory)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EditCategory)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteCategory)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteLargeSubtree)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CutAndPasteTree)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
