@@ -99,7 +99,7 @@ void CategoryCommands::ReportRefusedAdd(AddCategoryResult result) const {
 void CategoryCommands::AddCategory() {
   if (!c_.HasCurrentCategory()) return;
   NoteString name;
-  if (!RunNoteDialog(c_.dialogs, c_.doc, "Add category", name)) return;
+  if (!RunNoteDialog(c_.dialogs, c_.doc, "Add category", name, EditedText::CategoryName)) return;
   Recording recording(c_);
   const AddCategoryResult result = AddSiblingCategory(c_.doc, c_.list, name);
   if (result != AddCategoryResult::Added) {
@@ -115,7 +115,7 @@ void CategoryCommands::AddSubcategory() {
   const auto parent = c_.CurrentCategory();
   if (!parent) return;
   NoteString name;
-  if (!RunNoteDialog(c_.dialogs, c_.doc, "Add subcategory", name)) return;
+  if (!RunNoteDialog(c_.dialogs, c_.doc, "Add subcategory", name, EditedText::CategoryName)) return;
   Recording recording(c_);
   const AddCategoryResult result = AddChildCategory(c_.doc, *parent, name);
   if (result != AddCategoryResult::Added) {
@@ -131,7 +131,7 @@ void CategoryCommands::EditCategory() {
   if (!current) return;
   Tab& tab = c_.doc.tabs[*current];
   NoteString copy{tab.text, tab.flags};
-  if (!RunNoteDialog(c_.dialogs, c_.doc, "Edit category", copy)) return;
+  if (!RunNoteDialog(c_.dialogs, c_.doc, "Edit category", copy, EditedText::CategoryName)) return;
   Recording recording(c_);
   recording.change->WatchName(c_.doc.tabs, *current);
   tab.text = copy.text;
@@ -148,7 +148,7 @@ void CategoryCommands::EditLineCategory() {
   if (!line.IsCategoryLine()) return;
   Tab& tab = c_.doc.tabs[line.category];
   NoteString copy{tab.text, 0};
-  if (!RunNoteDialog(c_.dialogs, c_.doc, "Edit category", copy)) return;
+  if (!RunNoteDialog(c_.dialogs, c_.doc, "Edit category", copy, EditedText::CategoryName)) return;
   Recording recording(c_);
   recording.change->WatchName(c_.doc.tabs, line.category);
   tab.text = copy.text;
