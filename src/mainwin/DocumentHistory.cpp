@@ -67,7 +67,13 @@ void DocumentHistory::Restart() {
   FollowStack();
 }
 
-void DocumentHistory::FollowStack() { doc_.modified = cleanStateModified_ || !stack_.isClean(); }
+void DocumentHistory::FollowStack() {
+  // Assigned on every move of the stack, so that each undo and redo counts as a change for
+  // whoever watches the document's revisions.
+  const bool wasModified = doc_.modified;
+  doc_.modified = cleanStateModified_ || !stack_.isClean();
+  if (wasModified && !doc_.modified) emit BackAtSavedState();
+}
 
 std::size_t DocumentHistory::HeldBytes() const {
   std::size_t bytes = 0;

@@ -47,6 +47,10 @@ class DocumentHistory : public QObject {
   // The memory the steps' records hold.
   std::size_t HeldBytes() const;
 
+ signals:
+  // Undo or redo has brought the document back to what its file holds.
+  void BackAtSavedState();
+
  private:
   friend class DocumentStep;
   void ShowPlace(const WindowPlace& place) const {

@@ -25,7 +25,7 @@ bool CategoryCompare(const Tab& a, const Tab& b);
 // did to the table is added there, the purged categories with it.
 void SortCategories(Document& doc, CategoryList& list, CategoryReorder* record = nullptr);
 
-// Empties the document and the list.
+// Empties the document and the list; nothing is left cut.
 void ClearDocument(Document& doc, CategoryList& list);
 
 // Appends a new Normal category with no notes; its index, or nothing when full.

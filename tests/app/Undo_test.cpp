@@ -279,6 +279,14 @@ INSTANTIATE_TEST_SUITE_P(
                     test.Select("Home");
                   },
                   CM_PASTETREECHILD},
+        // The second cut category stays cut, and pasteable, after the first one's paste.
+        Operation{"Paste Tree as Child",
+                  [](UndoTest& test) {
+                    Cut(test, "Inbox");
+                    Cut(test, "Clients");
+                    test.Select("Home");
+                  },
+                  CM_PASTETREECHILD},
         Operation{"Paste Tree as Sibling",
                   [](UndoTest& test) {
                     Cut(test, "Inbox");
