@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUndoStack>
 #include <algorithm>
 #include <iterator>
 #include <stack>
@@ -19,9 +20,11 @@
 #include "app/MenuTable.h"
 #include "common/ApplicationName.h"
 #include "common/CommandIds.h"
+#include "mainwin/DocumentHistory.h"
 #include "mainwin/TZeltoWindow.h"
 #include "model/RecentDocuments.h"
 #include "platform/ButtonImages.h"
+#include "platform/HistoryKeys.h"
 #include "platform/LockKeys.h"
 #include "platform/Prompter.h"
 #include "view/LineDrag.h"
@@ -66,6 +69,8 @@ TSDIDecFrame::TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client)
   connect(qApp, &QApplication::focusChanged, this, &TSDIDecFrame::UpdateToolBar);
   connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TSDIDecFrame::UpdateToolBar);
   connect(client_, &TZeltoWindow::CategorySelectionChanged, this, &TSDIDecFrame::UpdateToolBar);
+  connect(&client_->History().Stack(), &QUndoStack::indexChanged, this,
+          &TSDIDecFrame::UpdateToolBar);
   qApp->installEventFilter(this);
   setAcceptDrops(true);
   UpdateToolBar();
@@ -81,6 +86,7 @@ TSDIDecFrame::~TSDIDecFrame() {
   disconnect(qApp, nullptr, this, nullptr);
   disconnect(QApplication::clipboard(), nullptr, this, nullptr);
   disconnect(client_, nullptr, this, nullptr);
+  disconnect(&client_->History().Stack(), nullptr, this, nullptr);
   qApp->removeEventFilter(this);
   if (Prompter::Owner() == this) Prompter::SetOwner(nullptr);
 }
@@ -96,6 +102,20 @@ QAction* TSDIDecFrame::NewCommandAction(int id, const QString& text, QObject* ow
   action->setProperty(kIdProperty, id);
   action->setStatusTip(QString::fromLatin1(CommandHint(id)));
   connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
+  return action;
+}
+
+QAction* TSDIDecFrame::NewHistoryAction(int id, const QString& prefix, QObject* owner) {
+  // The history's own actions: their text names the step ("&Undo Delete Note") and they
+  // are grey while there is nothing to undo or redo.
+  QUndoStack& stack = client_->History().Stack();
+  const bool undo = id == CM_EDITUNDO;
+  QAction* action =
+      undo ? stack.createUndoAction(owner, prefix) : stack.createRedoAction(owner, prefix);
+  action->setProperty(kIdProperty, id);
+  action->setStatusTip(QString::fromLatin1(CommandHint(id)));
+  action->setShortcuts(undo ? UndoKeys() : RedoKeys());
+  action->setShortcutContext(Qt::WindowShortcut);
   return action;
 }
 
@@ -117,7 +137,10 @@ void TSDIDecFrame::BuildMenuBar() {
         break;
       }
       case MenuEntry::Kind::Item: {
-        QAction* action = NewCommandAction(entry.id, QString::fromLatin1(entry.text), open.top());
+        const QString text = QString::fromLatin1(entry.text);
+        QAction* action = entry.id == CM_EDITUNDO || entry.id == CM_EDITREDO
+                              ? NewHistoryAction(entry.id, text, open.top())
+                              : NewCommandAction(entry.id, text, open.top());
         if (const QList<QKeySequence> keys = MenuItemKeys(entry.id); !keys.isEmpty()) {
           action->setShortcuts(keys);
           action->setShortcutContext(Qt::WindowShortcut);

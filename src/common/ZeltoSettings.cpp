@@ -57,6 +57,7 @@ void ZeltoSettings::ReadSettings(SettingsStore& store, const std::string& notePa
       checked(store.ReadDword("RecentFiles", RecentFiles), IsValidRecentFiles, RecentFiles);
   DefaultCat = store.ReadString("DefaultCat", DefaultCat, MaxLongSettingText);
   DefaultFile = store.ReadString("DefaultFile", DefaultFile, MaxLongSettingText);
+  UndoSteps = checked(store.ReadDword("UndoSteps", UndoSteps), IsValidUndoSteps, UndoSteps);
   store.CloseSettingsKey();
 }
 

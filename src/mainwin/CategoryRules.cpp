@@ -67,12 +67,13 @@ TabInx FirstCutCategory(const TabList& tabs) {
   return NO_PARENT;
 }
 
-TreePasteResult PasteTree(Document& doc, CategoryList& list, TabInx current, TreePaste where) {
-  return PasteCategory(doc, list, FirstCutCategory(doc.tabs), current, where);
+TreePasteResult PasteTree(Document& doc, CategoryList& list, TabInx current, TreePaste where,
+                          CategoryReorder* sorted) {
+  return PasteCategory(doc, list, FirstCutCategory(doc.tabs), current, where, sorted);
 }
 
 TreePasteResult PasteCategory(Document& doc, CategoryList& list, TabInx cut, TabInx current,
-                              TreePaste where) {
+                              TreePaste where, CategoryReorder* sorted) {
   TabList& tabs = doc.tabs;
   // Without a current category (an empty list, e.g. after the last top-level category
   // was cut) the category comes back at the top level rather than staying out of reach.
@@ -93,7 +94,7 @@ TreePasteResult PasteCategory(Document& doc, CategoryList& list, TabInx cut, Tab
     list.SetItemData(pos, cut);
     list.SetSelIndex(pos);
   }
-  SortCategories(doc, list);
+  SortCategories(doc, list, sorted);
   return TreePasteResult::Pasted;
 }
 

@@ -2,9 +2,12 @@
 
 #include "common/ApplicationName.h"
 #include "common/ZeltoSettings.h"
+#include "mainwin/CategoryRecording.h"
 #include "mainwin/CategoryRules.h"
 #include "mainwin/DropRules.h"
 #include "mainwin/LineTarget.h"
+#include "model/ChangeSequence.h"
+#include "model/NoteListChange.h"
 #include "platform/Prompter.h"
 
 namespace zelto {
@@ -30,10 +33,20 @@ void DropCommands::DropNote(TabInx category, std::size_t note, TabInx target, bo
   TabList& tabs = c_.doc.tabs;
   if (!NoteDropChanges(tabs, category, target) || note >= tabs[category].notes.Count()) return;
   const NoteString dropped = tabs[category].notes[note];
-  tabs[target].notes.Add(dropped);
-  if (!copy) tabs[category].notes.RemoveAt(note);
+  const WindowPlace before = c_.Place();
+  // Into the target as Paste puts a note there, then out of where it was: one step.
+  auto steps = std::make_unique<ChangeSequence>();
+  auto insert = std::make_unique<NoteListChange>(target);
+  insert->Insert(tabs, dropped);
+  steps->Add(std::move(insert));
+  if (!copy) {
+    auto remove = std::make_unique<NoteListChange>(category);
+    remove->Remove(tabs, note);
+    steps->Add(std::move(remove));
+  }
   c_.doc.modified = true;
   c_.RefreshNoteWindow();
+  c_.Record(copy ? "Copy Note" : "Move Note", std::move(steps), before);
 }
 
 void DropCommands::DropCategory(TabInx moved, TabInx target) {
@@ -53,8 +66,11 @@ void DropCommands::DropCategory(TabInx moved, TabInx target) {
     case CategoryDrop::NoCategory:
       return;
   }
-  PasteCategory(c_.doc, c_.list, moved, target, TreePaste::AsChild);
+  Recording recording(c_);
+  PasteCategory(c_.doc, c_.list, moved, target, TreePaste::AsChild,
+                recording.change->SortRecord());
   c_.RefreshNoteWindow();
+  recording.Finish("Move Category");
 }
 
 }  // namespace zelto

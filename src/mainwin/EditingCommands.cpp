@@ -4,6 +4,7 @@
 
 #include "common/ZeltoSettings.h"
 #include "mainwin/CategoryCommands.h"
+#include "mainwin/DocumentHistory.h"
 #include "mainwin/DropCommands.h"
 #include "mainwin/NoteCommands.h"
 #include "mainwin/PopupMenu.h"
@@ -24,12 +25,14 @@ class EditingCommandSet : public QObject {
                     ProgramPermissions* permissions)
       : QObject(&window),
         dialogs_(&window, std::move(dialogSettings)),
-        context_(doc, *window.CatList(), notes, dialogs_, settings),
+        context_(doc, *window.CatList(), notes, dialogs_, settings, &window.History()),
         noteCommands_(context_, desktop_, QString(), permissions),
         categoryCommands_(context_),
         dropCommands_(context_) {
     noteCommands_.Register(window.Commands());
     categoryCommands_.Register(window.Commands());
+    // An undone or redone step takes the window to where its change was made.
+    window.History().SetPlaceShower([this](const WindowPlace& place) { context_.GoTo(place); });
     connect(&window, &TZeltoWindow::LineDropped, this,
             [this](DraggedLine from, int target, bool copy) {
               dropCommands_.Drop(from, static_cast<TabInx>(target), copy);

@@ -5,6 +5,7 @@
 
 #include "common/CommandIds.h"
 #include "dialogs/FaceTable.h"
+#include "mainwin/DocumentHistory.h"
 #include "mainwin/KeyTable.h"
 #include "mainwin/LineTarget.h"
 #include "model/Document.h"
@@ -126,6 +127,12 @@ TZeltoWindow::TZeltoWindow(Document& doc, QWidget* parent) : QWidget(parent) {
           [this] { commands_.DoCommand(CM_EDITPASTE); });
   connect(noteView_, &TNoteWindow::RunProgramRequested, this,
           [this] { commands_.DoCommand(CM_RUN); });
+  // Undo and Redo of the document, from the keys and the accelerator table's Alt+Backspace.
+  history_ = new DocumentHistory(doc, this);
+  commands_.Add(
+      CM_EDITUNDO, [this] { history_->Undo(); }, [this] { return history_->CanUndo(); });
+  commands_.Add(
+      CM_EDITREDO, [this] { history_->Redo(); }, [this] { return history_->CanRedo(); });
   // A drop is carried out once the drag has ended: its questions and messages must not
   // hold up the drag of another program, nor run inside our own.
   connect(noteView_, &TNoteWindow::TextDropped, this, &TZeltoWindow::TextDropped,
