@@ -148,30 +148,30 @@ INSTANTIATE_TEST_SUITE_P(
     Drops, EveryDrop,
     ::testing::Values(
         DropCase{"a note on a category of the list", "Work", 2, "Home", -1, false, "Move Note",
-                 [](LineDropsTest& t) {
-                   EXPECT_EQ(t.NotesOf("Home"), (Notes{"alpha", "milk"}));
-                   EXPECT_EQ(t.NotesOf("Work"), Notes{"beta"});
+                 [](LineDropsTest& test) {
+                   EXPECT_EQ(test.NotesOf("Home"), (Notes{"alpha", "milk"}));
+                   EXPECT_EQ(test.NotesOf("Work"), Notes{"beta"});
                  }},
         DropCase{"a note on a category line", "Work", 3, "", 0, false, "Move Note",
-                 [](LineDropsTest& t) {
-                   EXPECT_EQ(t.NotesOf("Clients"), (Notes{"beta", "client note"}));
+                 [](LineDropsTest& test) {
+                   EXPECT_EQ(test.NotesOf("Clients"), (Notes{"beta", "client note"}));
                  }},
         DropCase{"a note on the up-arrow line", "Clients", 2, "", 0, false, "Move Note",
-                 [](LineDropsTest& t) {
-                   EXPECT_EQ(t.NotesOf("Work"), (Notes{"alpha", "beta", "client note"}));
-                   EXPECT_TRUE(t.NotesOf("Clients").empty());
+                 [](LineDropsTest& test) {
+                   EXPECT_EQ(test.NotesOf("Work"), (Notes{"alpha", "beta", "client note"}));
+                   EXPECT_TRUE(test.NotesOf("Clients").empty());
                  }},
         DropCase{"a note with Ctrl", "Work", 2, "Home", -1, true, "Copy Note",
-                 [](LineDropsTest& t) {
-                   EXPECT_EQ(t.NotesOf("Home"), (Notes{"alpha", "milk"}));
-                   EXPECT_EQ(t.NotesOf("Work"), (Notes{"alpha", "beta"}));
+                 [](LineDropsTest& test) {
+                   EXPECT_EQ(test.NotesOf("Home"), (Notes{"alpha", "milk"}));
+                   EXPECT_EQ(test.NotesOf("Work"), (Notes{"alpha", "beta"}));
                  }},
         DropCase{"a category on a sibling", "Work", 1, "", 0, false, "Move Category",
-                 [](LineDropsTest& t) { EXPECT_EQ(t.ParentOf("Inbox"), "Clients"); }},
+                 [](LineDropsTest& test) { EXPECT_EQ(test.ParentOf("Inbox"), "Clients"); }},
         DropCase{"a category on a top-level category", "Work", 0, "Home", -1, false,
-                 "Move Category", [](LineDropsTest& t) {
-                   EXPECT_EQ(t.ParentOf("Clients"), "Home");
-                   EXPECT_EQ(t.ParentOf("Acme"), "Clients");
+                 "Move Category", [](LineDropsTest& test) {
+                   EXPECT_EQ(test.ParentOf("Clients"), "Home");
+                   EXPECT_EQ(test.ParentOf("Acme"), "Clients");
                  }}));
 
 TEST_F(LineDropsTest, RefusedDropsSayWhyAndChangeNothing) {
