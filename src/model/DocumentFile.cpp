@@ -74,21 +74,27 @@ std::string SaveFailedMessage(const std::string& fileName, const std::string& re
 LoadResult LoadDocument(DocumentEnv& env, const std::optional<std::string>& name) {
   SetDocumentDialog(env.dialog);
   const std::string path = name ? *name : env.dialog.fileName;
-  const std::optional<std::string> bytes = env.files.ReadAll(path);
-  if (!bytes && env.files.Exists(path)) {
-    // A file that is there but cannot be read is refused like a foreign one: binding the
-    // document to its name would let the next saves replace it and then its backup.
-    env.ui.ShowMessage("Could not read " + path + ".");
-    return LoadResult::NotZelto;
-  }
-  if (!bytes) {
+  const std::unique_ptr<FileReader> file = env.files.OpenForReading(path);
+  if (!file && !env.files.Exists(path)) {
     // No such file yet: a new, empty document that a save will create.
     env.dialog.fileName = path;
     InstallDocument(env, TabList());
     return LoadResult::NewDocument;
   }
-
-  DecodedDocument decoded = DecodeDocument(*bytes);
+  DecodedDocument decoded;
+  bool readable = file != nullptr;
+  if (file) {
+    // Decoded as it is read, so that the file is never held whole beside its records.
+    ByteWindow in(*file);
+    decoded = DecodeDocument(in);
+    readable = !in.Failed();
+  }
+  if (!readable) {
+    // A file that is there but cannot be read is refused like a foreign one: binding the
+    // document to its name would let the next saves replace it and then its backup.
+    env.ui.ShowMessage("Could not read " + path + ".");
+    return LoadResult::NotZelto;
+  }
   if (!decoded.isZelto) {
     // The document and its file name stay, so a save cannot overwrite the refused file.
     env.ui.ShowMessage("Not a Brindamor data file!");
@@ -117,7 +123,12 @@ SaveResult SaveDocument(DocumentEnv& env, const std::optional<std::string>& name
 
   FileLayout layout = FileLayout::V101;
   if (env.doc.oldFormat && !env.ui.AskYesNo(VersionQuestion())) layout = FileLayout::V100;
-  const std::string bytes = EncodeDocument(env.doc.tabs, layout);
+  const TabList& tabs = env.doc.tabs;
+  const ContentWriter encode = [&tabs, layout](ByteSink& sink) {
+    BufferedWriter out(sink);
+    EncodeDocument(tabs, layout, out);
+    out.Flush();
+  };
 
   // The previous file becomes the backup only once the new content is safely written.
   const std::string backup = BackupName(path);
@@ -129,7 +140,7 @@ SaveResult SaveDocument(DocumentEnv& env, const std::optional<std::string>& name
     if (env.files.Exists(backup)) env.files.Remove(backup);
     movedToBackup = env.files.Rename(path, backup);
   };
-  const std::string reason = env.files.WriteAtomic(path, bytes, makeBackup);
+  const std::string reason = env.files.WriteAtomicStream(path, encode, makeBackup);
   if (!reason.empty()) {
     if (movedToBackup && !env.files.Exists(path)) env.files.Rename(backup, path);
     env.dialog.fileName = previousName;

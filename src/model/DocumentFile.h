@@ -4,10 +4,13 @@
 // procedure runs in tests without a window or a real file system.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "model/ByteSink.h"
+#include "model/ByteWindow.h"
 #include "model/CategoryList.h"
 #include "model/Document.h"
 
@@ -35,12 +38,17 @@ class DocumentUi {
   virtual void DocumentLoaded() {}
 };
 
+// Writes the content of a file, front to back, into the sink it is given.
+using ContentWriter = std::function<void(ByteSink&)>;
+
 // The disk, as loading and saving use it.
 class FileStore {
  public:
   virtual ~FileStore() = default;
   // The whole content, or nothing when the file cannot be opened.
   virtual std::optional<std::string> ReadAll(const std::string& path) = 0;
+  // The file opened for reading front to back, or nothing when it cannot be opened.
+  virtual std::unique_ptr<FileReader> OpenForReading(const std::string& path) = 0;
   virtual bool Exists(const std::string& path) = 0;
   virtual bool Remove(const std::string& path) = 0;
   virtual bool Rename(const std::string& from, const std::string& to) = 0;
@@ -49,6 +57,10 @@ class FileStore {
   // takes the place of `path`. Returns an empty text on success, else the reason.
   virtual std::string WriteAtomic(const std::string& path, std::string_view data,
                                   const std::function<void()>& beforeReplace = {}) = 0;
+  // The same, with the content written as `content` makes it, so that it is never held
+  // whole. When the sink refuses any of it, nothing is replaced and the reason is returned.
+  virtual std::string WriteAtomicStream(const std::string& path, const ContentWriter& content,
+                                        const std::function<void()>& beforeReplace = {}) = 0;
 };
 
 // The document's file dialog, set up by every load and save.

@@ -335,8 +335,10 @@ TEST(DocumentFile, DefaultCategoryRule) {
 
 TEST(DocumentFile, WriteFailureKeepsPreviousFileAndModified) {
   for (auto fault :
-       {MemoryFileStore::WriteFault::BeforeWrite, MemoryFileStore::WriteFault::AtReplace}) {
+       {MemoryFileStore::WriteFault::BeforeWrite, MemoryFileStore::WriteFault::DuringWrite,
+        MemoryFileStore::WriteFault::AtReplace}) {
     Session s;
+    s.files.faultAfterBytes = 20;  // part of the header
     s.files.files["w.zlt"] = "previous";
     s.files.files["w.BAK"] = "older";
     s.dialog.fileName = "w.zlt";
@@ -431,9 +433,19 @@ TEST(DocumentFile, RefusedFileChangesNothing) {
     EXPECT_TRUE(s.doc.modified);
     EXPECT_TRUE(s.doc.oldFormat);
   }
+  // A document whose reading fails part way is refused too, not taken for a damaged one.
+  TabList lost;
+  AppendCategory(lost, "Lost", 0, NO_PARENT);
+  s.files.files["failing.zlt"] = EncodeDocument(lost, FileLayout::V101);  // 45 bytes
+  s.files.readFailsAfter = 40;
+  EXPECT_EQ(LoadDocument(s.env, std::string("failing.zlt")), LoadResult::NotZelto);
+  EXPECT_EQ(s.doc.tabs[0].text, "Mine");
+  EXPECT_EQ(s.dialog.fileName, "mine.zlt");
+  s.files.readFailsAfter = std::string::npos;
   EXPECT_EQ(s.ui.messages,
             (std::vector<std::string>{"Not a Brindamor data file!", "Not a Brindamor data file!",
-                                      "Not a Brindamor data file!", "Could not read locked.zlt."}));
+                                      "Not a Brindamor data file!", "Could not read locked.zlt.",
+                                      "Could not read failing.zlt."}));
   EXPECT_EQ(SaveDocument(s.env), SaveResult::Saved);
   EXPECT_EQ(s.files.files.at("photo.jpg"), "\xFF\xD8\xFF\xE0 not a document");
 }

@@ -36,6 +36,15 @@ cases = {
     'loads-stream0.zlt': s8(b'zelto') + s8(b'1.00') + u16(1) + s8(b'Default') + u8(0)
                          + u16(0xFFFF) + u32(1) + s8(b'n') + u8(0) + u16(0),
     'loads-no-categories.zlt': header() + u32(0) + u32(0),
+    # Notes out of text order, equal texts among them; the default category's name only
+    # below the top level; a note count that does not match the notes.
+    'loads-notes-out-of-order.zlt': header() + u32(2) + cat(b'Work', notes=9) + cat(b'default', 0)
+                                    + u32(5) + note(b'b', 0) + note(b'a', 1) + note(b'A', 0)
+                                    + note(b'B', 1) + note(b'a', 0, 0x81),
+    # Stream version 1: 8-bit lengths, 255 marking an empty text.
+    'loads-stream1-empty-marks.zlt': b':' + u32(1) + s8(b'ZELTO') + s8(b'1.01') + u32(1) + u32(2)
+                                     + u8(0xFF) + u8(0) + u16(0xFFFF) + u32(2) + u8(0xFF) + u8(0)
+                                     + u16(0) + s8(b'x') + u8(1) + u16(0),
     'refused-empty.zlt': b'',
     'refused-mark-only.zlt': b':',
     'refused-short-version.zlt': b':' + u32(257)[:2],

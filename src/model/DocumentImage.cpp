@@ -1,0 +1,48 @@
+#include "model/DocumentImage.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "model/TextOrder.h"
+
+namespace zelto {
+
+class DocumentImage::Collector : public RecordHandler {
+ public:
+  explicit Collector(DocumentImage& image) : image_(image) {}
+  void Categories(std::vector<CategoryRecord> categories) override {
+    image_.notes_.resize(categories.size());
+    for (std::size_t i = 0; i < categories.size(); ++i)
+      image_.notes_[i].reserve(categories[i].noteCountHint);
+    image_.categories_ = std::move(categories);
+  }
+  void Note(const NoteRecord& note) override {
+    image_.notes_[note.category].push_back(note.offset);
+  }
+
+ private:
+  DocumentImage& image_;
+};
+
+DocumentImage::DocumentImage(std::string_view image) : image_(image) {
+  ByteWindow in(image);
+  Collector collector(*this);
+  report_ = DecodeRecords(in, collector);
+  const auto byText = [this](std::uint64_t a, std::uint64_t b) {
+    return TextLess(NoteText(a), NoteText(b));
+  };
+  for (std::vector<std::uint64_t>& offsets : notes_)
+    if (!std::is_sorted(offsets.begin(), offsets.end(), byText))
+      std::stable_sort(offsets.begin(), offsets.end(), byText);
+}
+
+void DocumentImage::EnsureTopLevelCategory(std::string_view name) {
+  for (const CategoryRecord& c : categories_)
+    if (c.parent == NO_PARENT && TextEqual(c.name, name)) return;
+  if (categories_.size() >= MaxCategories) return;
+  CategoryRecord& added = categories_.emplace_back();
+  added.name = name;
+  notes_.emplace_back();
+}
+
+}  // namespace zelto
