@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "common/PhoneNumbers.h"
+#include "common/WebLinks.h"
 #include "mainwin/EntryActions.h"
-#include "mainwin/PhoneNumbers.h"
 #include "mainwin/Search.h"
-#include "mainwin/WebLinks.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "common/PhoneNumbers.h"
+#include "common/ProgramEntry.h"
+#include "common/WebLinks.h"
 #include "mainwin/EntryActions.h"
 #include "mainwin/NoteClipboard.h"
 #include "mainwin/NoteOperations.h"
-#include "mainwin/PhoneNumbers.h"
-#include "mainwin/ProgramEntry.h"
-#include "mainwin/WebLinks.h"
 #include "model/TextOrder.h"
 
 namespace {

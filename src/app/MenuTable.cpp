@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 
 namespace zelto {
 namespace {

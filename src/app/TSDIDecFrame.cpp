@@ -10,11 +10,11 @@
 #include <QToolBar>
 #include <stack>
 
-#include "app/ApplicationName.h"
-#include "app/ButtonImages.h"
-#include "app/CommandIds.h"
 #include "app/MenuTable.h"
+#include "common/ApplicationName.h"
+#include "common/CommandIds.h"
 #include "mainwin/TZeltoWindow.h"
+#include "platform/ButtonImages.h"
 #include "platform/LockKeys.h"
 #include "platform/Prompter.h"
 

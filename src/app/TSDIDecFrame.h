@@ -7,8 +7,8 @@
 #include <map>
 #include <vector>
 
-#include "app/CommandRouter.h"
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
+#include "platform/CommandRouter.h"
 
 class QLabel;
 

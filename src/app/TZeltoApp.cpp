@@ -1,11 +1,10 @@
 #include "app/TZeltoApp.h"
 
 #include <QApplication>
-#include <algorithm>
 
-#include "app/ApplicationName.h"
-#include "app/CommandIds.h"
 #include "app/TSDIDecFrame.h"
+#include "common/ApplicationName.h"
+#include "common/CommandIds.h"
 #include "dialogs/TZeltoAboutDlg.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/Cp1252.h"
@@ -18,44 +17,28 @@
 #include "view/TOneEdit.h"
 
 namespace zelto {
-namespace {
-
-TZeltoApp* theApp = nullptr;
-
-}  // namespace
-
-TZeltoApp* App() { return theApp; }
 
 TZeltoApp::TZeltoApp(TZeltoAppServices services)
-    : settings_(std::move(services.settings)),
+    : store_(std::move(services.settings)),
       files_(std::move(services.files)),
       fileTypeRegistration_(std::move(services.fileTypeRegistration)) {
   if (QCoreApplication::instance() != nullptr) QCoreApplication::setApplicationName("Zelto");
-  theApp = this;
   // Every text comparison of the program already ignores letter case (CompareText), and
   // the application name is ApplicationName; what is left is the settings.
-  ReadSettings(*settings_, services.notePadDefault);
+  settings.ReadSettings(*store_, services.notePadDefault);
   helpUsed = false;
   doc.modified = false;
   doc.cutPending = false;
-  screenFont = MakeScreenFont();
-  searchNote = -1;
+  screenFont = ScreenFontOf(settings);
+  search.searchNote = -1;
   AddCommands();
 }
 
-TZeltoApp::~TZeltoApp() {
-  frame_.reset();
-  if (theApp == this) theApp = nullptr;
-}
+TZeltoApp::~TZeltoApp() { frame_.reset(); }
 
 TZeltoWindow* TZeltoApp::MainWindow() const { return frame_ ? frame_->Client() : nullptr; }
 
 TCatWindow* TZeltoApp::CatList() const { return frame_ ? frame_->Client()->CatList() : nullptr; }
-
-QFont TZeltoApp::MakeScreenFont() const {
-  return zelto::MakeScreenFont(ScreenFont,
-                               static_cast<int>(std::min<std::uint32_t>(ScreenFontSize, 10000)));
-}
 
 void TZeltoApp::AddCommands() {
   commands_.Add(CM_FILENEW, [this] { CmFileNew(); });

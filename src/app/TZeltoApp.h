@@ -1,25 +1,26 @@
 #pragma once
-// The application object: owns the document, the settings (its own members, named like the
-// stored values), the state of search, popup actions and printing, and the frame window.
-// It handles the document and help commands, answers the close query, and is what every
-// window reaches through App().
+// The application object: creates the frame and every window, owns the document, the
+// settings and what the command groups keep between commands, and hands each group only
+// the parts it works on. It handles the document and help commands itself and answers the
+// close query.
 #include <QFont>
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/CommandTable.h"
-#include "app/CommandTarget.h"
 #include "app/DocumentCommands.h"
 #include "app/DocumentShell.h"
-#include "app/SettingsStore.h"
+#include "app/PrintCommands.h"
 #include "app/WindowPlacement.h"
-#include "app/ZeltoSettings.h"
+#include "common/CommandTable.h"
+#include "common/CommandTarget.h"
+#include "common/SettingsStore.h"
+#include "common/ZeltoSettings.h"
+#include "mainwin/ActionCommands.h"
+#include "mainwin/Search.h"
 #include "model/Document.h"
 #include "model/DocumentFile.h"
-#include "print/PrintSettings.h"
 
 namespace zelto {
 
@@ -39,7 +40,7 @@ struct TZeltoAppServices {
   static TZeltoAppServices Platform();
 };
 
-class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private DocumentShell {
+class TZeltoApp : public ApplicationTarget, private DocumentShell {
  public:
   // Reads every setting; the windows come with InitInstance.
   explicit TZeltoApp(TZeltoAppServices services = TZeltoAppServices::Platform());
@@ -57,30 +58,9 @@ class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private Docume
   TZeltoWindow* MainWindow() const;
   TCatWindow* CatList() const;
 
-  // ---- the settings key: open it around a group of reads or writes ----
-  bool OpenSettingsKey() { return settings_->OpenSettingsKey(); }
-  void CloseSettingsKey() { settings_->CloseSettingsKey(); }
-  std::uint32_t ReadDword(std::string_view name, std::uint32_t fallback) const {
-    return settings_->ReadDword(name, fallback);
-  }
-  std::string ReadString(std::string_view name, std::string_view fallback) const {
-    return settings_->ReadString(name, fallback);
-  }
-  Colour ReadColour(std::string_view name, Colour fallback) const {
-    return settings_->ReadColour(name, fallback);
-  }
-  double ReadReal(std::string_view name, double fallback) const {
-    return settings_->ReadReal(name, fallback);
-  }
-  bool WriteDword(std::string_view name, std::uint32_t value) {
-    return settings_->WriteDword(name, value);
-  }
-  bool WriteString(std::string_view name, std::string_view text) {
-    return settings_->WriteString(name, text);
-  }
   FileStore& Files() { return *files_; }
-  // The settings store itself, for the dialogs that write their own values.
-  SettingsStore& Store() { return *settings_; }
+  // The store the settings are read from and written to.
+  SettingsStore& Store() { return *store_; }
 
   // ---- commands of the application object ----
   void CmFileNew();
@@ -102,6 +82,9 @@ class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private Docume
   std::optional<bool> Enabled(int id) const override { return commands_.Enabled(id); }
   std::optional<bool> Checked(int id) const override { return commands_.Checked(id); }
 
+  // The user's settings, read at start-up; a command that changes one writes it to the store.
+  ZeltoSettings settings;
+
   // ---- the document ----
   Document doc;                    // tabs, modified, oldFormat, cutPending
   FileDialogData fileData;         // the document's file dialog; its fileName names the document
@@ -109,21 +92,11 @@ class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private Docume
   bool switchingDocument = false;  // the next close query leaves the window position alone
   bool helpUsed = false;           // the last help request was shown
 
-  // ---- state of the other commands ----
-  std::uint32_t printCategory = ALL_CATEGORIES;
-  int printChildren = 1;
-  int headingSpaceBefore = 10;
-  int headingSpaceAfter = 5;
-  int printRuns = 0;  // print or preview runs in progress
-  std::string searchText;
-  int searchNote = -1;
-  std::string lastUrl;
-  std::vector<std::string> dialStrings;
-  std::string calledParty;
+  // ---- what the command groups keep between commands ----
+  PrintState print;
+  SearchState search;
+  PopupTargets popup;
   QFont screenFont;  // made from ScreenFont and ScreenFontSize
-
-  // The font of the ScreenFont and ScreenFontSize settings.
-  QFont MakeScreenFont() const;
 
  private:
   void InitMainWindow();
@@ -143,7 +116,7 @@ class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private Docume
   void ClearEntryDetail() override;
   void StoreWindowPosition() override;
 
-  std::unique_ptr<SettingsStore> settings_;
+  std::unique_ptr<SettingsStore> store_;
   std::unique_ptr<FileStore> files_;
   std::function<void(bool)> fileTypeRegistration_;
   CommandTable commands_;
@@ -151,8 +124,5 @@ class TZeltoApp : public ZeltoSettings, public ApplicationTarget, private Docume
   // Last, so that the windows go first: they may still ask the application on their way out.
   std::unique_ptr<TSDIDecFrame> frame_;
 };
-
-// The application object of this run (nullptr before it exists and after it is gone).
-TZeltoApp* App();
 
 }  // namespace zelto

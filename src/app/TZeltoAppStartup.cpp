@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "app/CommandLine.h"
+#include "app/PrintCommands.h"
 #include "app/TSDIDecFrame.h"
 #include "app/TZeltoApp.h"
 #include "mainwin/EditingCommands.h"
@@ -15,7 +16,6 @@
 #include "platform/NotePadDefault.h"
 #include "platform/QtFileStore.h"
 #include "platform/QtSettingsStore.h"
-#include "print/PrintCommands.h"
 #include "view/TCatWindow.h"
 
 namespace zelto {
@@ -60,10 +60,10 @@ void TZeltoApp::InitInstance(const std::vector<std::string>& args) {
   if (fileTypeRegistration_) fileTypeRegistration_(action.unregister);
   // The document named on the command line is opened instead of the default file for this
   // run only; the stored DefaultFile stays.
-  if (!action.documentName.empty()) DefaultFile = action.documentName;
+  if (!action.documentName.empty()) settings.DefaultFile = action.documentName;
 
-  DocumentEnv env{doc, *CatList(), fileData, *this, *files_, DefaultCat};
-  LoadDocument(env, DefaultFile);
+  DocumentEnv env{doc, *CatList(), fileData, *this, *files_, settings.DefaultCat};
+  LoadDocument(env, settings.DefaultFile);
 }
 
 int TZeltoApp::Run(const std::vector<std::string>& args) {
@@ -73,18 +73,21 @@ int TZeltoApp::Run(const std::vector<std::string>& args) {
 
 void TZeltoApp::InitMainWindow() {
   frame_ = std::make_unique<TSDIDecFrame>(this, doc);
-  frame_->Client()->SetLook(LookOf(*this));
-  new MainWindowCommands(*this, *frame_->Client());  // owned by the main window
-  documentCommands_ = std::make_unique<DocumentCommands>(
-      DocumentSession{doc, *CatList(), fileData, textFileData, DefaultCat, switchingDocument},
-      static_cast<DocumentShell&>(*this), *files_);
-  InstallEditingCommands(*frame_->Client(), doc, *this, [this] {
-    return NoteDialogSettings{EditFont != 0, screenFont, DateFormat};
+  frame_->Client()->SetLook(LookOf(settings));
+  const MainWindowSession session{doc, settings, *store_, screenFont, search, popup};
+  new MainWindowCommands(session, *frame_->Client());  // owned by the main window
+  documentCommands_ =
+      std::make_unique<DocumentCommands>(DocumentSession{doc, *CatList(), fileData, textFileData,
+                                                         settings.DefaultCat, switchingDocument},
+                                         static_cast<DocumentShell&>(*this), *files_);
+  InstallEditingCommands(*frame_->Client(), doc, settings, [this] {
+    return NoteDialogSettings{settings.EditFont != 0, screenFont, settings.DateFormat};
   });
 
-  new PrintCommands(*this, *frame_);  // owned by the frame
+  const PrintSession printing{doc, settings, print, fileData, commands_};
+  new PrintCommands(printing, *frame_);  // owned by the frame
 
-  const StoredPlacement placement = ReadWindowPlacement(*settings_);
+  const StoredPlacement placement = ReadWindowPlacement(*store_);
   if (placement.hasPosition)
     frame_->setGeometry(placement.rect.x, placement.rect.y, placement.rect.w, placement.rect.h);
   else
@@ -106,7 +109,7 @@ WindowState TZeltoApp::FrameState() const {
 void TZeltoApp::StoreWindowPosition() {
   if (!frame_) return;
   const QRect normal = frame_->normalGeometry();
-  StoreWindowPlacement(*settings_, FrameState(),
+  StoreWindowPlacement(*store_, FrameState(),
                        WindowRect{normal.x(), normal.y(), normal.width(), normal.height()});
 }
 

@@ -4,7 +4,7 @@
 // the normal window's left, top, width and height.
 #include <cstdint>
 
-#include "app/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 namespace zelto {
 

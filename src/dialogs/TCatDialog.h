@@ -1,11 +1,11 @@
 #pragma once
 // The "Default category" dialog: the user picks one of the top-level categories, and its name
 // becomes the DefaultCat setting, written to the settings store at once.
-#include "app/SettingsStore.h"
-#include "app/ZeltoSettings.h"
-#include "dialogs/ResourceDialog.h"
+#include "common/SettingsStore.h"
+#include "common/ZeltoSettings.h"
 #include "dialogs/SortedChoices.h"
 #include "model/TabList.h"
+#include "platform/ResourceDialog.h"
 
 class QListWidget;
 

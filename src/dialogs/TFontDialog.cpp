@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "dialogs/DialogNumber.h"
+#include "common/DialogNumber.h"
 #include "dialogs/FaceTable.h"
 #include "platform/Cp1252.h"
 

@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "app/SettingsStore.h"
-#include "app/ZeltoSettings.h"
-#include "dialogs/ResourceDialog.h"
+#include "common/SettingsStore.h"
+#include "common/ZeltoSettings.h"
 #include "dialogs/SortedChoices.h"
+#include "platform/ResourceDialog.h"
 
 class QComboBox;
 class QLineEdit;

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/ButtonImages.h"
 #include "dialogs/TProjectRCVersion.h"
+#include "platform/ButtonImages.h"
 #include "platform/Cp1252.h"
 
 namespace zelto {

@@ -4,7 +4,7 @@
 // the file does not have keeps its own text.
 #include <QString>
 
-#include "dialogs/ResourceDialog.h"
+#include "platform/ResourceDialog.h"
 
 class QLabel;
 

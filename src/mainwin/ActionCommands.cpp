@@ -7,10 +7,9 @@
 #include <QStatusBar>
 #include <QTextEdit>
 
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
-#include "app/TZeltoApp.h"
-#include "mainwin/WebLinks.h"
+#include "common/CommandIds.h"
+#include "common/CommandTable.h"
+#include "common/WebLinks.h"
 #include "model/Records.h"
 #include "platform/Cp1252.h"
 #include "platform/Prompter.h"
@@ -46,9 +45,9 @@ std::string AsciiBytes(const QString& text) {
 
 }  // namespace
 
-ActionCommands::ActionCommands(TZeltoApp& app, TNoteWindow& notes, CommandTable& commands,
+ActionCommands::ActionCommands(ActionSession session, TNoteWindow& notes, CommandTable& commands,
                                DesktopActions& desktop, QObject* parent)
-    : QObject(parent), app_(app), notes_(notes), commands_(commands), desktop_(desktop) {
+    : QObject(parent), s_(session), notes_(notes), commands_(commands), desktop_(desktop) {
   commands_.Add(CM_LINKURL, [this] { OpenLastUrl(); });
   for (int id = CM_PHONE0; id <= CM_PHONE5; ++id)
     commands_.Add(id, [this, id] { Dial(id - CM_PHONE0); });
@@ -60,7 +59,7 @@ ActionCommands::ActionCommands(TZeltoApp& app, TNoteWindow& notes, CommandTable&
 }
 
 const NoteString* ActionCommands::NoteAt(long long category, long long note) const {
-  const TabList& tabs = app_.doc.tabs;
+  const TabList& tabs = s_.doc.tabs;
   if (category < 0 || static_cast<std::size_t>(category) >= tabs.Count()) return nullptr;
   const NoteList& list = tabs[static_cast<std::size_t>(category)].notes;
   if (note < 0 || static_cast<std::size_t>(note) >= list.Count()) return nullptr;
@@ -69,7 +68,7 @@ const NoteString* ActionCommands::NoteAt(long long category, long long note) con
 
 const NoteString* ActionCommands::CurrentNote() const {
   const NoteLines& lines = notes_.Lines();
-  const std::size_t noteCount = NoteCountOf(app_.doc.tabs, lines.currentCategory);
+  const std::size_t noteCount = NoteCountOf(s_.doc.tabs, lines.currentCategory);
   if (lines.lineCount < static_cast<int>(noteCount)) return nullptr;
   const auto categoryLines = static_cast<std::size_t>(lines.lineCount) - noteCount;
   if (ClassifyLine(lines.currentLine, categoryLines, noteCount) != LineKind::NoteLine)
@@ -82,13 +81,13 @@ void ActionCommands::ActivateNote(long long category, long long note, bool forEd
   if (forEdit) return;
   const NoteString* entry = NoteAt(category, note);
   if (entry == nullptr) return;
-  const std::optional<std::string> link = FindUrl(entry->text, app_.WWWEnabled);
-  switch (ChooseActivation(entry->flags, false, app_.ClickURL != 0, link.has_value())) {
+  const std::optional<std::string> link = FindUrl(entry->text, s_.settings.WWWEnabled);
+  switch (ChooseActivation(entry->flags, false, s_.settings.ClickURL != 0, link.has_value())) {
     case NoteActivation::RunProgram:
       RunProgram(*entry);
       break;
     case NoteActivation::OpenLink:
-      app_.lastUrl = *link;
+      s_.popup.lastUrl = *link;
       OpenLastUrl();
       break;
     case NoteActivation::Edit:
@@ -110,36 +109,36 @@ void ActionCommands::RunProgram(const NoteString& note) {
 void ActionCommands::OpenCurrentLink() {
   const NoteString* note = CurrentNote();
   if (note == nullptr) return;
-  if (std::optional<std::string> link = FindUrl(note->text, app_.WWWEnabled)) {
-    app_.lastUrl = *link;
+  if (std::optional<std::string> link = FindUrl(note->text, s_.settings.WWWEnabled)) {
+    s_.popup.lastUrl = *link;
     OpenLastUrl();
   }
 }
 
-void ActionCommands::OpenLastUrl() { Report(OpenWebLink(app_.lastUrl, desktop_)); }
+void ActionCommands::OpenLastUrl() { Report(OpenWebLink(s_.popup.lastUrl, desktop_)); }
 
 void ActionCommands::Dial(int slot) {
-  if (slot < 0 || static_cast<std::size_t>(slot) >= app_.dialStrings.size()) {
+  if (slot < 0 || static_cast<std::size_t>(slot) >= s_.popup.dialStrings.size()) {
     Report(ActionOutcome::Failed(QStringLiteral("There is no number to dial.")));
     return;
   }
-  const std::string& number = app_.dialStrings[static_cast<std::size_t>(slot)];
-  const ActionOutcome outcome = DialNumber(number, app_.calledParty, desktop_);
+  const std::string& number = s_.popup.dialStrings[static_cast<std::size_t>(slot)];
+  const ActionOutcome outcome = DialNumber(number, s_.popup.calledParty, desktop_);
   if (!outcome.IsFailure())
     ShowStatus(QStringLiteral("Dialling %1: %2")
-                   .arg(Cp1252::Decode(number), Cp1252::Decode(app_.calledParty)));
+                   .arg(Cp1252::Decode(number), Cp1252::Decode(s_.popup.calledParty)));
   Report(outcome);
 }
 
 void ActionCommands::Apply(const ActionItems& items) {
   ActionState state;
-  state.lastUrl = app_.lastUrl;
-  for (std::size_t k = 0; k < state.dialStrings.size() && k < app_.dialStrings.size(); ++k)
-    state.dialStrings[k] = app_.dialStrings[k];
+  state.lastUrl = s_.popup.lastUrl;
+  for (std::size_t k = 0; k < state.dialStrings.size() && k < s_.popup.dialStrings.size(); ++k)
+    state.dialStrings[k] = s_.popup.dialStrings[k];
   items.ApplyTo(state);
-  app_.lastUrl = state.lastUrl;
-  app_.calledParty = state.calledParty;
-  app_.dialStrings.assign(state.dialStrings.begin(), state.dialStrings.end());
+  s_.popup.lastUrl = state.lastUrl;
+  s_.popup.calledParty = state.calledParty;
+  s_.popup.dialStrings.assign(state.dialStrings.begin(), state.dialStrings.end());
 }
 
 std::vector<MenuItem> ActionCommands::NoteLineItems() {
@@ -147,7 +146,7 @@ std::vector<MenuItem> ActionCommands::NoteLineItems() {
   const NoteString* note = CurrentNote();
   if (note == nullptr) return items;
   if (KindOf(note->flags) == EntryKind::Program) items.push_back({CM_RUN, "Run"});
-  const ActionItems actions = NoteLineActions(note->text, app_.WWWEnabled, app_);
+  const ActionItems actions = NoteLineActions(note->text, s_.settings.WWWEnabled, s_.settings);
   Apply(actions);
   if (auto link = actions.LinkItem()) items.push_back({CM_LINKURL, *link});
   const std::vector<std::string> phones = actions.PhoneItems();
@@ -158,7 +157,8 @@ std::vector<MenuItem> ActionCommands::NoteLineItems() {
 
 std::vector<MenuItem> ActionCommands::DetailMenuItems(const QString& selectedText) {
   const std::string cleaned = CleanSelection(AsciiBytes(selectedText));
-  const ActionItems actions = DetailSelectionActions(cleaned, !app_.Browser.empty(), app_);
+  const ActionItems actions =
+      DetailSelectionActions(cleaned, !s_.settings.Browser.empty(), s_.settings);
   Apply(actions);
   std::vector<MenuItem> items;
   if (auto link = actions.LinkItem()) items.push_back({CM_LINKURL, *link});

@@ -2,24 +2,41 @@
 // What notes do besides being shown: activating a note line, running a program entry,
 // opening a web link and dialling a phone number, with the popup items that offer them
 // (the note line's and the entry detail window's). The state the items' commands act on
-// (lastUrl, dialStrings, calledParty) is the application object's.
+// is kept by the application object.
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <string>
 #include <vector>
 
+#include "common/ZeltoSettings.h"
 #include "mainwin/ContextMenu.h"
 #include "mainwin/EntryActions.h"
+#include "model/Document.h"
 #include "platform/DesktopActions.h"
 
 class QWidget;
 
 namespace zelto {
 
-class TZeltoApp;
 class TNoteWindow;
 class CommandTable;
 struct NoteString;
+
+// What the link and phone items of the last popup act on, kept from one popup to the next.
+// `dialStrings` is empty until a popup has offered numbers.
+struct PopupTargets {
+  std::string lastUrl;
+  std::vector<std::string> dialStrings;
+  std::string calledParty;
+};
+
+// What the action commands work on besides the note window.
+struct ActionSession {
+  const Document& doc;
+  const ZeltoSettings& settings;  // WWWEnabled, ClickURL, Browser and the dialling settings
+  PopupTargets& popup;
+};
 
 class ActionCommands : public QObject {
   Q_OBJECT
@@ -27,7 +44,7 @@ class ActionCommands : public QObject {
  public:
   // `commands` is the main window's command table: the action commands join it, and the
   // note editing command is reached through it. `desktop` carries the requests out.
-  ActionCommands(TZeltoApp& app, TNoteWindow& notes, CommandTable& commands,
+  ActionCommands(ActionSession session, TNoteWindow& notes, CommandTable& commands,
                  DesktopActions& desktop, QObject* parent = nullptr);
 
   // The note of the note window's current line, or nullptr when that is no note line.
@@ -40,9 +57,9 @@ class ActionCommands : public QObject {
   void RunCurrentNote();
   // The L key: opens the current note's link, if it is a note line with one.
   void OpenCurrentLink();
-  // Opens lastUrl (the link item of either popup).
+  // Opens the popup's lastUrl (the link item of either popup).
   void OpenLastUrl();
-  // Dials dialStrings slot `slot` with calledParty.
+  // Dials the popup's dialStrings slot `slot` with its calledParty.
   void Dial(int slot);
 
   // The entry actions of the note line's popup for the current note: "Run" for a program
@@ -64,7 +81,7 @@ class ActionCommands : public QObject {
   void RunProgram(const NoteString& note);
   void ShowStatus(const QString& text);
 
-  TZeltoApp& app_;
+  ActionSession s_;
   TNoteWindow& notes_;
   CommandTable& commands_;
   DesktopActions& desktop_;

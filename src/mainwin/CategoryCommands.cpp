@@ -1,8 +1,8 @@
 #include "mainwin/CategoryCommands.h"
 
-#include "app/ApplicationName.h"
-#include "app/CommandIds.h"
-#include "app/ZeltoSettings.h"
+#include "common/ApplicationName.h"
+#include "common/CommandIds.h"
+#include "common/ZeltoSettings.h"
 #include "model/TreeOps.h"
 #include "platform/Cp1252.h"
 #include "platform/Prompter.h"

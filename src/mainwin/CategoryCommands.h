@@ -2,7 +2,7 @@
 // The category commands of the main window: add a category beside the current one or a
 // child under it, rename a category, delete or cut a category with everything below it,
 // and paste a cut category back as a child or a sibling of the current one.
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
 #include "mainwin/CategoryRules.h"
 #include "mainwin/EditingContext.h"
 

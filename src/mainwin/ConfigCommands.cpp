@@ -4,9 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
-#include "app/TZeltoApp.h"
+#include "common/CommandIds.h"
+#include "common/CommandTable.h"
 #include "dialogs/TCatDialog.h"
 #include "dialogs/TFontDialog.h"
 #include "mainwin/ConfigValues.h"
@@ -15,6 +14,7 @@
 #include "mainwin/TextPrompt.h"
 #include "platform/Cp1252.h"
 #include "platform/Prompter.h"
+#include "platform/ScreenFont.h"
 #include "view/TNoteWindow.h"
 
 namespace zelto {
@@ -61,14 +61,15 @@ Colour FromQColor(const QColor& c) {
 
 }  // namespace
 
-ConfigCommands::ConfigCommands(TZeltoApp& app, TZeltoWindow& window)
-    : QObject(&window), app_(app), window_(window) {}
+ConfigCommands::ConfigCommands(ConfigSession session, TZeltoWindow& window)
+    : QObject(&window), s_(session), window_(window) {}
 
 void ConfigCommands::AddTo(CommandTable& commands) {
   for (const ColourSetting& c : ColourSettings)
     commands.Add(c.id, [this, id = c.id] { ChooseColour(id); });
   commands.Add(
-      CM_MULTILINE, [this] { ToggleMultiLine(); }, {}, [this] { return app_.MultiLine != 0; });
+      CM_MULTILINE, [this] { ToggleMultiLine(); }, {},
+      [this] { return s_.settings.MultiLine != 0; });
   commands.Add(CM_SCREENFONT, [this] { ChooseScreenFont(); });
   commands.Add(CM_PRINTERFONT, [this] { ChoosePrinterFont(); });
   commands.Add(CM_COLUMNS, [this] { AskColumns(); });
@@ -77,23 +78,23 @@ void ConfigCommands::AddTo(CommandTable& commands) {
   commands.Add(CM_DEFAULTCATEGORY, [this] { ChooseDefaultCategory(); });
   commands.Add(CM_DEFAULTFILE, [this] { ChooseDefaultFile(); });
   commands.Add(
-      CM_ENABLEWEB, [this] { ToggleWebLinks(); }, {}, [this] { return app_.WWWEnabled; });
+      CM_ENABLEWEB, [this] { ToggleWebLinks(); }, {}, [this] { return s_.settings.WWWEnabled; });
 }
 
 void ConfigCommands::WriteText(std::string_view name, std::string_view text) {
-  app_.OpenSettingsKey();
-  app_.WriteString(name, text);
-  app_.CloseSettingsKey();
+  s_.store.OpenSettingsKey();
+  s_.store.WriteString(name, text);
+  s_.store.CloseSettingsKey();
 }
 
 void ConfigCommands::WriteNumber(std::string_view name, std::uint32_t value) {
-  app_.OpenSettingsKey();
-  app_.WriteDword(name, value);
-  app_.CloseSettingsKey();
+  s_.store.OpenSettingsKey();
+  s_.store.WriteDword(name, value);
+  s_.store.CloseSettingsKey();
 }
 
 void ConfigCommands::ApplyLook() {
-  window_.SetLook(LookOf(app_));
+  window_.SetLook(LookOf(s_.settings));
   window_.update();
   window_.NoteView()->viewport()->update();
 }
@@ -111,13 +112,13 @@ void ConfigCommands::ChooseColour(int id) {
   // The dialog's custom colours are shared by all five commands and kept for the run.
   for (int i = 0; i < 16; ++i)
     QColorDialog::setCustomColor(i, ToQColor(customColours_[static_cast<std::size_t>(i)]));
-  const std::optional<QColor> chosen = Prompter::AskColor(ToQColor(app_.*(setting->member)));
+  const std::optional<QColor> chosen = Prompter::AskColor(ToQColor(s_.settings.*(setting->member)));
   for (int i = 0; i < 16; ++i)
     customColours_[static_cast<std::size_t>(i)] = FromQColor(QColorDialog::customColor(i));
   if (!chosen || !chosen->isValid()) return;
 
-  app_.*(setting->member) = FromQColor(*chosen);
-  WriteText(setting->name, ColourText(app_.*(setting->member)));
+  s_.settings.*(setting->member) = FromQColor(*chosen);
+  WriteText(setting->name, ColourText(s_.settings.*(setting->member)));
   ApplyLook();
 }
 
@@ -129,41 +130,41 @@ int ConfigCommands::RunDialog(QDialog& dialog) {
 
 void ConfigCommands::ChooseScreenFont() {
   const std::unique_ptr<TFontDialog> dialog =
-      TFontDialog::ForScreenFont(app_, app_.Store(), &window_);
+      TFontDialog::ForScreenFont(s_.settings, s_.store, &window_);
   if (RunDialog(*dialog) != QDialog::Accepted) return;
   // The new font goes to every pane; the note window's lines take its size as their
   // height, and the panes are laid out again.
-  app_.screenFont = app_.MakeScreenFont();
+  s_.screenFont = ScreenFontOf(s_.settings);
   ApplyLook();
 }
 
 void ConfigCommands::ChoosePrinterFont() {
   // The printout reads the printer font when it runs.
   const std::unique_ptr<TFontDialog> dialog =
-      TFontDialog::ForPrinterFont(app_, app_.Store(), &window_);
+      TFontDialog::ForPrinterFont(s_.settings, s_.store, &window_);
   RunDialog(*dialog);
 }
 
 void ConfigCommands::ChooseDefaultCategory() {
-  TCatDialog dialog(app_.doc.tabs, app_, app_.Store(), &window_);
+  TCatDialog dialog(s_.tabs, s_.settings, s_.store, &window_);
   RunDialog(dialog);
 }
 
 void ConfigCommands::ToggleMultiLine() {
-  app_.MultiLine = app_.MultiLine != 0 ? 0 : 1;
+  s_.settings.MultiLine = s_.settings.MultiLine != 0 ? 0 : 1;
   ApplyLook();
-  WriteNumber("MultiLine", app_.MultiLine);
+  WriteNumber("MultiLine", s_.settings.MultiLine);
 }
 
 void ConfigCommands::AskColumns() {
-  const std::optional<QString> typed =
-      TextPrompt::Ask(&window_, QStringLiteral("Columns"),
-                      QStringLiteral("Enter number of columns:"), QString::number(app_.NumCols));
+  const std::optional<QString> typed = TextPrompt::Ask(&window_, QStringLiteral("Columns"),
+                                                       QStringLiteral("Enter number of columns:"),
+                                                       QString::number(s_.settings.NumCols));
   if (!typed) return;
   const std::optional<std::uint32_t> columns = TypedColumnCount(typed->toStdString());
   if (!columns) return;  // not a column count: the old one stays
-  app_.NumCols = *columns;
-  WriteNumber("NumCols", app_.NumCols);
+  s_.settings.NumCols = *columns;
+  WriteNumber("NumCols", s_.settings.NumCols);
 }
 
 void ConfigCommands::AskMargin(int id) {
@@ -175,11 +176,11 @@ void ConfigCommands::AskMargin(int id) {
   const QString label = QString::fromLatin1(setting->label);
   const std::optional<QString> typed =
       TextPrompt::Ask(&window_, label, QStringLiteral("Enter %1:").arg(label),
-                      QString::fromStdString(MarginText(app_.*(setting->member))));
+                      QString::fromStdString(MarginText(s_.settings.*(setting->member))));
   if (!typed) return;
   const std::optional<double> margin = TypedMargin(typed->toStdString());
   if (!margin) return;  // no number, or out of range: the old margin stays
-  app_.*(setting->member) = *margin;
+  s_.settings.*(setting->member) = *margin;
   // The text is stored as typed; a character the stored text cannot hold gives the
   // number instead, so that what is stored always reads back as this margin.
   const Cp1252::Encoded encoded = Cp1252::Encode(*typed);
@@ -202,8 +203,8 @@ void ConfigCommands::ChooseDefaultFile() {
 }
 
 void ConfigCommands::ToggleWebLinks() {
-  app_.WWWEnabled = !app_.WWWEnabled;
-  WriteNumber("WWWEnabled", app_.WWWEnabled ? 1 : 0);
+  s_.settings.WWWEnabled = !s_.settings.WWWEnabled;
+  WriteNumber("WWWEnabled", s_.settings.WWWEnabled ? 1 : 0);
 }
 
 }  // namespace zelto

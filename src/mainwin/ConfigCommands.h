@@ -1,28 +1,38 @@
 #pragma once
 // The commands of the Configure menu: colours, screen options, printing layout, margins,
-// the default file and web links. Each changes one setting of the application object and
-// writes that value to the settings store at once.
+// the default file and web links. Each changes one setting and writes that value to the
+// settings store at once.
+#include <QFont>
 #include <QObject>
 #include <array>
 #include <functional>
 #include <string_view>
 
-#include "app/SettingsStore.h"
+#include "common/SettingsStore.h"
+#include "common/ZeltoSettings.h"
+#include "model/TabList.h"
 
 class QDialog;
 
 namespace zelto {
 
-class TZeltoApp;
 class TZeltoWindow;
 class CommandTable;
+
+// What the configuration commands work on besides the main window.
+struct ConfigSession {
+  ZeltoSettings& settings;
+  SettingsStore& store;  // where a changed setting is written at once
+  QFont& screenFont;     // made again when the screen font changes
+  const TabList& tabs;   // the default category is one of their top-level categories
+};
 
 class ConfigCommands : public QObject {
   Q_OBJECT
 
  public:
   // Lives as long as `window`, whose command table receives the commands.
-  ConfigCommands(TZeltoApp& app, TZeltoWindow& window);
+  ConfigCommands(ConfigSession session, TZeltoWindow& window);
 
   void AddTo(CommandTable& commands);
 
@@ -55,7 +65,7 @@ class ConfigCommands : public QObject {
   void ApplyLook();
   static int RunDialog(QDialog& dialog);
 
-  TZeltoApp& app_;
+  ConfigSession s_;
   TZeltoWindow& window_;
   std::array<Colour, 16> customColours_{};
   bool customColoursFilled_ = false;

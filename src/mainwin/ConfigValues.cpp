@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/ZeltoSettings.h"
+#include "common/ZeltoSettings.h"
 
 namespace zelto {
 

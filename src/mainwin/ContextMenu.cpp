@@ -1,6 +1,6 @@
 #include "mainwin/ContextMenu.h"
 
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 #include "model/TextOrder.h"
 
 namespace zelto {

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "app/ZeltoSettings.h"
+#include "common/ZeltoSettings.h"
 #include "mainwin/CategoryCommands.h"
 #include "mainwin/NoteCommands.h"
 #include "mainwin/PopupMenu.h"

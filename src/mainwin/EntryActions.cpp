@@ -1,6 +1,6 @@
 #include "mainwin/EntryActions.h"
 
-#include "mainwin/WebLinks.h"
+#include "common/WebLinks.h"
 #include "model/Records.h"
 #include "model/TextOrder.h"
 

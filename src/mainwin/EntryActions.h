@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "mainwin/PhoneNumbers.h"
+#include "common/PhoneNumbers.h"
 
 namespace zelto {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 
 namespace zelto {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // What the main window does with a key or a character that the note window passes on.
-#include "mainwin/NoteKeyMovement.h"
+#include "view/NoteKeyMovement.h"
 #include "view/NoteLines.h"
 
 namespace zelto {

@@ -1,27 +1,30 @@
 #include "mainwin/MainWindowCommands.h"
 
-#include "app/TZeltoApp.h"
 #include "mainwin/ActionCommands.h"
 #include "mainwin/ConfigCommands.h"
 #include "mainwin/SearchCommands.h"
 #include "mainwin/TZeltoWindow.h"
+#include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
 #include "view/TOneEdit.h"
 
 namespace zelto {
 
-MainWindowCommands::MainWindowCommands(TZeltoApp& app, TZeltoWindow& window,
+MainWindowCommands::MainWindowCommands(const MainWindowSession& session, TZeltoWindow& window,
                                        std::unique_ptr<DesktopActions> desktop)
     : QObject(&window),
       desktop_(desktop ? std::move(desktop) : std::make_unique<SystemDesktopActions>()) {
   setObjectName(QStringLiteral("MainWindowCommands"));
-  config_ = new ConfigCommands(app, window);
+  config_ = new ConfigCommands(
+      ConfigSession{session.settings, session.store, session.screenFont, session.doc.tabs}, window);
   config_->AddTo(window.Commands());
 
   auto* notes = qobject_cast<TNoteWindow*>(window.NoteView());
   if (notes == nullptr) return;
-  actions_ = new ActionCommands(app, *notes, window.Commands(), *desktop_, this);
-  search_ = new SearchCommands(app, *notes, window.Commands(), &window, this);
+  actions_ = new ActionCommands(ActionSession{session.doc, session.settings, session.popup}, *notes,
+                                window.Commands(), *desktop_, this);
+  search_ = new SearchCommands(session.doc, session.search, *notes, *window.CatList(),
+                               window.Commands(), &window, this);
 
   connect(&window, &TZeltoWindow::OpenLinkRequested, actions_, &ActionCommands::OpenCurrentLink);
   // The entry detail window's own popup offers its selection as a link or a number.

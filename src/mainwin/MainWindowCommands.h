@@ -1,18 +1,32 @@
 #pragma once
 // The entry action, search and configuration commands of a main window, installed as one
 // set that lives as long as the window.
+#include <QFont>
 #include <QObject>
 #include <memory>
 
+#include "common/SettingsStore.h"
+#include "common/ZeltoSettings.h"
+#include "mainwin/ActionCommands.h"
+#include "mainwin/Search.h"
+#include "model/Document.h"
 #include "platform/DesktopActions.h"
 
 namespace zelto {
 
-class TZeltoApp;
 class TZeltoWindow;
-class ActionCommands;
 class SearchCommands;
 class ConfigCommands;
+
+// What the three groups work on besides the window; the application object owns all of it.
+struct MainWindowSession {
+  Document& doc;
+  ZeltoSettings& settings;
+  SettingsStore& store;  // where a changed setting is written at once
+  QFont& screenFont;     // made from the ScreenFont and ScreenFontSize settings
+  SearchState& search;   // where Find and Next stand
+  PopupTargets& popup;   // what the last popup's link and phone items act on
+};
 
 class MainWindowCommands : public QObject {
   Q_OBJECT
@@ -20,7 +34,7 @@ class MainWindowCommands : public QObject {
  public:
   // Adds the commands to `window`'s command table. Without `desktop` the running desktop
   // carries the actions out.
-  MainWindowCommands(TZeltoApp& app, TZeltoWindow& window,
+  MainWindowCommands(const MainWindowSession& session, TZeltoWindow& window,
                      std::unique_ptr<DesktopActions> desktop = nullptr);
   ~MainWindowCommands() override;
 

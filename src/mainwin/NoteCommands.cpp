@@ -7,9 +7,9 @@
 #include <QMimeData>
 #include <QProcess>
 
-#include "app/ApplicationName.h"
-#include "app/CommandIds.h"
-#include "app/ZeltoSettings.h"
+#include "common/ApplicationName.h"
+#include "common/CommandIds.h"
+#include "common/ZeltoSettings.h"
 #include "mainwin/NoteClipboard.h"
 #include "mainwin/NoteOperations.h"
 #include "platform/Cp1252.h"

@@ -6,7 +6,7 @@
 #include <QString>
 #include <cstddef>
 
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
 #include "mainwin/EditingContext.h"
 
 namespace zelto {

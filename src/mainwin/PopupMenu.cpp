@@ -2,12 +2,12 @@
 
 #include <QMenu>
 
+#include "common/WebLinks.h"
 #include "mainwin/ActionCommands.h"
 #include "mainwin/ContextMenu.h"
 #include "mainwin/MainWindowCommands.h"
 #include "mainwin/NoteCommands.h"
 #include "mainwin/TZeltoWindow.h"
-#include "mainwin/WebLinks.h"
 #include "platform/Cp1252.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"

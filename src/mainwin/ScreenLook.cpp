@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "app/ZeltoSettings.h"
+#include "common/ZeltoSettings.h"
 
 namespace zelto {
 

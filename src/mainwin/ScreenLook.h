@@ -4,7 +4,7 @@
 // main window at start and whenever one of them changes.
 #include <string>
 
-#include "app/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 namespace zelto {
 

@@ -1,6 +1,6 @@
 #include "mainwin/Search.h"
 
-#include "mainwin/TextSearch.h"
+#include "common/TextSearch.h"
 
 namespace zelto {
 

@@ -1,8 +1,7 @@
 #include "mainwin/SearchCommands.h"
 
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
-#include "app/TZeltoApp.h"
+#include "common/CommandIds.h"
+#include "common/CommandTable.h"
 #include "mainwin/TSearchDialog.h"
 #include "platform/Prompter.h"
 #include "view/TCatWindow.h"
@@ -26,24 +25,22 @@ void ShowLevelOf(const TabList& tabs, std::size_t category, CategoryList& list) 
 
 }  // namespace
 
-SearchCommands::SearchCommands(TZeltoApp& app, TNoteWindow& notes, CommandTable& commands,
-                               QWidget* owner, QObject* parent)
-    : QObject(parent), app_(app), notes_(notes), owner_(owner) {
+SearchCommands::SearchCommands(const Document& doc, SearchState& state, TNoteWindow& notes,
+                               CategoryList& list, CommandTable& commands, QWidget* owner,
+                               QObject* parent)
+    : QObject(parent), doc_(doc), state_(state), notes_(notes), list_(list), owner_(owner) {
   commands.Add(CM_EDITFIND, [this] { Find(); });
   commands.Add(CM_EDITFINDNEXT, [this] { Next(); });
 }
 
 void SearchCommands::Find() {
-  if (!TSearchDialog::Run(app_.searchText, owner_)) return;  // Cancel keeps the position
-  app_.searchNote = -1;
+  if (!TSearchDialog::Run(state_.searchText, owner_)) return;  // Cancel keeps the position
+  RestartSearch(state_);
   Next();
 }
 
 void SearchCommands::Next() {
-  SearchState state{app_.searchText, searchCategory_, app_.searchNote};
-  const std::optional<SearchHit> hit = SearchNext(app_.doc, state);
-  app_.searchNote = state.searchNote;
-  searchCategory_ = state.searchCategory;
+  const std::optional<SearchHit> hit = SearchNext(doc_, state_);
   if (!hit) {
     Prompter::Beep();
     return;
@@ -62,7 +59,7 @@ void SearchCommands::ShowHit(const SearchHit& hit) {
   }
   notes_.ShowSearchHit(category, note);
   notes_.ScrollToNote(note);
-  if (CategoryList* list = app_.CatList()) ShowLevelOf(app_.doc.tabs, hit.category, *list);
+  ShowLevelOf(doc_.tabs, hit.category, list_);
   notes_.ShowSearchHit(category, note);
   notes_.viewport()->update();
 }

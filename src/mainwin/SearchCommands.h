@@ -9,18 +9,19 @@ class QWidget;
 
 namespace zelto {
 
-class TZeltoApp;
 class TNoteWindow;
 class CommandTable;
+class CategoryList;
 
 class SearchCommands : public QObject {
   Q_OBJECT
 
  public:
-  // Find and Next join `commands`, the main window's command table; hits are shown in
-  // `notes` and in its category list. Dialogs belong to `owner`.
-  SearchCommands(TZeltoApp& app, TNoteWindow& notes, CommandTable& commands, QWidget* owner,
-                 QObject* parent = nullptr);
+  // Find and Next search `doc` from `state` and join `commands`, the main window's command
+  // table; hits are shown in `notes` and in the category list `list`. Dialogs belong to
+  // `owner`.
+  SearchCommands(const Document& doc, SearchState& state, TNoteWindow& notes, CategoryList& list,
+                 CommandTable& commands, QWidget* owner, QObject* parent = nullptr);
 
   // Asks for the text; on OK searches from the beginning of the document.
   void Find();
@@ -28,15 +29,14 @@ class SearchCommands : public QObject {
   // again at the beginning.
   void Next();
 
-  int SearchCategory() const { return searchCategory_; }
-
  private:
   void ShowHit(const SearchHit& hit);
 
-  TZeltoApp& app_;
+  const Document& doc_;
+  SearchState& state_;
   TNoteWindow& notes_;
+  CategoryList& list_;
   QWidget* owner_;
-  int searchCategory_ = 0;  // category of the last hit
 };
 
 }  // namespace zelto

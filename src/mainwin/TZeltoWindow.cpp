@@ -4,9 +4,9 @@
 #include <QGuiApplication>
 #include <QResizeEvent>
 
-#include "app/CommandIds.h"
-#include "app/CommandRouter.h"
+#include "common/CommandIds.h"
 #include "mainwin/KeyTable.h"
+#include "platform/CommandRouter.h"
 #include "platform/Cp1252.h"
 #include "platform/HelpWindow.h"
 #include "platform/Prompter.h"

@@ -4,7 +4,7 @@
 // application object. Operations add their commands to its table (Commands()).
 #include <QWidget>
 
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
 #include "mainwin/PaneLayout.h"
 #include "mainwin/ScreenLook.h"
 

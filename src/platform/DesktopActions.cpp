@@ -6,8 +6,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "mainwin/ProgramEntry.h"
-#include "mainwin/WebLinks.h"
+#include "common/ProgramEntry.h"
+#include "common/WebLinks.h"
 #include "platform/Cp1252.h"
 
 namespace zelto {

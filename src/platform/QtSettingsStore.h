@@ -9,7 +9,7 @@
 #include <QString>
 #include <memory>
 
-#include "app/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 class QSettings;
 

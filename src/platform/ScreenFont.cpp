@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <algorithm>
 
+#include "common/ZeltoSettings.h"
 #include "platform/Cp1252.h"
 
 namespace zelto {
@@ -28,6 +29,11 @@ QFont MakeScreenFont(const std::string& face, int cellHeight) {
   font.setStrikeOut(false);
   if (cellHeight > 0) FitFontToCellHeight(font, cellHeight);
   return font;
+}
+
+QFont ScreenFontOf(const ZeltoSettings& settings) {
+  return MakeScreenFont(settings.ScreenFont,
+                        static_cast<int>(std::min<std::uint32_t>(settings.ScreenFontSize, 10000)));
 }
 
 }  // namespace zelto

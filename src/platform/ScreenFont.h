@@ -5,11 +5,16 @@
 
 namespace zelto {
 
+struct ZeltoSettings;
+
 // Sizes `font` so that one line of its text, from its highest accent to its lowest
 // descender, is at most `cellHeight` pixels tall.
 void FitFontToCellHeight(QFont& font, int cellHeight);
 
 // A normal-weight font of `face` whose lines are `cellHeight` pixels tall.
 QFont MakeScreenFont(const std::string& face, int cellHeight);
+
+// The font of the ScreenFont and ScreenFontSize settings.
+QFont ScreenFontOf(const ZeltoSettings& settings);
 
 }  // namespace zelto

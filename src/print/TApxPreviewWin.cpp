@@ -11,8 +11,8 @@
 #include <QPixmap>
 #include <QToolBar>
 
-#include "app/ButtonImages.h"
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
+#include "platform/ButtonImages.h"
 #include "print/PrintRun.h"
 
 namespace zelto {

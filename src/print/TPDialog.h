@@ -5,8 +5,8 @@
 #include <functional>
 #include <optional>
 
-#include "app/ZeltoSettings.h"
-#include "dialogs/ResourceDialog.h"
+#include "common/ZeltoSettings.h"
+#include "platform/ResourceDialog.h"
 #include "print/TPDialogOptions.h"
 
 class QCheckBox;

@@ -1,6 +1,6 @@
 #include "print/TPDialogOptions.h"
 
-#include "dialogs/DialogNumber.h"
+#include "common/DialogNumber.h"
 
 namespace zelto {
 

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "mainwin/ProgramEntry.h"
+#include "common/ProgramEntry.h"
 #include "platform/Cp1252.h"
 #include "platform/DialogUnits.h"
 #include "platform/Prompter.h"

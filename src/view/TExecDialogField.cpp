@@ -4,7 +4,7 @@
 #include <QStyleOptionFrame>
 #include <QValidator>
 
-#include "mainwin/ProgramEntry.h"
+#include "common/ProgramEntry.h"
 
 namespace zelto {
 

@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "mainwin/NoteDialogText.h"
 #include "model/Records.h"
 #include "platform/Cp1252.h"
 #include "platform/DialogUnits.h"
 #include "platform/Prompter.h"
+#include "view/NoteDialogText.h"
 #include "view/TNoteDialogControls.h"
 #include "view/TNoteDialogLayout.h"
 #include "view/TNoteEdit.h"

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QTextBlock>
 
-#include "mainwin/NoteDialogText.h"
+#include "view/NoteDialogText.h"
 
 namespace zelto {
 

@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 #include "platform/Cp1252.h"
 #include "view/LineActivation.h"
 

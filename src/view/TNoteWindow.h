@@ -8,9 +8,9 @@
 #include <QString>
 #include <cstdint>
 
-#include "mainwin/NoteKeyMovement.h"
 #include "model/CategoryList.h"
 #include "model/Document.h"
+#include "view/NoteKeyMovement.h"
 #include "view/NoteLines.h"
 #include "view/TNoteScroller.h"
 

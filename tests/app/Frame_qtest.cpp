@@ -6,8 +6,8 @@
 #include <QtTest>
 #include <cstring>
 
-#include "app/CommandIds.h"
 #include "app/TSDIDecFrame.h"
+#include "common/CommandIds.h"
 #include "mainwin/TZeltoWindow.h"
 #include "model/Document.h"
 #include "platform/HelpWindow.h"

@@ -2,7 +2,7 @@
 // the version block.
 #include <gtest/gtest.h>
 
-#include "dialogs/DialogNumber.h"
+#include "common/DialogNumber.h"
 #include "dialogs/SortedChoices.h"
 #include "dialogs/VersionBlock.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppFixture.h"
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 #include "mainwin/MainWindowCommands.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/RecordingDesktopActions.h"
@@ -30,7 +30,8 @@ class ActionCommandsTest : public AppFixture {
     table.Add(CM_EDITNOTE, [this] { ++edits; });
     desktop.programs << QStringLiteral("/usr/bin/prog");
     notes = std::make_unique<TNoteWindow>(app->doc, app->CatList());
-    actions = std::make_unique<ActionCommands>(*app, *notes, table, desktop);
+    actions = std::make_unique<ActionCommands>(ActionSession{app->doc, app->settings, app->popup},
+                                               *notes, table, desktop);
     notes->Lines().currentCategory = 0;
     notes->CountLines();
   }
@@ -55,7 +56,7 @@ class ActionCommandsTest : public AppFixture {
 TEST_F(ActionCommandsTest, NotePopupOffersRunLinkAndPhonesAndTheirCommandsActOnThem) {
   EXPECT_EQ(ItemsOnLine(0), (std::vector<MenuItem>{{CM_LINKURL, "Link to URL http://example.org"},
                                                    {CM_PHONE0, "Phone 555-1234"}}));
-  EXPECT_EQ(app->calledParty, "Call 555-1234 or see http...");
+  EXPECT_EQ(app->popup.calledParty, "Call 555-1234 or see http...");
   table.DoCommand(CM_LINKURL);
   table.DoCommand(CM_PHONE0);
   ASSERT_EQ(desktop.openedUrls.size(), 1u);
@@ -73,7 +74,7 @@ TEST_F(ActionCommandsTest, NotePopupOffersRunLinkAndPhonesAndTheirCommandsActOnT
   EXPECT_EQ(desktop.started[0].arguments, QStringList{QStringLiteral("--new")});
 
   EXPECT_TRUE(ItemsOnLine(3).empty());  // the end line
-  app->WWWEnabled = false;
+  app->settings.WWWEnabled = false;
   EXPECT_EQ(ItemsOnLine(0), (std::vector<MenuItem>{{CM_PHONE0, "Phone 555-1234"}}));
 }
 
@@ -83,10 +84,10 @@ TEST_F(ActionCommandsTest, ActivationRunsOpensOrEdits) {
 
   actions->ActivateNote(0, 0, false);  // ClickURL is on by default
   EXPECT_EQ(desktop.openedUrls.size(), 1u);
-  EXPECT_EQ(app->lastUrl, "http://example.org");
+  EXPECT_EQ(app->popup.lastUrl, "http://example.org");
   EXPECT_EQ(edits, 0);
 
-  app->ClickURL = 0;
+  app->settings.ClickURL = 0;
   actions->ActivateNote(0, 0, false);
   EXPECT_EQ(edits, 1);
   actions->ActivateNote(0, 1, true);   // the edit command's own activation: not run here
@@ -117,14 +118,14 @@ TEST_F(ActionCommandsTest, WhatCannotBeCarriedOutIsSaid) {
 
 TEST_F(ActionCommandsTest, DetailPopupOffersTheCleanedSelection) {
   EXPECT_TRUE(actions->DetailMenuItems(QString()).empty());
-  EXPECT_EQ(app->calledParty, "...");
+  EXPECT_EQ(app->popup.calledParty, "...");
 
   // Without a Browser setting no link is offered, whatever the web-link switch says.
   EXPECT_TRUE(actions->DetailMenuItems(QStringLiteral("http://example.org")).empty());
-  app->Browser = "browser";
+  app->settings.Browser = "browser";
   EXPECT_EQ(actions->DetailMenuItems(QStringLiteral("http://exam\r\nple.org/\u00e9x")),
             (std::vector<MenuItem>{{CM_LINKURL, "Link to URL http://example.org/x"}}));
-  EXPECT_EQ(app->lastUrl, "http://example.org/x");
+  EXPECT_EQ(app->popup.lastUrl, "http://example.org/x");
 
   EXPECT_EQ(actions->DetailMenuItems(QStringLiteral("(800) 555-1212 ")),
             (std::vector<MenuItem>{{CM_PHONE0, "Phone 1 (800) 555-1212"}}));

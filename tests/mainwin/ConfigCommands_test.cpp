@@ -9,12 +9,13 @@
 #include <QPushButton>
 
 #include "app/AppFixture.h"
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 #include "dialogs/TCatDialog.h"
 #include "dialogs/TFontDialog.h"
 #include "mainwin/MainWindowCommands.h"
 #include "mainwin/TZeltoWindow.h"
 #include "mainwin/TextPrompt.h"
+#include "platform/ScreenFont.h"
 #include "view/TNoteWindow.h"
 #include "view/TOneEdit.h"
 
@@ -48,17 +49,17 @@ TEST_F(ConfigCommandsTest, ColumnsTakeOnlyOneToSeven) {
   for (const char* refused : {"8", "0", "-1", "abc"}) {
     TextPrompt::SetNextAnswer(QString::fromLatin1(refused));
     Command(CM_COLUMNS);
-    EXPECT_EQ(app->NumCols, 2u) << refused;
+    EXPECT_EQ(app->settings.NumCols, 2u) << refused;
     EXPECT_FALSE(Stored("NumCols")) << refused;
   }
   TextPrompt::SetNextAnswer(QStringLiteral("3x"));
   Command(CM_COLUMNS);
-  EXPECT_EQ(app->NumCols, 3u);
+  EXPECT_EQ(app->settings.NumCols, 3u);
   EXPECT_EQ(Stored("NumCols"), StoredValue(3u));
 
   TextPrompt::SetNextAnswer(std::nullopt);  // Cancel
   Command(CM_COLUMNS);
-  EXPECT_EQ(app->NumCols, 3u);
+  EXPECT_EQ(app->settings.NumCols, 3u);
 
   ASSERT_FALSE(TextPrompt::History().empty());
   EXPECT_EQ(TextPrompt::History().back().caption, "Columns");
@@ -69,12 +70,12 @@ TEST_F(ConfigCommandsTest, ColumnsTakeOnlyOneToSeven) {
 TEST_F(ConfigCommandsTest, MarginsStoreTheTypedTextAndShowTwoDecimals) {
   TextPrompt::SetNextAnswer(QStringLiteral("10"));
   Command(CM_MARGINLEFT);
-  EXPECT_EQ(app->LeftMargin, 0.75);
+  EXPECT_EQ(app->settings.LeftMargin, 0.75);
   EXPECT_FALSE(Stored("LeftMargin"));
 
   TextPrompt::SetNextAnswer(QStringLiteral("1.5"));
   Command(CM_MARGINLEFT);
-  EXPECT_EQ(app->LeftMargin, 1.5);
+  EXPECT_EQ(app->settings.LeftMargin, 1.5);
   EXPECT_EQ(StoredText("LeftMargin"), "1.5");
 
   TextPrompt::SetNextAnswer(std::nullopt);
@@ -85,26 +86,26 @@ TEST_F(ConfigCommandsTest, MarginsStoreTheTypedTextAndShowTwoDecimals) {
 
   TextPrompt::SetNextAnswer(QStringLiteral("9.99"));
   Command(CM_MARGINBOTTOM);
-  EXPECT_EQ(app->BottomMargin, 9.99);
+  EXPECT_EQ(app->settings.BottomMargin, 9.99);
   EXPECT_EQ(StoredText("BottomMargin"), "9.99");
   TextPrompt::SetNextAnswer(QStringLiteral("0"));
   Command(CM_MARGINTOP);
-  EXPECT_EQ(app->TopMargin, 0.0);
+  EXPECT_EQ(app->settings.TopMargin, 0.0);
   EXPECT_EQ(StoredText("TopMargin"), "0");
-  EXPECT_EQ(app->RightMargin, 0.75);  // each command changes its own margin only
+  EXPECT_EQ(app->settings.RightMargin, 0.75);  // each command changes its own margin only
 }
 
 TEST_F(ConfigCommandsTest, ColourIsStoredAsRedGreenBlueAndCustomColoursLastTheRun) {
   Prompter::SetNextColor(QColor(255, 0, 0));
   Command(CM_COLORNOTE);
-  EXPECT_EQ(app->MainColor, Rgb(255, 0, 0));
+  EXPECT_EQ(app->settings.MainColor, Rgb(255, 0, 0));
   EXPECT_EQ(StoredText("MainColor"), "255,0,0");
   EXPECT_EQ(QColorDialog::customColor(0), QColor(1, 1, 1));
   EXPECT_EQ(QColorDialog::customColor(15), QColor(240, 240, 240));
 
   Prompter::SetNextColor(std::nullopt);  // Cancel
   Command(CM_COLORCATEGORY);
-  EXPECT_EQ(app->CatColor, Rgb(255, 0, 0));  // its default, unchanged
+  EXPECT_EQ(app->settings.CatColor, Rgb(255, 0, 0));  // its default, unchanged
   EXPECT_FALSE(Stored("CatColor"));
   Prompter::SetNextColor(QColor(0, 1, 2));
   Command(CM_COLOREXECUTE);
@@ -123,12 +124,12 @@ TEST_F(ConfigCommandsTest, TogglesWriteTheirNumberEveryTime) {
   EXPECT_EQ(Stored("MultiLine"), StoredValue(1u));
   EXPECT_EQ(window.Checked(CM_MULTILINE), true);
   Command(CM_MULTILINE);
-  EXPECT_EQ(app->MultiLine, 0u);
+  EXPECT_EQ(app->settings.MultiLine, 0u);
   EXPECT_EQ(Stored("MultiLine"), StoredValue(0u));
 
   EXPECT_EQ(window.Checked(CM_ENABLEWEB), true);
   Command(CM_ENABLEWEB);
-  EXPECT_FALSE(app->WWWEnabled);
+  EXPECT_FALSE(app->settings.WWWEnabled);
   EXPECT_EQ(Stored("WWWEnabled"), StoredValue(0u));
   EXPECT_EQ(window.Checked(CM_ENABLEWEB), false);
 }
@@ -173,10 +174,10 @@ TEST_F(ConfigCommandsTest, ScreenFontReachesThePanesAndTheStore) {
   }));
   Command(CM_SCREENFONT);
   if (face.isEmpty()) GTEST_SKIP() << "no font faces installed";
-  EXPECT_EQ(app->ScreenFontSize, 12u);
+  EXPECT_EQ(app->settings.ScreenFontSize, 12u);
   EXPECT_EQ(Stored("ScreenFontSize"), StoredValue(12u));
   EXPECT_EQ(QString::fromStdString(StoredText("ScreenFont")), face);
-  EXPECT_EQ(app->screenFont, app->MakeScreenFont());
+  EXPECT_EQ(app->screenFont, ScreenFontOf(app->settings));
   EXPECT_EQ(app->MainWindow()->EntryLine()->font().pixelSize(), app->screenFont.pixelSize());
   EXPECT_EQ(app->MainWindow()->NoteView()->LineHeight(), 12);
 
@@ -186,8 +187,8 @@ TEST_F(ConfigCommandsTest, ScreenFontReachesThePanesAndTheStore) {
     d.SizeEdit()->setText(QStringLiteral("30"));
   }));
   Command(CM_PRINTERFONT);
-  EXPECT_EQ(app->PrintFontSize, 30u);
-  EXPECT_EQ(app->ScreenFontSize, 12u);
+  EXPECT_EQ(app->settings.PrintFontSize, 30u);
+  EXPECT_EQ(app->settings.ScreenFontSize, 12u);
 }
 
 TEST_F(ConfigCommandsTest, DefaultCategoryIsChosenAmongTheTopLevel) {
@@ -197,7 +198,7 @@ TEST_F(ConfigCommandsTest, DefaultCategoryIsChosenAmongTheTopLevel) {
     if (!found.isEmpty()) d.List()->setCurrentItem(found.first());
   }));
   Command(CM_DEFAULTCATEGORY);
-  EXPECT_EQ(app->DefaultCat, "Work");
+  EXPECT_EQ(app->settings.DefaultCat, "Work");
   EXPECT_EQ(StoredText("DefaultCat"), "Work");
 }
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 #include "model/TreeOps.h"
 
 namespace zelto {

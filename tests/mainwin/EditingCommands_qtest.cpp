@@ -7,9 +7,9 @@
 #include <QtTest>
 #include <deque>
 
-#include "app/ApplicationName.h"
-#include "app/CommandIds.h"
-#include "app/ZeltoSettings.h"
+#include "common/ApplicationName.h"
+#include "common/CommandIds.h"
+#include "common/ZeltoSettings.h"
 #include "mainwin/CategoryCommands.h"
 #include "mainwin/NoteCommands.h"
 #include "mainwin/NoteOperations.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwin/WebLinks.h"
+#include "common/WebLinks.h"
 #include "model/Records.h"
 
 namespace zelto {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 
 namespace zelto {
 namespace {

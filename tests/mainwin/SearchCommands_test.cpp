@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 #include "app/AppFixture.h"
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 #include "mainwin/TSearchDialog.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
@@ -32,7 +32,8 @@ class SearchCommandsTest : public AppFixture {
     tabs[3].notes.Add(NoteString{"deep telephone", 0});
     tabs[4].notes.Add(NoteString{"cut phone", 0});
     notes = std::make_unique<TNoteWindow>(app->doc, app->CatList());
-    search = std::make_unique<SearchCommands>(*app, *notes, table, nullptr);
+    search = std::make_unique<SearchCommands>(app->doc, app->search, *notes, *app->CatList(), table,
+                                              nullptr);
   }
   void TearDown() override {
     search.reset();
@@ -73,7 +74,7 @@ TEST_F(SearchCommandsTest, FindAndNextWalkTheDocumentAndWrapAfterABeep) {
 
   table.DoCommand(CM_EDITFINDNEXT);
   EXPECT_EQ(Prompter::BeepCount(), 1);
-  EXPECT_EQ(app->searchNote, -1);
+  EXPECT_EQ(app->search.searchNote, -1);
   table.DoCommand(CM_EDITFINDNEXT);
   EXPECT_EQ(Shown(), std::make_pair(0LL, 0LL));
 }
@@ -83,7 +84,7 @@ TEST_F(SearchCommandsTest, CancelKeepsThePositionAndFindStartsAgain) {
   table.DoCommand(CM_EDITFINDNEXT);
   TSearchDialog::SetNextAnswer(std::nullopt);
   table.DoCommand(CM_EDITFIND);
-  EXPECT_EQ(app->searchText, "phone");
+  EXPECT_EQ(app->search.searchText, "phone");
   table.DoCommand(CM_EDITFINDNEXT);
   EXPECT_EQ(Shown(), std::make_pair(3LL, 0LL));
 
@@ -103,8 +104,8 @@ TEST_F(SearchCommandsTest, EmptyTextFindsEveryNoteAndAMissBeeps) {
 }
 
 TEST_F(SearchCommandsTest, TextNotesCannotHoldIsRefusedAndKeepsTheDialogOpen) {
-  app->searchText = "old";
-  std::string text = app->searchText;
+  app->search.searchText = "old";
+  std::string text = app->search.searchText;
   TSearchDialog dialog(text);
   dialog.Edit()->setText(QStringLiteral("\u4e2d"));
   dialog.accept();

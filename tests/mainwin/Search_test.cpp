@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwin/TextSearch.h"
+#include "common/TextSearch.h"
 
 namespace zelto {
 namespace {

@@ -2,7 +2,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 #include "mainwin/TZeltoWindow.h"
 #include "model/Document.h"
 #include "platform/Prompter.h"

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QUuid>
 
-#include "app/ZeltoSettings.h"
+#include "common/ZeltoSettings.h"
 
 namespace zelto {
 namespace {

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 #include "model/TreeOps.h"
 #include "print/FakeSurface.h"
 #include "print/TApxPreviewWin.h"

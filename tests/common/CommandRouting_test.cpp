@@ -1,11 +1,11 @@
-#include "app/CommandRouting.h"
+#include "common/CommandRouting.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
+#include "common/CommandIds.h"
+#include "common/CommandTable.h"
 
 namespace zelto {
 namespace {

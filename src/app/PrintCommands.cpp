@@ -1,4 +1,4 @@
-#include "print/PrintCommands.h"
+#include "app/PrintCommands.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -10,9 +10,8 @@
 #include <QProgressDialog>
 #include <QPushButton>
 
-#include "app/CommandIds.h"
 #include "app/TSDIDecFrame.h"
-#include "app/TZeltoApp.h"
+#include "common/CommandIds.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/HelpWindow.h"
 #include "platform/ModalDialog.h"
@@ -50,19 +49,19 @@ QWidget* ActiveWindowOr(QWidget* fallback) {
 
 }  // namespace
 
-PrintSettings PrintSettingsOf(const TZeltoApp& app) {
+PrintSettings PrintSettingsOf(const ZeltoSettings& settings, const PrintState& state) {
   PrintSettings s;
-  s.NumCols = static_cast<int>(app.NumCols);
-  s.PrintFont = app.PrintFont;
-  s.PrintFontSize = static_cast<int>(app.PrintFontSize);
-  s.TopMargin = app.TopMargin;
-  s.BottomMargin = app.BottomMargin;
-  s.LeftMargin = app.LeftMargin;
-  s.RightMargin = app.RightMargin;
-  s.headingSpaceBefore = app.headingSpaceBefore;
-  s.headingSpaceAfter = app.headingSpaceAfter;
-  s.printCategory = app.printCategory;
-  s.printChildren = app.printChildren != 0;
+  s.NumCols = static_cast<int>(settings.NumCols);
+  s.PrintFont = settings.PrintFont;
+  s.PrintFontSize = static_cast<int>(settings.PrintFontSize);
+  s.TopMargin = settings.TopMargin;
+  s.BottomMargin = settings.BottomMargin;
+  s.LeftMargin = settings.LeftMargin;
+  s.RightMargin = settings.RightMargin;
+  s.headingSpaceBefore = state.headingSpaceBefore;
+  s.headingSpaceAfter = state.headingSpaceAfter;
+  s.printCategory = state.printCategory;
+  s.printChildren = state.printChildren != 0;
   return s;
 }
 
@@ -87,14 +86,15 @@ PrintRunScope::~PrintRunScope() {
 
 // ---- PrintCommands ----
 
-PrintCommands::PrintCommands(TZeltoApp& app, TSDIDecFrame& frame, DefaultPrinterName defaultPrinter)
-    : QObject(&frame), app_(app), frame_(frame), defaultPrinter_(std::move(defaultPrinter)) {
+PrintCommands::PrintCommands(PrintSession session, TSDIDecFrame& frame,
+                             DefaultPrinterName defaultPrinter)
+    : QObject(&frame), s_(session), frame_(frame), defaultPrinter_(std::move(defaultPrinter)) {
   setObjectName(QString::fromLatin1(kObjectName));
   if (!defaultPrinter_) defaultPrinter_ = [] { return QPrinterInfo::defaultPrinterName(); };
   MakePrinter();
 
   const auto enabled = [this] { return PrintEnabled(); };
-  CommandTable& commands = app_.Commands();
+  CommandTable& commands = s_.commands;
   commands.Add(CM_PRINTOPTIONS, [this] { CmPrintOptions(); });
   commands.Add(
       CM_FILEPRINT, [this] { CmPrint(); }, enabled);
@@ -115,7 +115,7 @@ PrintCommands::PrintCommands(TZeltoApp& app, TSDIDecFrame& frame, DefaultPrinter
 }
 
 PrintCommands::~PrintCommands() {
-  for (int id : kPrintCommands) app_.Commands().Remove(id);
+  for (int id : kPrintCommands) s_.commands.Remove(id);
   // While the frame is torn down its main window may already be gone.
   if (mainWindow_) mainWindow_->Commands().Remove(CM_FILEPRINT);
 }
@@ -153,25 +153,25 @@ std::optional<TabInx> PrintCommands::ShownCategory() const {
   const auto* notes = qobject_cast<const TNoteWindow*>(frame_.Client()->NoteView());
   if (notes == nullptr) return std::nullopt;
   const long long shown = notes->Lines().currentCategory;
-  if (shown < 0 || !app_.doc.tabs.Valid(static_cast<std::size_t>(shown))) return std::nullopt;
+  if (shown < 0 || !s_.doc.tabs.Valid(static_cast<std::size_t>(shown))) return std::nullopt;
   return static_cast<TabInx>(shown);
 }
 
 void PrintCommands::CmPrintOptions() {
-  PrintSelection selection{app_.printCategory, app_.printChildren != 0};
+  PrintSelection selection{s_.state.printCategory, s_.state.printChildren != 0};
   TPDialog dialog(
-      app_, selection, [this] { return ShownCategory(); }, &frame_);
+      s_.settings, selection, [this] { return ShownCategory(); }, &frame_);
   connect(&dialog, &ResourceDialog::helpRequested, &dialog,
           [&dialog](int context) { HelpWindow::ShowContext(context, &dialog); });
   if (ModalDialog::Run(dialog) != QDialog::Accepted) return;
-  app_.printCategory = selection.printCategory;
-  app_.printChildren = selection.printChildren ? 1 : 0;
+  s_.state.printCategory = selection.printCategory;
+  s_.state.printChildren = selection.printChildren ? 1 : 0;
 }
 
 std::string PrintCommands::SuggestedPdfFile() const {
   // The document's name with the PDF extension, beside the document.
-  if (app_.fileData.fileName.empty()) return "printout.pdf";
-  const QFileInfo document(QFile::decodeName(QByteArray::fromStdString(app_.fileData.fileName)));
+  if (s_.document.fileName.empty()) return "printout.pdf";
+  const QFileInfo document(QFile::decodeName(QByteArray::fromStdString(s_.document.fileName)));
   return QFile::encodeName(
              document.dir().filePath(document.completeBaseName() + QStringLiteral(".pdf")))
       .toStdString();
@@ -201,12 +201,12 @@ bool PrintCommands::ChoosePdfFile() {
 void PrintCommands::CmPrint() {
   TPrinter& printer = Printer();
   const QString title = frame_.windowTitle().left(259);
-  const PrintSettings settings = PrintSettingsOf(app_);
+  const PrintSettings settings = PrintSettingsOf(s_.settings, s_.state);
   PrintErrorBox errors;
-  ListPrintout layout(app_.doc.tabs, settings, errors);
+  ListPrintout layout(s_.doc.tabs, settings, errors);
   TZeltoWindow* mainWindow = frame_.Client();
   TApxPrintout printout(title, layout, mainWindow);
-  PrintRunScope run(app_.printRuns, {&frame_, mainWindow});
+  PrintRunScope run(s_.state.printRuns, {&frame_, mainWindow});
 
   QWidget* parent = ActiveWindowOr(&frame_);
   {
@@ -258,10 +258,10 @@ void PrintCommands::CmPrintSetup() {
 
 void PrintCommands::CmPreview() {
   TPrinter& printer = Printer();
-  PrintRunScope run(app_.printRuns, {&frame_, frame_.Client()});
-  const PrintSettings settings = PrintSettingsOf(app_);
+  PrintRunScope run(s_.state.printRuns, {&frame_, frame_.Client()});
+  const PrintSettings settings = PrintSettingsOf(s_.settings, s_.state);
   PrintErrorBox errors;
-  ListPrintout layout(app_.doc.tabs, settings, errors);
+  ListPrintout layout(s_.doc.tabs, settings, errors);
 
   TApxPreviewWin preview(&frame_, layout, PageDevice::Of(printer.Printer()), frame_.Client());
   preview.SetPrintEnabler([this] { return PrintEnabled(); });

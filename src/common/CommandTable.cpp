@@ -1,4 +1,4 @@
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
 
 namespace zelto {
 

@@ -1,4 +1,4 @@
-#include "mainwin/NoteDialogText.h"
+#include "view/NoteDialogText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "mainwin/PhoneNumbers.h"
+#include "common/PhoneNumbers.h"
 
 #include <algorithm>
 

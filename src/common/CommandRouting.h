@@ -3,7 +3,7 @@
 // up through its parents to the main window, then the application object.
 #include <span>
 
-#include "app/CommandTarget.h"
+#include "common/CommandTarget.h"
 
 namespace zelto {
 

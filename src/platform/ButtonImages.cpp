@@ -1,11 +1,11 @@
-#include "app/ButtonImages.h"
+#include "platform/ButtonImages.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <functional>
 
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 
 namespace zelto {
 namespace {

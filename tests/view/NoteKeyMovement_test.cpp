@@ -1,4 +1,4 @@
-#include "mainwin/NoteKeyMovement.h"
+#include "view/NoteKeyMovement.h"
 
 #include <gtest/gtest.h>
 

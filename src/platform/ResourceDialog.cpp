@@ -1,4 +1,4 @@
-#include "dialogs/ResourceDialog.h"
+#include "platform/ResourceDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include <map>
 #include <optional>
 
-#include "app/CommandTarget.h"
+#include "common/CommandTarget.h"
 
 namespace zelto {
 

@@ -1,4 +1,4 @@
-#include "mainwin/TextSearch.h"
+#include "common/TextSearch.h"
 
 #include <algorithm>
 

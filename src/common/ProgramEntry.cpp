@@ -1,4 +1,4 @@
-#include "mainwin/ProgramEntry.h"
+#include "common/ProgramEntry.h"
 
 namespace zelto {
 

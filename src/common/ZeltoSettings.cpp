@@ -1,4 +1,4 @@
-#include "app/ZeltoSettings.h"
+#include "common/ZeltoSettings.h"
 
 namespace zelto {
 

@@ -12,7 +12,11 @@
 #include <optional>
 #include <vector>
 
+#include "common/CommandTable.h"
+#include "common/ZeltoSettings.h"
 #include "mainwin/TZeltoWindow.h"
+#include "model/Document.h"
+#include "model/DocumentFile.h"
 #include "model/Records.h"
 #include "print/PrintSettings.h"
 
@@ -23,10 +27,28 @@ namespace zelto {
 class TApxPreviewWin;
 class TPrinter;
 class TSDIDecFrame;
-class TZeltoApp;
 
-// The page look and print selection a print run or preview takes from the application now.
-PrintSettings PrintSettingsOf(const TZeltoApp& app);
+// What printing keeps for the rest of the run: the selection of Print options, the space
+// around headings, and the print or preview runs in progress.
+struct PrintState {
+  std::uint32_t printCategory = ALL_CATEGORIES;
+  int printChildren = 1;
+  int headingSpaceBefore = 10;
+  int headingSpaceAfter = 5;
+  int printRuns = 0;
+};
+
+// What the printing commands work on; the application object owns all of it.
+struct PrintSession {
+  const Document& doc;
+  ZeltoSettings& settings;  // Print options changes NumCols and PrintFontSize
+  PrintState& state;
+  const FileDialogData& document;  // its fileName names the PDF file offered
+  CommandTable& commands;          // the application's response table
+};
+
+// The page look and print selection a print run or preview takes from the settings now.
+PrintSettings PrintSettingsOf(const ZeltoSettings& settings, const PrintState& state);
 
 // Counts one print run or preview in `printRuns` for as long as it exists. While any runs,
 // `windows` may grow to 32000 × 32000 pixels, so that a page can be laid out at full size
@@ -59,7 +81,7 @@ class PrintCommands : public QObject {
   // Adds the commands to the application's table and Print to the main window's, and makes
   // the printer object. Without `defaultPrinter` the desktop is asked. Lives as long as
   // `frame`, which owns it.
-  PrintCommands(TZeltoApp& app, TSDIDecFrame& frame, DefaultPrinterName defaultPrinter = {});
+  PrintCommands(PrintSession session, TSDIDecFrame& frame, DefaultPrinterName defaultPrinter = {});
   ~PrintCommands() override;
 
   void CmPrintOptions();
@@ -94,7 +116,7 @@ class PrintCommands : public QObject {
   // user cancels.
   bool ChoosePdfFile();
 
-  TZeltoApp& app_;
+  PrintSession s_;
   TSDIDecFrame& frame_;
   QPointer<TZeltoWindow> mainWindow_;
   DefaultPrinterName defaultPrinter_;

@@ -1,12 +1,12 @@
 #pragma once
 // The user's settings, one member per stored value and named like it. The application
-// object inherits this record, so the members are its own. All are read once at start-up;
-// a command that changes one writes that value back at once through the store's helpers.
+// object holds one record and hands it to the commands that use it. All are read once at
+// start-up; a command that changes one writes that value back at once through the store.
 #include <cstdint>
 #include <string>
 
-#include "app/SettingsStore.h"
-#include "mainwin/PhoneNumbers.h"
+#include "common/PhoneNumbers.h"
+#include "common/SettingsStore.h"
 
 namespace zelto {
 

@@ -1,4 +1,4 @@
-#include "app/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 #include <charconv>
 #include <cmath>

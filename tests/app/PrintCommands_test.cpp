@@ -1,7 +1,7 @@
 // The printing commands in the running application: their enablers with and without a
 // printer, the printer object's follow-up of the desktop's default printer, the options
 // dialog, print runs to a PDF file, the preview, and the About box.
-#include "print/PrintCommands.h"
+#include "app/PrintCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@
 #include <QToolBar>
 
 #include "app/AppFixture.h"
-#include "app/CommandIds.h"
 #include "app/TSDIDecFrame.h"
+#include "common/CommandIds.h"
 #include "dialogs/TZeltoAboutDlg.h"
 #include "mainwin/TZeltoWindow.h"
 #include "model/TreeOps.h"
@@ -63,7 +63,8 @@ class PrintCommandsTest : public AppFixture {
   // The commands again, on a desktop whose default printer `defaultPrinter` names.
   void UseDesktopPrinter(const QString* defaultPrinter) {
     delete PrintCommands::Of(Frame());
-    new PrintCommands(*app, Frame(), [defaultPrinter] { return *defaultPrinter; });
+    const PrintSession session{app->doc, app->settings, app->print, app->fileData, app->Commands()};
+    new PrintCommands(session, Frame(), [defaultPrinter] { return *defaultPrinter; });
   }
 
   bool IsEnabled(int id) { return Frame().Router().State(id).enabled; }
@@ -147,7 +148,7 @@ TEST_F(PrintCommandsTest, OptionsStoreTheShownCategoryAndTheChildrenSwitch) {
   const TabInx home = AddCategory("Home", 2);
   ShowCategory(work);
   const auto storedSize = settings->Peek("PrintFontSize");
-  const std::uint32_t columns = app->NumCols;
+  const std::uint32_t columns = app->settings.NumCols;
 
   ModalDialog::SetNextStep([&](QDialog& dialog) {
     auto& options = static_cast<TPDialog&>(dialog);
@@ -163,10 +164,10 @@ TEST_F(PrintCommandsTest, OptionsStoreTheShownCategoryAndTheChildrenSwitch) {
     return dialog.result();
   });
   Frame().Execute(CM_PRINTOPTIONS);
-  EXPECT_EQ(app->printCategory, home);
-  EXPECT_EQ(app->printChildren, 0);
-  EXPECT_EQ(app->NumCols, columns);
-  EXPECT_EQ(app->PrintFontSize, 14u);
+  EXPECT_EQ(app->print.printCategory, home);
+  EXPECT_EQ(app->print.printChildren, 0);
+  EXPECT_EQ(app->settings.NumCols, columns);
+  EXPECT_EQ(app->settings.PrintFontSize, 14u);
   EXPECT_EQ(settings->Peek("PrintFontSize"), storedSize);  // in memory only
 
   // Opened again: the stored category shows as "current"; Cancel keeps everything.
@@ -178,7 +179,7 @@ TEST_F(PrintCommandsTest, OptionsStoreTheShownCategoryAndTheChildrenSwitch) {
     return int(QDialog::Rejected);
   });
   Frame().Execute(CM_PRINTOPTIONS);
-  EXPECT_EQ(app->printCategory, home);
+  EXPECT_EQ(app->print.printCategory, home);
 }
 
 TEST_F(PrintCommandsTest, PrintRunsCountWhileTheDialogAndTheRunAreOpen) {
@@ -187,7 +188,7 @@ TEST_F(PrintCommandsTest, PrintRunsCountWhileTheDialogAndTheRunAreOpen) {
   int runsInDialog = -1;
   QSize maximumInDialog;
   ModalDialog::SetNextStep([&](QDialog& dialog) {
-    runsInDialog = app->printRuns;
+    runsInDialog = app->print.printRuns;
     maximumInDialog = Frame().Client()->maximumSize();
     static_cast<QPrintDialog&>(dialog).printer()->setOutputFileName(PdfPath("run.pdf"));
     return int(QDialog::Accepted);
@@ -195,12 +196,12 @@ TEST_F(PrintCommandsTest, PrintRunsCountWhileTheDialogAndTheRunAreOpen) {
   Frame().Execute(CM_FILEPRINT);
   EXPECT_EQ(runsInDialog, 1);
   EXPECT_EQ(maximumInDialog, QSize(32000, 32000));
-  EXPECT_EQ(app->printRuns, 0);
+  EXPECT_EQ(app->print.printRuns, 0);
   EXPECT_EQ(Frame().maximumSize(), usualMaximum);
 
   // A cancelled print dialog prints nothing and still ends the run.
   Frame().Execute(CM_FILEPRINT);
-  EXPECT_EQ(app->printRuns, 0);
+  EXPECT_EQ(app->print.printRuns, 0);
   EXPECT_EQ(ModalDialog::History().size(), 2u);
 }
 
@@ -215,7 +216,7 @@ TEST_F(PrintCommandsTest, PrintingToPdfGivesThePagesOfTheSelectionInEveryCopy) {
   const int allPages = PdfPageCount(PdfPath("all.pdf"));
   EXPECT_GT(allPages, 2);
 
-  app->printCategory = small;
+  app->print.printCategory = small;
   ConfirmPrintDialogTo(PdfPath("small.pdf"), 2);
   Frame().Execute(CM_FILEPRINT);
   EXPECT_EQ(PdfPageCount(PdfPath("small.pdf")), 2);  // one page, twice
@@ -259,7 +260,7 @@ TEST_F(PrintCommandsTest, PdfOutputIsOfferedBesideTheDocumentAndAskedForWhenUnna
   Prompter::SetNextFileName(std::nullopt);
   Frame().Execute(CM_FILEPRINT);
   EXPECT_EQ(QDir(dir.path()).entryList({"*.pdf"}, QDir::Files), QStringList{"chosen.pdf"});
-  EXPECT_EQ(app->printRuns, 0);
+  EXPECT_EQ(app->print.printRuns, 0);
 }
 
 TEST_F(PrintCommandsTest, AFileThatCannotBeWrittenIsReported) {
@@ -267,7 +268,7 @@ TEST_F(PrintCommandsTest, AFileThatCannotBeWrittenIsReported) {
   ConfirmPrintDialogTo(dir.filePath("no such folder/out.pdf"));
   Frame().Execute(CM_FILEPRINT);
   EXPECT_EQ(Asked(Prompter::Asked::Kind::Message), 1);
-  EXPECT_EQ(app->printRuns, 0);
+  EXPECT_EQ(app->print.printRuns, 0);
 }
 
 TEST_F(PrintCommandsTest, PreviewCoversTheFrameAndHandsItsPlaceBack) {
@@ -280,10 +281,10 @@ TEST_F(PrintCommandsTest, PreviewCoversTheFrameAndHandsItsPlaceBack) {
     TApxPreviewWin* preview = Commands().Preview();
     ASSERT_NE(preview, nullptr);
     covered = preview->isVisible() && !Frame().isVisible();
-    runsInPreview = app->printRuns;
+    runsInPreview = app->print.printRuns;
     // Print from the preview: the print command runs while the preview stays open.
     ModalDialog::SetNextStep([&](QDialog&) {
-      runsInPrint = app->printRuns;
+      runsInPrint = app->print.printRuns;
       return int(QDialog::Rejected);
     });
     preview->Action(CM_FILEPRINT)->trigger();
@@ -294,7 +295,7 @@ TEST_F(PrintCommandsTest, PreviewCoversTheFrameAndHandsItsPlaceBack) {
   EXPECT_TRUE(covered);
   EXPECT_EQ(runsInPreview, 1);
   EXPECT_EQ(runsInPrint, 2);
-  EXPECT_EQ(app->printRuns, 0);
+  EXPECT_EQ(app->print.printRuns, 0);
   EXPECT_EQ(Commands().Preview(), nullptr);
   EXPECT_TRUE(Frame().isVisible());
   EXPECT_EQ(TApxPreviewWin::OuterRect(Frame()), moved);

@@ -1,4 +1,4 @@
-#include "dialogs/DialogNumber.h"
+#include "common/DialogNumber.h"
 
 #include <limits>
 

@@ -1,8 +1,8 @@
-#include "app/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
-#include "app/ZeltoSettings.h"
+#include "common/ZeltoSettings.h"
 
 namespace zelto {
 namespace {

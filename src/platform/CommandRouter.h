@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/CommandRouting.h"
+#include "common/CommandRouting.h"
 
 namespace zelto {
 

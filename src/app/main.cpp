@@ -6,7 +6,7 @@
 
 #include "app/HeadlessExport.h"
 #include "app/TZeltoApp.h"
-#include "app/ZeltoSettings.h"
+#include "common/ZeltoSettings.h"
 #include "platform/QtFileStore.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/StandardOutput.h"

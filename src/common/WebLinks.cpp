@@ -1,8 +1,8 @@
-#include "mainwin/WebLinks.h"
+#include "common/WebLinks.h"
 
 #include <array>
 
-#include "mainwin/TextSearch.h"
+#include "common/TextSearch.h"
 #include "model/TextOrder.h"
 
 namespace zelto {

@@ -1,4 +1,4 @@
-#include "app/CommandRouting.h"
+#include "common/CommandRouting.h"
 
 namespace zelto {
 
