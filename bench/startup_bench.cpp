@@ -15,8 +15,8 @@
 
 #include "LargeDocuments.h"
 #include "ProcessMemory.h"
-#include "app/SettingsStore.h"
 #include "app/TZeltoApp.h"
+#include "common/SettingsStore.h"
 #include "mainwin/TZeltoWindow.h"
 #include "model/DocumentCodec.h"
 #include "platform/Prompter.h"
