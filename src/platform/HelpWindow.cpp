@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "platform/InstalledData.h"
+
 namespace zelto {
 namespace {
 
@@ -94,11 +96,15 @@ bool Show(const QString& anchor, QWidget* owner) {
 }  // namespace
 
 QString HelpWindow::LoadHelpText() {
-  const QString beside =
-      QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(FileName));
-  QString html = ReadFile(beside);
-  if (html.isEmpty()) html = ReadFile(QStringLiteral(":/help/") + QString::fromLatin1(FileName));
-  return html;
+  // Beside the program (a build folder), then where it is installed, then the copy built
+  // into the program.
+  const QString name = QString::fromLatin1(FileName);
+  for (const QString& folder : {QCoreApplication::applicationDirPath(),
+                                InstalledProgramDataFolder(), QStringLiteral(":/help")}) {
+    const QString html = ReadFile(QDir(folder).filePath(name));
+    if (!html.isEmpty()) return html;
+  }
+  return {};
 }
 
 bool HelpWindow::ShowContents(QWidget* owner) {

@@ -8,11 +8,11 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QToolBar>
 
 #include "common/CommandIds.h"
 #include "platform/ButtonImages.h"
+#include "platform/PaintedIcon.h"
 #include "print/PrintRun.h"
 
 namespace zelto {
@@ -22,12 +22,8 @@ namespace {
 // The tool bar's button images, drawn here so that they follow no theme.
 enum class PreviewImage { Previous, Next, OnePage, TwoPages, Print, Close };
 
-QIcon MakeIcon(PreviewImage image) {
-  constexpr int size = 24;
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
+// Each image is drawn on a 24 x 24 grid.
+void DrawImage(QPainter& p, PreviewImage image) {
   const QColor ink(40, 40, 40);
   p.setPen(QPen(ink, 1.5));
   const auto sheet = [&p](const QRectF& r) {
@@ -73,7 +69,10 @@ QIcon MakeIcon(PreviewImage image) {
       p.drawLine(QPointF(18, 6), QPointF(6, 18));
       break;
   }
-  return QIcon(pixmap);
+}
+
+QIcon MakeIcon(PreviewImage image) {
+  return PaintedIcon([image](QPainter& p) { DrawImage(p, image); }, 24);
 }
 
 QWidget* Spacer(int width) {
