@@ -1,8 +1,22 @@
 #include "model/ByteWindow.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace zelto {
+
+MemoryFileReader::MemoryFileReader(std::string content, std::size_t piece, std::size_t failAfter)
+    : content_(std::move(content)),
+      piece_(piece > 0 ? piece : content_.size()),
+      failAfter_(failAfter) {}
+
+std::ptrdiff_t MemoryFileReader::Read(char* into, std::size_t max) {
+  if (pos_ >= failAfter_ && pos_ < content_.size()) return -1;
+  const std::size_t n = std::min({max, piece_, content_.size() - pos_, failAfter_ - pos_});
+  std::copy_n(content_.data() + pos_, n, into);
+  pos_ += n;
+  return static_cast<std::ptrdiff_t>(n);
+}
 
 ByteWindow::ByteWindow(std::string_view image)
     : start_(image.data()),

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace zelto {
@@ -17,6 +18,22 @@ class FileReader {
   virtual std::ptrdiff_t Read(char* into, std::size_t max) = 0;
   // The file's size when it was opened; 0 when it is not known.
   virtual std::uint64_t Size() const = 0;
+};
+
+// A file's content held in memory, read at most `piece` bytes at a time (0: all that are
+// left); reading fails once `failAfter` bytes have been read.
+class MemoryFileReader : public FileReader {
+ public:
+  explicit MemoryFileReader(std::string content, std::size_t piece = 0,
+                            std::size_t failAfter = std::string::npos);
+  std::ptrdiff_t Read(char* into, std::size_t max) override;
+  std::uint64_t Size() const override { return content_.size(); }
+
+ private:
+  std::string content_;
+  std::size_t piece_;
+  std::size_t failAfter_;
+  std::size_t pos_ = 0;
 };
 
 class ByteWindow {

@@ -52,6 +52,20 @@ void InstallDocument(DocumentEnv& env, TabList tabs) {
 
 }  // namespace
 
+std::unique_ptr<FileReader> FileStore::OpenForReading(const std::string& path) {
+  std::optional<std::string> content = ReadAll(path);
+  if (!content) return nullptr;
+  return std::make_unique<MemoryFileReader>(std::move(*content));
+}
+
+std::string FileStore::WriteAtomicStream(const std::string& path, const ContentWriter& content,
+                                         const std::function<void()>& beforeReplace) {
+  std::string whole;
+  StringSink sink(whole);
+  content(sink);
+  return WriteAtomic(path, whole, beforeReplace);
+}
+
 void SetDocumentDialog(FileDialogData& data) {
   data.filter = DocumentFilter;
   data.defaultExt = DocumentDefaultExt;

@@ -47,8 +47,9 @@ class FileStore {
   virtual ~FileStore() = default;
   // The whole content, or nothing when the file cannot be opened.
   virtual std::optional<std::string> ReadAll(const std::string& path) = 0;
-  // The file opened for reading front to back, or nothing when it cannot be opened.
-  virtual std::unique_ptr<FileReader> OpenForReading(const std::string& path) = 0;
+  // The file opened for reading front to back, or nothing when it cannot be opened. A store
+  // that cannot do better serves the whole content from ReadAll.
+  virtual std::unique_ptr<FileReader> OpenForReading(const std::string& path);
   virtual bool Exists(const std::string& path) = 0;
   virtual bool Remove(const std::string& path) = 0;
   virtual bool Rename(const std::string& from, const std::string& to) = 0;
@@ -57,10 +58,11 @@ class FileStore {
   // takes the place of `path`. Returns an empty text on success, else the reason.
   virtual std::string WriteAtomic(const std::string& path, std::string_view data,
                                   const std::function<void()>& beforeReplace = {}) = 0;
-  // The same, with the content written as `content` makes it, so that it is never held
+  // The same, with the content written as `content` makes it, so that it need not be held
   // whole. When the sink refuses any of it, nothing is replaced and the reason is returned.
+  // A store that cannot do better gathers the content and hands it to WriteAtomic.
   virtual std::string WriteAtomicStream(const std::string& path, const ContentWriter& content,
-                                        const std::function<void()>& beforeReplace = {}) = 0;
+                                        const std::function<void()>& beforeReplace = {});
 };
 
 // The document's file dialog, set up by every load and save.

@@ -1,42 +1,17 @@
 #include "model/MemoryFileStore.h"
 
-#include <algorithm>
-
 namespace zelto {
 
 namespace {
-
-// Reads a copy of a stored file, at most `piece` bytes at a time, failing after `failAfter`.
-class MemoryFileReader : public FileReader {
- public:
-  MemoryFileReader(std::string content, std::size_t piece, std::size_t failAfter)
-      : content_(std::move(content)),
-        piece_(piece > 0 ? piece : content_.size()),
-        failAfter_(failAfter) {}
-  std::ptrdiff_t Read(char* into, std::size_t max) override {
-    if (pos_ >= failAfter_ && pos_ < content_.size()) return -1;
-    const std::size_t n = std::min({max, piece_, content_.size() - pos_, failAfter_ - pos_});
-    std::copy_n(content_.data() + pos_, n, into);
-    pos_ += n;
-    return static_cast<std::ptrdiff_t>(n);
-  }
-  std::uint64_t Size() const override { return content_.size(); }
-
- private:
-  std::string content_;
-  std::size_t piece_;
-  std::size_t failAfter_;
-  std::size_t pos_ = 0;
-};
 
 // Keeps what it is given, and fails once more than `limit` bytes would have been taken.
 class LimitedSink : public ByteSink {
  public:
   LimitedSink(std::string& out, std::size_t limit) : out_(out), limit_(limit) {}
   bool Write(std::string_view bytes) override {
-    if (failed_ || bytes.size() > limit_ - out_.size()) return !(failed_ = true);
-    out_.append(bytes);
-    return true;
+    failed_ = failed_ || bytes.size() > limit_ - out_.size();
+    if (!failed_) out_.append(bytes);
+    return !failed_;
   }
   bool Failed() const { return failed_; }
 
@@ -75,13 +50,18 @@ bool MemoryFileStore::Rename(const std::string& from, const std::string& to) {
 
 std::string MemoryFileStore::WriteAtomic(const std::string& path, std::string_view data,
                                          const std::function<void()>& beforeReplace) {
-  return WriteAtomicStream(
+  return Write(
       path, [data](ByteSink& sink) { sink.Write(data); }, beforeReplace);
 }
 
 std::string MemoryFileStore::WriteAtomicStream(const std::string& path,
                                                const ContentWriter& content,
                                                const std::function<void()>& beforeReplace) {
+  return Write(path, content, beforeReplace);
+}
+
+std::string MemoryFileStore::Write(const std::string& path, const ContentWriter& content,
+                                   const std::function<void()>& beforeReplace) {
   if (fault == WriteFault::BeforeWrite) return faultReason;
   std::string written;
   LimitedSink sink(written,

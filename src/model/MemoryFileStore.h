@@ -34,6 +34,10 @@ class MemoryFileStore : public FileStore {
                           const std::function<void()>& beforeReplace = {}) override;
   std::string WriteAtomicStream(const std::string& path, const ContentWriter& content,
                                 const std::function<void()>& beforeReplace = {}) override;
+
+ private:
+  std::string Write(const std::string& path, const ContentWriter& content,
+                    const std::function<void()>& beforeReplace);
 };
 
 }  // namespace zelto

@@ -33,6 +33,19 @@ std::vector<std::string> NoteTexts(const Document& doc, const std::string& name)
   return texts;
 }
 
+// A store that reads and writes only whole files, as stores did before files could be read
+// and written piece by piece.
+class WholeFileStore : public MemoryFileStore {
+ public:
+  std::unique_ptr<FileReader> OpenForReading(const std::string& path) override {
+    return FileStore::OpenForReading(path);
+  }
+  std::string WriteAtomicStream(const std::string& path, const ContentWriter& content,
+                                const std::function<void()>& beforeReplace) override {
+    return FileStore::WriteAtomicStream(path, content, beforeReplace);
+  }
+};
+
 }  // namespace
 
 TEST(DocumentFile, EmptyDocumentIsThe48ByteFile) {
@@ -331,6 +344,25 @@ TEST(DocumentFile, DefaultCategoryRule) {
     EXPECT_FALSE(s.doc.modified);
     EXPECT_EQ(s.list.SelectedCategory(), 0);
   }
+}
+
+TEST(DocumentFile, StoreOfWholeFilesLoadsAndSavesTheSame) {
+  Session s;
+  const TabInx work = Add(s.doc, "Work");
+  s.doc.tabs[work].notes.Add(NoteString{"note", 0});
+  ASSERT_EQ(SaveDocument(s.env, std::string("a.zlt")), SaveResult::Saved);
+
+  WholeFileStore whole;
+  whole.files = s.files.files;
+  Document doc;
+  MemoryCategoryList list;
+  FileDialogData dialog;
+  DocumentEnv env{doc, list, dialog, s.ui, whole, "Work"};
+  ASSERT_EQ(LoadDocument(env, std::string("a.zlt")), LoadResult::Loaded);
+  ASSERT_EQ(SaveDocument(env, std::string("b.zlt")), SaveResult::Saved);
+  EXPECT_EQ(whole.files.at("b.zlt"), s.files.files.at("a.zlt"));
+  whole.fault = MemoryFileStore::WriteFault::AtReplace;
+  EXPECT_EQ(SaveDocument(env, std::string("b.zlt")), SaveResult::Failed);
 }
 
 TEST(DocumentFile, WriteFailureKeepsPreviousFileAndModified) {
