@@ -97,6 +97,9 @@ void TimeBesidePlain(benchmark::State& state, std::size_t fileSize, Plain plain,
   double plainSeconds = 0, operationSeconds = 0;
   std::size_t peak = 0;
   for (auto _ : state) {
+    // Both start from memory given back to the system, as a new process would: memory
+    // freed by the last repetition and still held would spare either of them its faults.
+    bench::ResetPeakMemory();
     const auto p0 = Clock::now();
     plain();
     const auto p1 = Clock::now();

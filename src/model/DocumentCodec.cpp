@@ -159,16 +159,15 @@ class TabListBuilder : public RecordHandler {
     NoteString note{std::string(record.text), record.flags};
     NoteList& notes = tabs_[record.category].notes;
     std::vector<NoteString>& gathered = outOfOrder_[record.category];
-    if (gathered.empty()) {
-      if (notes.Empty() || !TextLess(note.text, notes[notes.Count() - 1].text)) {
-        notes.Add(std::move(note));
-        return;
-      }
-      gathered.reserve(notes.Count() + 1);
-      for (std::size_t k = 0; k < notes.Count(); ++k) gathered.push_back(std::move(notes[k]));
-      notes.Clear();
+    if (!gathered.empty()) {
+      gathered.push_back(std::move(note));
+      return;
     }
-    gathered.push_back(std::move(note));
+    if (notes.Add(std::move(note)) + 1 == notes.Count()) return;  // in order: appended
+    // The first note out of order: from here on the category's notes are gathered.
+    gathered.reserve(notes.Count() + 1);
+    for (std::size_t k = 0; k < notes.Count(); ++k) gathered.push_back(std::move(notes[k]));
+    notes.Clear();
   }
   TabList Take() {
     for (std::size_t i = 0; i < outOfOrder_.size(); ++i)
