@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBlock>
@@ -68,6 +69,17 @@ class HelpViewer : public QWidget {
   }
 
   QTextBrowser* browser_;
+
+ protected:
+  // Escape closes the help window, as in any window that only shows something.
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+      event->accept();
+      close();
+      return;
+    }
+    QWidget::keyPressEvent(event);
+  }
 };
 
 QPointer<HelpViewer>& Viewer() {

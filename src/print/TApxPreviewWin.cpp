@@ -5,9 +5,11 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include "common/CommandIds.h"
@@ -122,6 +124,9 @@ TApxPreviewWin::TApxPreviewWin(QWidget* frame, ListPrintout& layout, const PageD
   pageArea_->installEventFilter(this);
   setCentralWidget(pageArea_);
   BuildToolBar();
+  pageCount_ = new QLabel;
+  pageCount_->setObjectName(QStringLiteral("PageCount"));
+  statusBar()->addWidget(pageCount_);
 
   // The preview takes the caption of the frame it stands in for.
   setWindowTitle(frame_ ? frame_->windowTitle().left(255) : title);
@@ -196,6 +201,8 @@ QAction* TApxPreviewWin::Action(int id) const {
 
 QString TApxPreviewWin::PageText() const { return pageText_->text(); }
 
+QString TApxPreviewWin::PageCountText() const { return pageCount_->text(); }
+
 void TApxPreviewWin::CmPrevious() {
   pages_.Previous(printout_->Pages().minPage);
   ShowPages();
@@ -242,6 +249,8 @@ void TApxPreviewWin::UpdateEnablers() {
   twoPages_->setEnabled(
       PreviewPages::CanShowTwoPages(printerPage_.extent.width(), printerPage_.extent.height()));
   print_->setEnabled(!printEnabler_ || printEnabler_());
+  pageCount_->setText(maxPage == 1 ? QStringLiteral("1 page")
+                                   : QStringLiteral("%1 pages").arg(maxPage));
   // The exclusive pair shows the mode in force.
   (page2_ ? twoPages_ : onePage_)->setChecked(true);
 }
@@ -255,6 +264,15 @@ void TApxPreviewWin::LayOutPages() {
   };
   place(page1_, layout.page1);
   if (page2_) place(page2_, layout.page2);
+}
+
+void TApxPreviewWin::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    event->accept();
+    close();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 bool TApxPreviewWin::eventFilter(QObject* watched, QEvent* event) {
