@@ -19,7 +19,7 @@
 #include <unistd.h>
 #endif
 
-#include "LargeDocuments.h"
+#include "LargeDocument.h"
 #include "ProcessMemory.h"
 #include "model/DocumentCodec.h"
 #include "model/DocumentFile.h"
@@ -42,7 +42,7 @@ class SilentUi : public DocumentUi {
 
 // The core document, its file image and its text export.
 struct CoreDocument {
-  Document doc = bench::MakeDocument(bench::CoreShape, 20261209);
+  Document doc = bench::MakeLargeDocument();
   std::string bytes = EncodeDocument(doc.tabs, FileLayout::V101);
   std::string text = ExportText(doc.tabs);
 };

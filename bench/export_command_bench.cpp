@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "LargeDocuments.h"
+#include "LargeDocument.h"
 #include "ProcessMemory.h"
 #include "model/DocumentCodec.h"
 
@@ -29,6 +29,8 @@ extern char** environ;
 #endif
 
 namespace {
+
+namespace bench = zelto::bench;
 
 struct ChildRun {
   double seconds = 0;

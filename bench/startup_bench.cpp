@@ -16,7 +16,7 @@
 #include <fstream>
 #include <memory>
 
-#include "LargeDocuments.h"
+#include "LargeDocument.h"
 #include "ProcessMemory.h"
 #include "app/TZeltoApp.h"
 #include "common/SettingsStore.h"

@@ -146,10 +146,11 @@ std::size_t RepairParents(std::vector<CategoryRecord>& categories) {
 // them gathered aside and sorted once at the end, so that such a file cannot make the load
 // quadratic; the sort keeps equal texts in the order in which they came, as inserting them
 // one by one would.
+// The notes of the category after the last record are kept in a list of their own.
 class TabListBuilder : public RecordHandler {
  public:
   void Categories(std::vector<CategoryRecord> categories) override {
-    outOfOrder_.resize(categories.size());
+    outOfOrder_.resize(categories.size() + 1);
     for (CategoryRecord& c : categories) {
       tabs_.Append(Tab(std::move(c.name), c.flags, c.parent));
       tabs_[tabs_.Count() - 1].notes.Reserve(c.noteCountHint);
@@ -157,7 +158,7 @@ class TabListBuilder : public RecordHandler {
   }
   void Note(const NoteRecord& record) override {
     NoteString note{std::string(record.text), record.flags};
-    NoteList& notes = tabs_[record.category].notes;
+    NoteList& notes = NotesOf(record.category);
     std::vector<NoteString>& gathered = outOfOrder_[record.category];
     if (!gathered.empty()) {
       gathered.push_back(std::move(note));
@@ -169,14 +170,21 @@ class TabListBuilder : public RecordHandler {
     for (std::size_t k = 0; k < notes.Count(); ++k) gathered.push_back(std::move(notes[k]));
     notes.Clear();
   }
-  TabList Take() {
+  // Moves the categories, and the notes of the one after the last, into `result`.
+  void TakeInto(DecodedDocument& result) {
     for (std::size_t i = 0; i < outOfOrder_.size(); ++i)
-      if (!outOfOrder_[i].empty()) tabs_[i].notes.Assign(std::move(outOfOrder_[i]));
-    return std::move(tabs_);
+      if (!outOfOrder_[i].empty()) NotesOf(i).Assign(std::move(outOfOrder_[i]));
+    result.tabs = std::move(tabs_);
+    result.notesOfNextCategory = std::move(next_);
   }
 
  private:
+  NoteList& NotesOf(std::size_t category) {
+    return category < tabs_.Count() ? tabs_[category].notes : next_;
+  }
+
   TabList tabs_;
+  NoteList next_;
   std::vector<std::vector<NoteString>> outOfOrder_;
 };
 
@@ -282,10 +290,11 @@ DecodeReport DecodeRecords(ByteWindow& in, RecordHandler& handler) {
       break;
     }
     const std::uint32_t category = LittleEndian(record->after.data() + 1, 2);
-    if (category >= categoryCount) {
+    if (category > categoryCount) {
       ++report.notesSkipped;
       continue;
     }
+    if (category == categoryCount) ++report.nextCategoryNotes;
     handler.Note(NoteRecord{record->text, static_cast<std::uint8_t>(record->after[0]),
                             static_cast<TabInx>(category), offset});
   }
@@ -304,7 +313,7 @@ DecodedDocument DecodeDocument(ByteWindow& in) {
   TabListBuilder builder;
   DecodedDocument result;
   static_cast<DecodeReport&>(result) = DecodeRecords(in, builder);
-  if (result.isZelto) result.tabs = builder.Take();
+  if (result.isZelto) builder.TakeInto(result);
   return result;
 }
 

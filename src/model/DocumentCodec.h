@@ -27,8 +27,13 @@ struct DecodeReport {
   bool truncated = false;           // the bytes ended (or a count overran them) before the end
   std::size_t parentsRepaired = 0;  // categories with a parent out of range or in a cycle
   std::size_t notesSkipped = 0;     // complete notes whose category does not exist
+  // Complete notes whose category is the one after the last record: they belong to the
+  // default category when the load adds it there, and are left out otherwise.
+  std::size_t nextCategoryNotes = 0;
 
-  bool Damaged() const { return truncated || parentsRepaired > 0 || notesSkipped > 0; }
+  bool Damaged() const {
+    return truncated || parentsRepaired > 0 || notesSkipped > 0 || nextCategoryNotes > 0;
+  }
 };
 
 // A category record as read, its parent already made sound.
@@ -42,7 +47,7 @@ struct CategoryRecord {
   std::size_t noteCountHint = 0;
 };
 
-// A note record as read, its category known to exist.
+// A note record as read, its category known to exist or to be the one after the last.
 struct NoteRecord {
   std::string_view text;  // valid during the hand-over only, or as long as a whole image
   std::uint8_t flags = 0;
@@ -56,7 +61,8 @@ class RecordHandler {
   virtual ~RecordHandler() = default;
   // Every complete category record, in file order; once, before any note.
   virtual void Categories(std::vector<CategoryRecord> categories) = 0;
-  // Every complete note record whose category exists, in file order.
+  // Every complete note record whose category exists or is the one after the last record
+  // (its number the count of categories), in file order.
   virtual void Note(const NoteRecord& note) = 0;
 };
 
@@ -74,6 +80,7 @@ std::string_view NoteTextAt(std::string_view image, std::uint64_t offset,
 // notes in text order (equal texts in file order).
 struct DecodedDocument : DecodeReport {
   TabList tabs;
+  NoteList notesOfNextCategory;  // the nextCategoryNotes, in text order
 };
 
 DecodedDocument DecodeDocument(ByteWindow& in);

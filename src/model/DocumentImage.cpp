@@ -10,8 +10,9 @@ namespace zelto {
 class DocumentImage::Collector : public RecordHandler {
  public:
   explicit Collector(DocumentImage& image) : image_(image) {}
+  // One list of notes more than categories: the notes of the one after the last.
   void Categories(std::vector<CategoryRecord> categories) override {
-    image_.notes_.resize(categories.size());
+    image_.notes_.resize(categories.size() + 1);
     for (std::size_t i = 0; i < categories.size(); ++i)
       image_.notes_[i].reserve(categories[i].noteCountHint);
     image_.categories_ = std::move(categories);
@@ -37,12 +38,19 @@ DocumentImage::DocumentImage(std::string_view image) : image_(image) {
 }
 
 void DocumentImage::EnsureTopLevelCategory(std::string_view name) {
-  for (const CategoryRecord& c : categories_)
-    if (c.parent == NO_PARENT && TextEqual(c.name, name)) return;
-  if (categories_.size() >= MaxCategories) return;
-  CategoryRecord& added = categories_.emplace_back();
-  added.name = name;
-  notes_.emplace_back();
+  const bool there = std::any_of(categories_.begin(), categories_.end(), [name](const auto& c) {
+    return c.parent == NO_PARENT && TextEqual(c.name, name);
+  });
+  const bool added = !there && categories_.size() < MaxCategories;
+  if (added) categories_.emplace_back().name = name;
+  // The notes stored for the category after the last belong to one added there; without
+  // it they are left out.
+  if (notes_.size() > categories_.size()) {
+    report_.notesSkipped += notes_.back().size();
+    notes_.pop_back();
+  }
+  if (added && notes_.size() < categories_.size()) notes_.emplace_back();
+  report_.nextCategoryNotes = 0;
 }
 
 }  // namespace zelto

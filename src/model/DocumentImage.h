@@ -28,8 +28,10 @@ class DocumentImage {
     for (std::uint64_t offset : notes_[i]) visit(NoteText(offset));
   }
 
-  // As a load does for the default category: appends a top-level category `name` without
-  // notes unless the top level has one of that name (letter case aside) or no index is left.
+  // As a load does for the default category: appends a top-level category `name` unless
+  // the top level has one of that name (letter case aside) or no index is left. The notes
+  // stored for the category after the last become its notes, or are counted as skipped
+  // when none is added.
   void EnsureTopLevelCategory(std::string_view name);
 
  private:

@@ -15,7 +15,11 @@ class MemoryFileStore : public FileStore {
   enum class WriteFault { None, BeforeWrite, DuringWrite, AtReplace };
 
   std::map<std::string, std::string> files;
-  std::set<std::string> unreadable;  // there, but reading them fails
+  std::set<std::string> unreadable;          // there, but reading them fails
+  std::map<std::string, std::string> links;  // symbolic links: path to target as stored
+  // When each file was written: a clock that ticks once a write or rename.
+  std::map<std::string, std::int64_t> times;
+  std::int64_t clock = 0;
   WriteFault fault = WriteFault::None;
   std::size_t faultAfterBytes = 0;  // how much a DuringWrite fault lets through
   std::string faultReason = "Disk full";
@@ -34,6 +38,10 @@ class MemoryFileStore : public FileStore {
                           const std::function<void()>& beforeReplace = {}) override;
   std::string WriteAtomicStream(const std::string& path, const ContentWriter& content,
                                 const std::function<void()>& beforeReplace = {}) override;
+  std::optional<std::string> LinkTarget(const std::string& path) override;
+  std::optional<std::int64_t> ModifiedTime(const std::string& path) override;
+  // The files whose name is `folder` + "/" + a name without a further "/".
+  std::vector<std::string> FileNames(const std::string& folder) override;
 
  private:
   std::string Write(const std::string& path, const ContentWriter& content,

@@ -72,6 +72,7 @@ TEST(DamagedCorpus, ReadingInPiecesGivesWhatTheWholeFileGives) {
         EXPECT_EQ(parts.truncated, whole.truncated);
         EXPECT_EQ(parts.parentsRepaired, whole.parentsRepaired);
         EXPECT_EQ(parts.notesSkipped, whole.notesSkipped);
+        EXPECT_EQ(parts.nextCategoryNotes, whole.nextCategoryNotes);
         EXPECT_EQ(EncodeDocument(parts.tabs, FileLayout::V101),
                   EncodeDocument(whole.tabs, FileLayout::V101));
       }
