@@ -108,8 +108,8 @@ TEST(TextExport, FileReadInPlaceExportsAsTheLoadedDocument) {
     DocumentImage image(bytes);
     ASSERT_EQ(image.Report().isZelto, loaded != LoadResult::NotZelto);
     if (loaded == LoadResult::NotZelto) continue;
-    EXPECT_EQ(image.Report().Damaged(), loaded == LoadResult::Damaged);
     image.EnsureTopLevelCategory("Default");
+    EXPECT_EQ(image.Report().Damaged(), loaded == LoadResult::Damaged);
     std::string text;
     StringSink sink(text);
     BufferedWriter out(sink, 7);  // blocks smaller than most lines
