@@ -19,10 +19,16 @@ class NoteList {
   // Replaces the entries by `notes`, put into text order; equal texts keep their order, as
   // adding them one by one would keep it.
   void Assign(std::vector<NoteString> notes);
+  // Puts a note at exactly `index` (at most Count()), where undo puts one back: among equal
+  // texts a sorted insert would not find its old place.
+  void InsertAt(std::size_t index, NoteString&& note);
+  // Removes note `index` and hands it over.
+  NoteString Take(std::size_t index);
   void Clear() { items_.clear(); }
 
   std::size_t Count() const { return items_.size(); }
   bool Empty() const { return items_.empty(); }
+  std::size_t Capacity() const { return items_.capacity(); }
   const NoteString& operator[](std::size_t i) const { return items_[i]; }
   NoteString& operator[](std::size_t i) { return items_[i]; }
 
