@@ -12,25 +12,20 @@ namespace {
 constexpr std::string_view ExportOption = "--export-text";
 constexpr std::string_view HelpOption = "--help";
 
-// Nobody answers: a headless load asks nothing and keeps its last message for the error
-// output.
-class HeadlessUi : public DocumentUi {
+// Hands each block of the export to the standard output; remembers a refusal.
+class StandardOutputSink : public ByteSink {
  public:
-  std::string lastMessage;
-  std::optional<std::string> AskSaveFileName(const FileDialogData&) override {
-    return std::nullopt;
+  explicit StandardOutputSink(const std::function<bool(std::string_view)>& write) : write_(write) {}
+  bool Write(std::string_view bytes) override {
+    failed_ = failed_ || !write_(bytes);
+    return !failed_;
   }
-  void ShowMessage(const std::string& text) override { lastMessage = text; }
-  bool AskYesNo(const std::string&) override { return false; }
-};
+  bool Failed() const { return failed_; }
 
-// One line of error output about `document`, which the line names.
-std::string AboutDocument(const std::string& document, std::string message) {
-  for (char& c : message)
-    if (c == '\n' || c == '\r') c = ' ';
-  if (message.find(document) != std::string::npos) return message;
-  return document + ": " + message;
-}
+ private:
+  const std::function<bool(std::string_view)>& write_;
+  bool failed_ = false;
+};
 
 // True when both names lead to the same existing file.
 bool SameFile(const std::string& a, const std::string& b) {
@@ -47,7 +42,8 @@ std::string UsageText() {
          "       zelto --export-text DOCUMENT.zlt OUTPUT.txt\n"
          "       zelto --help\n"
          "\n"
-         "Brindamor, version " ZELTO_VERSION ": a desktop organiser for short notes.\n"
+         "Brindamor, version " ZELTO_VERSION
+         ": a desktop organiser for short notes.\n"
          "\n"
          "  DOCUMENT.zlt        the document to open (default: the Default Brindamor file)\n"
          "  -unregister, -u     remove the .zlt file type from the desktop instead of\n"
@@ -83,40 +79,42 @@ int ExportTextHeadless(const std::string& document, const std::string& output, H
     return HeadlessFailed;
   }
 
-  Document doc;
-  MemoryCategoryList list;
-  FileDialogData dialog;
-  HeadlessUi ui;
-  DocumentEnv env{doc, list, dialog, ui, io.files, io.defaultCat};
-  env.keepDamagedOriginal = false;  // the export only reads, nothing is saved over the file
-  const LoadResult loaded = LoadDocument(env, document);
-  switch (loaded) {
-    case LoadResult::NewDocument:
-      io.err << "zelto: " << document << ": "
-             << (io.files.Exists(document) ? "cannot be read" : "no such file") << "\n";
-      return HeadlessFailed;
-    case LoadResult::NotZelto:
-      io.err << "zelto: "
-             << AboutDocument(document, ui.lastMessage.empty() ? "Not a Brindamor data file!"
-                                                               : ui.lastMessage)
-             << "\n";
-      return HeadlessFailed;
-    case LoadResult::Damaged:
-    case LoadResult::Loaded:
-      break;
+  // The export only reads the document: its records are exported where they lie in the
+  // file's bytes, decoded and checked as a load does, without the editable model.
+  const std::optional<std::string> bytes = io.files.ReadAll(document);
+  if (!bytes) {
+    if (io.files.Exists(document))
+      io.err << "zelto: Could not read " << document << ".\n";
+    else
+      io.err << "zelto: " << document << ": no such file\n";
+    return HeadlessFailed;
   }
+  DocumentImage image(*bytes);
+  if (!image.Report().isZelto) {
+    io.err << "zelto: " << document << ": Not a Brindamor data file!\n";
+    return HeadlessFailed;
+  }
+  // Every loaded document has the default category.
+  image.EnsureTopLevelCategory(io.defaultCat);
 
-  const std::string text = ExportText(doc.tabs);
+  const ContentWriter exportText = [&image](ByteSink& sink) {
+    BufferedWriter out(sink);
+    WriteExportText(image, out);
+    out.Flush();
+  };
   if (toStandardOutput) {
-    if (!io.writeStandardOutput(text)) {
+    StandardOutputSink sink(io.writeStandardOutput);
+    exportText(sink);
+    if (sink.Failed()) {
       io.err << "zelto: cannot write to standard output\n";
       return HeadlessFailed;
     }
-  } else if (const std::string reason = io.files.WriteAtomic(output, text); !reason.empty()) {
+  } else if (const std::string reason = io.files.WriteAtomicStream(output, exportText);
+             !reason.empty()) {
     io.err << "zelto: cannot write " << output << ": " << reason << "\n";
     return HeadlessFailed;
   }
-  if (loaded == LoadResult::Damaged) {
+  if (image.Report().Damaged()) {
     io.err << "zelto: warning: " << document
            << " is damaged; only the part that could be read was exported\n";
     return HeadlessDamaged;

@@ -1,6 +1,6 @@
 // The crash test. A child process saves a document again and again as the program does:
-// each round changes a note, writes the recovery copy, saves (encoding, writing the new
-// file, keeping the backup, replacing the file) and deletes the recovery copy. The parent
+// each round changes a note, writes the recovery copy, saves (writing the new file as it
+// is encoded, keeping the backup, replacing the file) and deletes the recovery copy. The parent
 // kills the child with SIGKILL at random moments, aiming at each phase of that round in
 // turn. After every kill the document and its backup must each hold one complete version,
 // old or new, and the recovery copy must be complete or absent.
@@ -42,7 +42,7 @@ namespace {
 enum Phase {
   Editing,
   CopyingForRecovery,
-  Encoding,
+  StartingSave,
   Writing,
   KeepingBackup,
   Replacing,
@@ -53,7 +53,7 @@ enum Phase {
 const char* const PhaseNames[PhaseCount] = {
     "changing a note (in memory)",
     "writing the recovery copy",
-    "encoding the save (before writing)",
+    "starting the save (before writing)",
     "writing the new file",
     "keeping the backup",
     "replacing the file (flush, rename)",
@@ -103,10 +103,11 @@ class PhaseReportingStore : public QtFileStore {
     since_ = now;
     shared_.phase = phase;
   }
-  std::string WriteAtomic(const std::string& path, std::string_view data,
-                          const std::function<void()>& beforeReplace) override {
+  // The save, which streams its content into the file.
+  std::string WriteAtomicStream(const std::string& path, const ContentWriter& content,
+                                const std::function<void()>& beforeReplace) override {
     Enter(Writing);
-    return QtFileStore::WriteAtomic(path, data, [&] {
+    return QtFileStore::WriteAtomicStream(path, content, [&] {
       Enter(KeepingBackup);
       if (beforeReplace) beforeReplace();
       Enter(Replacing);
@@ -142,7 +143,7 @@ struct Paths {
     doc.modified = true;
     files.Enter(CopyingForRecovery);
     if (!recovery.Write(doc.tabs, identity).empty()) _exit(3);
-    files.Enter(Encoding);
+    files.Enter(StartingSave);
     if (SaveDocument(env) != SaveResult::Saved) _exit(4);
     files.Enter(DeletingCopy);
     recovery.Remove(identity);
