@@ -111,8 +111,8 @@ ReadCopy Read(FileStore& files, const std::string& copy) {
 RecoveryOffer ReportDamaged(DocumentEnv& env, RecoveryFiles& recovery, const std::string& copy,
                             const std::string& whose) {
   const std::optional<std::string> aside = recovery.SetAside(copy);
-  env.ui.ShowMessage("The recovery copy of " + whose + " is damaged and was not loaded. It is kept as " +
-                     aside.value_or(copy) + ".");
+  env.ui.ShowMessage("The recovery copy of " + whose +
+                     " is damaged and was not loaded. It is kept as " + aside.value_or(copy) + ".");
   return RecoveryOffer::Damaged;
 }
 
