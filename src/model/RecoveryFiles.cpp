@@ -117,9 +117,9 @@ RecoveryOffer ReportDamaged(DocumentEnv& env, RecoveryFiles& recovery, const std
 }
 
 void Restore(DocumentEnv& env, DecodedDocument& decoded, const std::string& fileName) {
-  InstallDocument(env, std::move(decoded.tabs), std::move(decoded.notesOfNextCategory));
   env.dialog.fileName = fileName;
-  env.doc.modified = true;
+  InstallDocument(env, std::move(decoded.tabs), std::move(decoded.notesOfNextCategory),
+                  InstalledTabs::Unsaved);
 }
 
 }  // namespace
