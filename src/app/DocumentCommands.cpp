@@ -29,7 +29,7 @@ DocumentCommands::Settled DocumentCommands::SettleUnsavedChanges() {
 }
 
 void DocumentCommands::DiscardCopy(const std::string& name) {
-  if (recovery_ && !name.empty()) recovery_->DiscardCopy(name);
+  if (recovery_) recovery_->DiscardCopy(name);
 }
 
 bool DocumentCommands::SettledAtSessionEnd() const {
@@ -88,7 +88,9 @@ void DocumentCommands::New() {
 LoadResult DocumentCommands::OpenAtStart(const std::string& name) {
   DocumentEnv env = Env();
   const LoadResult loaded = LoadDocument(env, name);
-  if (loaded != LoadResult::NotZelto && recovery_) recovery_->OfferCopy(env, name);
+  if (!recovery_) return loaded;
+  if (loaded == LoadResult::NotZelto || recovery_->OfferCopy(env, name) != RecoveryOffer::Restored)
+    recovery_->OfferUnnamedCopy(env);
   return loaded;
 }
 
@@ -116,9 +118,12 @@ void DocumentCommands::Open() {
 }
 
 SaveResult DocumentCommands::Save() {
+  const std::string previous = s_.dialog.fileName;
   DocumentEnv env = Env();
   const SaveResult result = SaveDocument(env);
   if (result == SaveResult::Saved) {
+    // A document that had no file yet is named now: the copy it had goes as well.
+    if (previous != s_.dialog.fileName) DiscardCopy(previous);
     DiscardCopy(s_.dialog.fileName);
     shell_.DocumentSaved();
   }

@@ -32,7 +32,7 @@ class DocumentCommands {
                    RecoveryHooks* recovery = nullptr);
 
   // Opens the document of the start (the default file, or the one the command line names)
-  // and offers its recovery copy.
+  // and offers its recovery copy, or else that of a new document an earlier run never saved.
   LoadResult OpenAtStart(const std::string& name);
   // The desktop session ends (logout, shutdown). Unsaved changes are offered for saving as
   // at the close query when `mayAsk` (called only then) allows a question; otherwise they go

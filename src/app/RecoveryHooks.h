@@ -14,9 +14,13 @@ class RecoveryHooks {
   virtual ~RecoveryHooks() = default;
   // The document `documentPath` was just opened into `env`: offers its recovery copy.
   virtual RecoveryOffer OfferCopy(DocumentEnv& env, const std::string& documentPath) = 0;
-  // The changes of `documentPath` were saved or dropped on purpose: its copy goes.
+  // At start-up: offers the copy of a new document that an earlier run never saved.
+  virtual RecoveryOffer OfferUnnamedCopy(DocumentEnv& /*env*/) { return RecoveryOffer::None; }
+  // The changes of `documentPath` were saved or dropped on purpose: its copy goes. An empty
+  // path is the document that has no file yet.
   virtual void DiscardCopy(const std::string& documentPath) = 0;
-  // Writes the copy of the document's unsaved changes, as `documentPath`'s, and returns once
+  // Writes the copy of the document's unsaved changes, as `documentPath`'s (empty: the
+  // document has no file yet), and returns once
   // it is on disk: an empty text, or the reason it failed.
   virtual std::string WriteCopyNow(const std::string& documentPath) = 0;
 };
