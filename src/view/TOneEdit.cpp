@@ -6,6 +6,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "platform/HistoryKeys.h"
+
 namespace zelto {
 
 TOneEdit::TOneEdit(QWidget* parent) : QPlainTextEdit(parent) {
@@ -41,10 +43,15 @@ void TOneEdit::SelectText(int start, int length) {
 }
 
 bool TOneEdit::event(QEvent* event) {
-  // A read-only window leaves every shortcut to the frame. Copy stays here while text is
-  // selected, so that Ctrl+C and Ctrl+Insert copy the selection.
+  // A read-only window leaves every shortcut to the frame, the document's Undo and Redo
+  // keys among them. Copy stays here while text is selected, so that Ctrl+C and
+  // Ctrl+Insert copy the selection.
   if (event->type() == QEvent::ShortcutOverride) {
     auto* key = static_cast<QKeyEvent*>(event);
+    if (IsHistoryKey(*key)) {
+      event->ignore();
+      return true;
+    }
     if (key->matches(QKeySequence::Copy) && textCursor().hasSelection()) {
       key->accept();
       return true;

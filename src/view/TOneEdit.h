@@ -33,6 +33,9 @@ class TOneEdit : public QPlainTextEdit {
   void DetailMenuRequested(QPoint pos);
 
  protected:
+  // Shortcuts go to the frame, the document's Undo and Redo keys among them (nothing typed
+  // here is kept, so this window counts as no edit field for them); Copy stays here while
+  // text is selected.
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
