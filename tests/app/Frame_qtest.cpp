@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -216,6 +217,37 @@ class FrameTest : public QObject {
     const qsizetype before = log.size();
     QTest::keyClick(frame.Client()->NoteView(), Qt::Key_Delete, Qt::ShiftModifier);
     QCOMPARE(log.size(), before);
+  }
+
+  void keysInTheDetailWindowReachTheCommandsOrCopyTheSelection() {
+    FakeApp app;
+    TSDIDecFrame frame(&app, NewClient());
+    QStringList log;
+    frame.Client()->Commands().Add(CM_EDITCOPY, [&] { log << "copy note"; });
+    frame.Client()->Commands().Add(CM_EDITPASTE, [&] { log << "paste note"; });
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    frame.activateWindow();
+    TOneEdit* detail = frame.Client()->EntryLine();
+    detail->ShowText(QStringLiteral("Call 555-1234"));
+    detail->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), detail);
+
+    // Ctrl+V and Shift+Insert paste a new note and leave the shown text alone.
+    QGuiApplication::clipboard()->setText(QStringLiteral("new note"));
+    QTest::keyClick(detail, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(detail, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(log, (QStringList{"paste note", "paste note"}));
+    QCOMPARE(detail->toPlainText(), QStringLiteral("Call 555-1234"));
+
+    // Ctrl+C copies a selection made here; without one it copies the current note.
+    detail->SelectText(5, 3);
+    QTest::keyClick(detail, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("555"));
+    QCOMPARE(log.size(), 2);
+    detail->SelectText(0, 0);
+    QTest::keyClick(detail, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(log.last(), QStringLiteral("copy note"));
   }
 
   void enablersGreyAndCheckMenuItemsAndButtons() {
