@@ -39,6 +39,7 @@ class RecoveryWriter : public QObject, public RecoveryHooks {
   RecoveryOffer OfferCopy(DocumentEnv& env, const std::string& documentPath) override;
   void DiscardCopy(const std::string& documentPath) override;
   std::string WriteCopyNow(const std::string& documentPath) override;
+  std::optional<std::string> SetAsideCopy(const std::string& documentPath) override;
 
  signals:
   // A copy written in the background is on disk (`reason` empty) or failed.

@@ -176,6 +176,10 @@ SaveResult SaveDocument(DocumentEnv& env, const std::optional<std::string>& name
 
   FileLayout layout = FileLayout::V101;
   if (env.doc.oldFormat && !env.ui.AskYesNo(VersionQuestion())) layout = FileLayout::V100;
+  if (env.mayReplace && !env.mayReplace(named)) {
+    env.dialog.fileName = previousName;
+    return SaveResult::Cancelled;
+  }
   const std::string bytes = EncodeDocument(env.doc.tabs, layout);
 
   // The previous file becomes the backup only once the new content is safely written. It

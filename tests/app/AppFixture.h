@@ -11,6 +11,7 @@
 
 #include "app/TZeltoApp.h"
 #include "platform/Prompter.h"
+#include "platform/QtDocumentLocks.h"
 #include "platform/QtFileStore.h"
 #include "support/QtApp.h"
 
@@ -45,6 +46,7 @@ class AppFixture : public ::testing::Test {
     services.settings = std::move(ownedSettings);
     services.files = std::make_unique<QtFileStore>();
     services.recoveryFolder = Path("recovery");
+    services.locks = std::make_unique<QtDocumentLocks>();
     services.fileTypeRegistration = [this](bool remove) { registrations.push_back(remove); };
     app = std::make_unique<TZeltoApp>(std::move(services));
     app->InitInstance(args);
