@@ -171,7 +171,12 @@ bool DocumentCommands::Reload() {
   same.readOnly = readOnly_;
   if (LoadBound(name, std::move(same)) == LoadResult::NotZelto) return false;
   shell_.ReturnToPlace();
-  shell_.ShowStatus(ReloadedNote(name, aside));
+  // Where the changes went is worth a box of its own: a status line is too short for the
+  // path and gone at the next hint.
+  if (aside.empty())
+    shell_.ShowStatus(ReloadedNote(name, aside));
+  else
+    shell_.ShowMessage(ReloadedNote(name, aside));
   return true;
 }
 

@@ -139,14 +139,16 @@ TEST_F(SharedDocumentTest, WithUnsavedChangesEachAnswerDoesWhatItSays) {
       case Reload: {
         EXPECT_EQ(ClientNotes(), (Notes{"shared", "theirs"}));
         EXPECT_FALSE(app->doc.modified);
-        EXPECT_EQ(Prompter::History().size(), 1u);  // no restore question
+        // No restore question; a message names the copy of the unsaved changes.
+        ASSERT_EQ(Prompter::History().size(), 2u);
+        EXPECT_EQ(Prompter::History()[1].kind, Kind::Message);
         // The unsaved changes are kept aside, where no save or later copy replaces them.
         ASSERT_EQ(SetAsideCopies().size(), 1);
         const std::string copy = ReadFile(Path("recovery/") + SetAsideCopies()[0].toStdString());
         const auto content = DecodeRecoveryCopy(copy);
         ASSERT_TRUE(content);
         EXPECT_EQ(DecodeDocument(content->documentBytes).tabs[2].notes.Count(), 2u);
-        EXPECT_TRUE(Status().contains(SetAsideCopies()[0])) << Status().toStdString();
+        EXPECT_TRUE(Prompter::History()[1].text.contains(SetAsideCopies()[0]));
         break;
       }
       case SaveOver:
