@@ -22,7 +22,10 @@ class RecoveryHooks {
   virtual std::string WriteCopyNow(const std::string& documentPath) = 0;
   // Sets the copy of `documentPath` aside, as after No to the restore question, so that no
   // later copy or save replaces it: its new path, or nothing when it could not be moved.
-  virtual std::optional<std::string> SetAsideCopy(const std::string& documentPath) = 0;
+  virtual std::optional<std::string> SetAsideCopy(const std::string& documentPath) {
+    (void)documentPath;
+    return std::nullopt;
+  }
 };
 
 }  // namespace zelto

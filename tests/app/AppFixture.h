@@ -4,7 +4,9 @@
 // through the Prompter's queues.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -77,6 +79,14 @@ class AppFixture : public ::testing::Test {
     std::ofstream(path, std::ios::binary) << bytes;
   }
   static bool Exists(const std::string& path) { return std::ifstream(path).good(); }
+  // Runs the event loop until `done` holds or `ms` have passed.
+  static bool WaitFor(const std::function<bool()>& done, int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < ms)
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+  }
 
   // How often the given kind of question or dialog was shown (with this text, if given).
   static int Asked(Prompter::Asked::Kind kind, const QString& text = QString()) {

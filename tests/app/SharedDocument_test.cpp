@@ -1,7 +1,6 @@
 // A document whose file other programs change or hold open: changes on disk loaded or asked
 // about, saves that never write over an unseen version, and one writer at a time.
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QStatusBar>
 #include <filesystem>
@@ -71,13 +70,6 @@ class SharedDocumentTest : public AppFixture {
     return shown < 0 ? std::string() : app->doc.tabs[static_cast<std::size_t>(shown)].text;
   }
   QString Status() const { return app->Frame()->statusBar()->currentMessage(); }
-  static bool WaitFor(const std::function<bool()>& done, int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms)
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-  }
   static int ChangeQuestions() {
     int n = 0;
     for (const Prompter::Asked& a : Prompter::History())
