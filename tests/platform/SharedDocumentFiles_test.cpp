@@ -88,6 +88,9 @@ TEST_F(SharedDocumentFilesTest, OneLockPerDocumentWhateverNameReachesIt) {
   EXPECT_NE(second.holder.find("process " + std::to_string(::getpid())), std::string::npos)
       << second.holder;
   EXPECT_TRUE(second.holderOnThisMachine);
+  // However long it has been held, a lock of a running program stays its own.
+  SetTime(At(".doc.zlt.lock"), QDateTime::currentDateTime().addSecs(-3600));
+  EXPECT_TRUE(theirs.Lock(At("doc.zlt")).HeldElsewhere());
 
   first.lock.reset();  // the document is closed
   EXPECT_FALSE(fs::exists(At(".doc.zlt.lock")));
