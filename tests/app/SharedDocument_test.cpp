@@ -73,7 +73,7 @@ class SharedDocumentTest : public AppFixture {
   static int ChangeQuestions() {
     int n = 0;
     for (const Prompter::Asked& a : Prompter::History())
-      if (a.text.startsWith(QStringLiteral("The file ")) && a.text.contains("changed on disk"))
+      if (a.kind == Kind::Question && a.text.contains("changed on disk"))
         ++n;
     return n;
   }
