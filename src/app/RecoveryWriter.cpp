@@ -133,4 +133,10 @@ std::string RecoveryWriter::WriteCopyNow(const std::string& documentPath) {
   return reason;
 }
 
+std::optional<std::string> RecoveryWriter::SetAsideCopy(const std::string& documentPath) {
+  Settle();
+  writtenRevision_.reset();
+  return files_.SetAside(files_.CopyPathOf(files_.IdentityOf(documentPath)));
+}
+
 }  // namespace zelto

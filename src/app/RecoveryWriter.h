@@ -41,6 +41,7 @@ class RecoveryWriter : public QObject, public RecoveryHooks {
   RecoveryOffer OfferUnnamedCopy(DocumentEnv& env) override;
   void DiscardCopy(const std::string& documentPath) override;
   std::string WriteCopyNow(const std::string& documentPath) override;
+  std::optional<std::string> SetAsideCopy(const std::string& documentPath) override;
 
  signals:
   // A copy written in the background is on disk (`reason` empty) or failed.

@@ -29,7 +29,8 @@ TZeltoApp::TZeltoApp(TZeltoAppServices services)
     : store_(std::move(services.settings)),
       files_(std::move(services.files)),
       fileTypeRegistration_(std::move(services.fileTypeRegistration)),
-      recoveryFolder_(std::move(services.recoveryFolder)) {
+      recoveryFolder_(std::move(services.recoveryFolder)),
+      locks_(std::move(services.locks)) {
   if (QCoreApplication::instance() != nullptr) QCoreApplication::setApplicationName("Zelto");
   // Every text comparison of the program already ignores letter case (CompareText), and
   // the application name is ApplicationName; what is left is the settings.
@@ -52,6 +53,7 @@ void TZeltoApp::AddCommands() {
   commands_.Add(CM_FILENEW, [this] { CmFileNew(); });
   commands_.Add(CM_FILEOPEN, [this] { CmFileOpen(); });
   commands_.Add(CM_FILESAVE, [this] { CmFileSave(); });
+  commands_.AddEnabler(CM_FILESAVE, [this] { return !DocumentReadOnly(); });
   commands_.Add(CM_FILESAVEAS, [this] { CmFileSaveAs(); });
   commands_.Add(CM_SAVEASTEXT, [this] { CmSaveAsText(); });
   commands_.Add(CM_HELPCONTENTS, [this] { CmHelpContents(); });
@@ -86,7 +88,10 @@ void TZeltoApp::CmFileSave() {
 }
 
 void TZeltoApp::ShowDocumentInTitle() {
-  if (frame_) frame_->ShowDocument(fileData.fileName, doc.modified);
+  if (!frame_) return;
+  FollowDocumentFile();
+  frame_->ShowDocument(DocumentReadOnly() ? fileData.fileName + " (read-only)" : fileData.fileName,
+                       doc.modified);
 }
 
 void TZeltoApp::CmFileSaveAs() {

@@ -23,6 +23,7 @@
 #include "model/LinkResolution.h"
 #include "platform/FileTypeRegistration.h"
 #include "platform/NotePadDefault.h"
+#include "platform/QtDocumentLocks.h"
 #include "platform/QtFileStore.h"
 #include "platform/QtSettingsStore.h"
 #include "view/TCatWindow.h"
@@ -62,6 +63,7 @@ TZeltoAppServices TZeltoAppServices::Platform() {
   s.recoveryFolder =
       QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString() +
       "/Zelto/recovery";
+  s.locks = std::make_unique<QtDocumentLocks>();
   return s;
 }
 
@@ -128,7 +130,8 @@ void TZeltoApp::InitMainWindow() {
   documentCommands_ = std::make_unique<DocumentCommands>(
       DocumentSession{doc, *CatList(), fileData, textFileData, settings.DefaultCat,
                       switchingDocument},
-      static_cast<DocumentShell&>(*this), *files_, recovery_.get());
+      static_cast<DocumentShell&>(*this), *files_, recovery_.get(), locks_.get());
+  WatchDocumentFile();
   ConnectSessionEnd(frame_.get(),
                     [this](const std::function<bool()>& mayAsk) { return EndSession(mayAsk); });
   InstallEditingCommands(

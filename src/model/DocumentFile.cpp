@@ -199,6 +199,10 @@ SaveResult SaveDocument(DocumentEnv& env, const std::optional<std::string>& name
 
   FileLayout layout = FileLayout::V101;
   if (env.doc.oldFormat && !env.ui.AskYesNo(VersionQuestion())) layout = FileLayout::V100;
+  if (env.mayReplace && !env.mayReplace(named)) {
+    env.dialog.fileName = previousName;
+    return SaveResult::Cancelled;
+  }
   const TabList& tabs = env.doc.tabs;
   const ContentWriter encode = [&tabs, layout](ByteSink& sink) {
     BufferedWriter out(sink);

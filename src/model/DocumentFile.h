@@ -14,6 +14,7 @@
 #include "model/ByteWindow.h"
 #include "model/CategoryList.h"
 #include "model/Document.h"
+#include "model/FileIdentity.h"
 
 namespace zelto {
 
@@ -111,6 +112,10 @@ class FileStore {
   virtual std::string WritePrivate(const std::string& path, std::string_view data) {
     return WriteAtomic(path, data);
   }
+  // What identifies the file at `path` now, links followed; nothing when no file is there.
+  virtual std::optional<FileIdentity> Identify(const std::string& path) {
+    return IdentityFromContent(*this, path);
+  }
 };
 
 // The document's file dialog, set up by every load and save.
@@ -133,6 +138,9 @@ struct DocumentEnv {
   // A damaged file is copied aside before anything can be saved over it. Off where the
   // document is only read.
   bool keepDamagedOriginal = true;
+  // Asked just before a save writes to `fileName` (the name the document is saved under):
+  // false stops the save, which then writes nothing and returns Cancelled.
+  std::function<bool(const std::string& fileName)> mayReplace = {};
 };
 
 // NewDocument: there is no such file; the document is empty and bound to the name.

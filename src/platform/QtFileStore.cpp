@@ -222,4 +222,25 @@ std::string QtFileStore::MakePrivateFolder(const std::string& folder) {
   return {};
 }
 
+std::optional<FileIdentity> QtFileStore::Identify(const std::string& path) {
+#ifdef Q_OS_UNIX
+  struct stat st {};
+  if (::stat(QFile::encodeName(ToQString(path)).constData(), &st) != 0) return std::nullopt;
+  FileIdentity identity;
+  identity.device = static_cast<std::uint64_t>(st.st_dev);
+  identity.inode = static_cast<std::uint64_t>(st.st_ino);
+  identity.size = static_cast<std::int64_t>(st.st_size);
+  identity.modifiedNs =
+      static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  return identity;
+#else
+  const QFileInfo info(ToQString(path));
+  if (!info.exists()) return std::nullopt;
+  FileIdentity identity;
+  identity.size = info.size();
+  identity.modifiedNs = info.lastModified().toMSecsSinceEpoch() * 1000000;
+  return identity;
+#endif
+}
+
 }  // namespace zelto

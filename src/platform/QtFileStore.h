@@ -29,6 +29,8 @@ class QtFileStore : public FileStore {
   std::string MakePrivateFolder(const std::string& folder) override;
   // Mode 0600 on Linux, from the moment the file appears.
   std::string WritePrivate(const std::string& path, std::string_view data) override;
+  // Device, inode, size and the time of the last write to the nanosecond, links followed.
+  std::optional<FileIdentity> Identify(const std::string& path) override;
 
  private:
   std::string Write(const std::string& path, const ContentWriter& content,

@@ -51,14 +51,6 @@ class RecoveryTest : public AppFixture {
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
   }
-  // Runs the event loop until `done` holds or `ms` have passed.
-  static bool WaitFor(const std::function<bool()>& done, int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms)
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-  }
   using Notes = std::vector<std::string>;
 };
 
