@@ -53,6 +53,7 @@ constexpr std::array kMainMenu{
     Popup("&Search"),
     Item("&Find...\tF", CM_EDITFIND, "Finds the specified text"),
     Item("&Next\tN", CM_EDITFINDNEXT, "Finds the next match"),
+    Item("Find &all...\tCtrl+Shift+F", CM_FINDALL, "Lists every note that contains a text"),
     End(),
 
     Popup("&Utilities"),
@@ -112,13 +113,14 @@ constexpr std::array<ToolButton, 13> kToolBar{{
     {CM_FILEPRINTPREVIEW, "Print Preview"},
 }};
 
-constexpr std::array<Accelerator, 6> kAccelerators{{
+constexpr std::array<Accelerator, 7> kAccelerators{{
     {"Shift+Del", CM_EDITCUT},
     {"Ctrl+Ins", CM_EDITCOPY},
     {"Shift+Ins", CM_EDITPASTE},
     {"Ctrl+Del", CM_EDITCLEAR},
     {"Alt+Backspace", CM_EDITUNDO},
     {"F3", CM_EDITFINDNEXT},
+    {"Ctrl+Shift+F", CM_FINDALL},
 }};
 
 }  // namespace

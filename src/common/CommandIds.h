@@ -59,6 +59,7 @@ enum CommandId : int {
   CM_FILEPRINTPREVIEW = 24340,
   CM_EDITFIND = 24351,
   CM_EDITFINDNEXT = 24353,
+  CM_FINDALL = 24355,  // the Find all pane
 };
 
 }  // namespace zelto

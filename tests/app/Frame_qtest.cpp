@@ -116,6 +116,7 @@ class FrameTest : public QObject {
         "&Edit|&Paste\tCtrl+V|24324|Inserts the Clipboard contents",
         "&Search|&Find...\tF|24351|Finds the specified text",
         "&Search|&Next\tN|24353|Finds the next match",
+        "&Search|Find &all...\tCtrl+Shift+F|24355|Lists every note that contains a text",
         "&Utilities|&View note in Notepad|32|",
         "&Utilities|&Split entry|27|Split current note into one note per line",
         "&Utilities|Save as &text|8|Save entire file in text format",
@@ -169,7 +170,7 @@ class FrameTest : public QObject {
     QStringList keys;
     for (QAction* a : frame.actions()) keys << a->shortcut().toString(QKeySequence::PortableText);
     QCOMPARE(keys, (QStringList{"Shift+Del", "Ctrl+Ins", "Shift+Ins", "Ctrl+Del", "Alt+Backspace",
-                                "F3"}));
+                                "F3", "Ctrl+Shift+F"}));
   }
 
   void commandTravelsFromFocusToApplication() {
