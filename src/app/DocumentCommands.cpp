@@ -152,6 +152,10 @@ void DocumentCommands::SaveAs() {
   shell_.DocumentSaved();
 }
 
+void DocumentCommands::SaveExportAs(ExportFormat format, FileDialogData& dialog) {
+  zelto::SaveExportAs(format, s_.doc.tabs, dialog, shell_, files_);
+}
+
 void DocumentCommands::SaveAsText() {
   zelto::SaveAsText(s_.doc.tabs, s_.exportDialog, shell_, files_);
 }

@@ -9,6 +9,7 @@
 
 #include "app/DocumentShell.h"
 #include "app/RecoveryHooks.h"
+#include "common/ExportFormats.h"
 #include "model/CategoryList.h"
 #include "model/Document.h"
 #include "model/DocumentFile.h"
@@ -57,6 +58,8 @@ class DocumentCommands {
   void SaveAs();
   // Writes the whole tree as text to a file the user chooses.
   void SaveAsText();
+  // Writes the whole tree in `format` to a file the user chooses with `dialog`.
+  void SaveExportAs(ExportFormat format, FileDialogData& dialog);
 
  private:
   enum class Settled {

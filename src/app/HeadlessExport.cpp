@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "ProgramInfo.h"
+#include "common/ExportFormats.h"
 #include "model/TextExport.h"
 
 namespace zelto {
@@ -45,9 +46,11 @@ std::string UsageText() {
   return "Usage: zelto [DOCUMENT.zlt]\n"
          "       zelto -unregister [DOCUMENT.zlt]\n"
          "       zelto --export-text DOCUMENT.zlt OUTPUT.txt\n"
+         "       zelto --export-markdown|--export-html|--export-json DOCUMENT.zlt OUTPUT\n"
          "       zelto --help\n"
          "\n"
-         "Brindamor, version " ZELTO_VERSION ": a desktop organiser for short notes.\n"
+         "Brindamor, version " ZELTO_VERSION
+         ": a desktop organiser for short notes.\n"
          "\n"
          "  DOCUMENT.zlt        the document to open (default: the Default Brindamor file)\n"
          "  -unregister, -u     remove the .zlt file type from the desktop instead of\n"
@@ -57,11 +60,18 @@ std::string UsageText() {
          "                      standard output), without opening a window; exit status 0 on\n"
          "                      success, 1 when nothing could be written, 3 when the document\n"
          "                      is damaged and only what could be read was exported\n"
+         "  --export-markdown DOCUMENT.zlt OUTPUT.md\n"
+         "  --export-html DOCUMENT.zlt OUTPUT.html\n"
+         "  --export-json DOCUMENT.zlt OUTPUT.json\n"
+         "                      the same as Markdown, as one HTML page, or as JSON (format\n"
+         "                      \"brindamor-export\", version 1), in UTF-8, with the same exit\n"
+         "                      statuses\n"
          "  --help              show this text\n";
 }
 
 bool IsHeadlessCommand(const std::vector<std::string>& args) {
-  return !args.empty() && (args[0] == ExportOption || args[0] == HelpOption);
+  return !args.empty() &&
+         (args[0] == ExportOption || args[0] == HelpOption || FormatOfOption(args[0]));
 }
 
 int RunHeadlessCommand(const std::vector<std::string>& args, HeadlessIo& io) {
@@ -71,12 +81,20 @@ int RunHeadlessCommand(const std::vector<std::string>& args, HeadlessIo& io) {
   }
   if (!args.empty() && args[0] == ExportOption && args.size() == 3)
     return ExportTextHeadless(args[1], args[2], io);
+  if (const auto format = args.empty() ? std::nullopt : FormatOfOption(args[0]);
+      format && args.size() == 3)
+    return ExportFormatHeadless(*format, args[1], args[2], io);
   io.err << "zelto: wrong arguments for " << (args.empty() ? "" : args[0])
          << "; see zelto --help\n";
   return HeadlessUsage;
 }
 
-int ExportTextHeadless(const std::string& document, const std::string& output, HeadlessIo& io) {
+namespace {
+
+// Loads `document` and writes what `make` makes of it to `output`, as every export from the
+// command line does.
+int ExportHeadless(const std::string& document, const std::string& output, HeadlessIo& io,
+                   const std::function<std::string(const TabList&)>& make) {
   const bool toStandardOutput = output == "-";
   if (!toStandardOutput && SameFile(document, output)) {
     io.err << "zelto: " << output << ": is the document itself; it is left as it is\n";
@@ -106,7 +124,7 @@ int ExportTextHeadless(const std::string& document, const std::string& output, H
       break;
   }
 
-  const std::string text = ExportText(doc.tabs);
+  const std::string text = make(doc.tabs);
   if (toStandardOutput) {
     if (!io.writeStandardOutput(text)) {
       io.err << "zelto: cannot write to standard output\n";
@@ -122,6 +140,18 @@ int ExportTextHeadless(const std::string& document, const std::string& output, H
     return HeadlessDamaged;
   }
   return HeadlessOk;
+}
+
+}  // namespace
+
+int ExportTextHeadless(const std::string& document, const std::string& output, HeadlessIo& io) {
+  return ExportHeadless(document, output, io, [](const TabList& tabs) { return ExportText(tabs); });
+}
+
+int ExportFormatHeadless(ExportFormat format, const std::string& document,
+                         const std::string& output, HeadlessIo& io) {
+  return ExportHeadless(document, output, io,
+                        [format](const TabList& tabs) { return ExportDocument(format, tabs); });
 }
 
 }  // namespace zelto

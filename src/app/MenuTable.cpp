@@ -60,6 +60,9 @@ constexpr std::array kMainMenu{
     Item("&View note in Notepad", CM_VIEWNOTEPAD),
     Item("&Split entry", CM_SPLITENTRY, "Split current note into one note per line"),
     Item("Save as &text", CM_SAVEASTEXT, "Save entire file in text format"),
+    Item("Save as &Markdown", CM_SAVEASMARKDOWN, "Save entire file as Markdown"),
+    Item("Save as &HTML", CM_SAVEASHTML, "Save entire file as a web page"),
+    Item("Save as &JSON", CM_SAVEASJSON, "Save entire file as JSON data"),
     End(),
 
     Popup("&Configure"),

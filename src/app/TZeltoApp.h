@@ -4,6 +4,7 @@
 // the parts it works on. It handles the document and help commands itself and answers the
 // close query.
 #include <QFont>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@
 #include "app/WindowPlacement.h"
 #include "common/CommandTable.h"
 #include "common/CommandTarget.h"
+#include "common/ExportFormats.h"
 #include "common/SettingsStore.h"
 #include "common/ZeltoSettings.h"
 #include "mainwin/ActionCommands.h"
@@ -71,6 +73,7 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   void CmFileSave();
   void CmFileSaveAs();
   void CmSaveAsText();
+  void CmSaveExportAs(ExportFormat format);
   void CmHelpContents();
   void CmHelpUsing();
   void CmHelpAbout();
@@ -96,9 +99,11 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   ZeltoSettings settings;
 
   // ---- the document ----
-  Document doc;                    // tabs, modified, oldFormat, cutPending
-  FileDialogData fileData;         // the document's file dialog; its fileName names the document
-  FileDialogData textFileData;     // the text export's file dialog; keeps the last export name
+  Document doc;                 // tabs, modified, oldFormat, cutPending
+  FileDialogData fileData;      // the document's file dialog; its fileName names the document
+  FileDialogData textFileData;  // the text export's file dialog; keeps the last export name
+  // The Markdown, HTML and JSON exports' file dialogs, in the order of ExportFormat.
+  std::array<FileDialogData, 3> exportFileData;
   bool switchingDocument = false;  // the next close query leaves the window position alone
   bool helpUsed = false;           // the last help request was shown
 

@@ -27,6 +27,9 @@ enum CommandId : int {
   CM_EDITSUBCATEGORY = 30,
   CM_EDITNOTE = 31,
   CM_VIEWNOTEPAD = 32,
+  CM_SAVEASMARKDOWN = 40,  // the exports beside Save as text
+  CM_SAVEASHTML = 41,
+  CM_SAVEASJSON = 42,
   CM_COLORCATEGORY = 50,
   CM_COLORDETAIL = 51,
   CM_COLORNOTE = 52,
