@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/Cp1252.h"
 
@@ -76,10 +77,12 @@ void FindAllDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
   QRect rect = option.rect.adjusted(4, 0, -4, 0);
   // Draws `piece` from the left of what is left of the row; false once the row is full.
   const auto draw = [&](const QString& piece, const QFont& font, const QColor& colour,
-                        const QColor& back) {
+                        const QColor& back, Qt::TextElideMode elide = Qt::ElideRight,
+                        int widest = -1) {
     if (piece.isEmpty() || rect.width() <= 0) return;
     const QFontMetrics fm(font);
-    const QString shown = fm.elidedText(piece, Qt::ElideRight, rect.width());
+    const int room = widest < 0 ? rect.width() : std::min(widest, rect.width());
+    const QString shown = fm.elidedText(piece, elide, room);
     const int width = fm.horizontalAdvance(shown);
     if (back.isValid())
       painter->fillRect(QRect(rect.left(), rect.top() + 1, width, rect.height() - 2), back);
@@ -90,7 +93,8 @@ void FindAllDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
   };
   QFont pathFont = option.font;
   pathFont.setItalic(index.data(FindAllModel::CutRole).toBool());
-  draw(path, pathFont, dim, {});
+  // A long path gives way to the note: it keeps its deepest names in two fifths of the row.
+  draw(path, pathFont, dim, {}, Qt::ElideLeft, rect.width() * 2 / 5);
   draw(excerpt.left(start), option.font, text, {});
   draw(excerpt.mid(start, length), bold, selected ? text : pal.color(QPalette::Text),
        selected ? QColor() : QColor(255, 236, 140));
