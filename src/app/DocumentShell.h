@@ -27,7 +27,7 @@ class DocumentShell : public DocumentUi {
   virtual void ClearEntryDetail() = 0;
   // Writes the frame's position and state to the settings.
   virtual void StoreWindowPosition() = 0;
-  // After the document was saved (Save or Save As).
+  // The document as it stands has just been written to its file (Save or Save As).
   virtual void DocumentSaved() {}
 };
 

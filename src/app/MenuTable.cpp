@@ -34,6 +34,10 @@ constexpr std::array kMainMenu{
     End(),
 
     Popup("&Edit"),
+    // The texts of Undo and Redo name the step they take back or make again.
+    Item("&Undo", CM_EDITUNDO, "Undoes the last change to the document"),
+    Item("&Redo", CM_EDITREDO, "Redoes the change last undone"),
+    Separator(),
     Item("&Add Note\tA", CM_ADDNOTE, "Add note to note window"),
     Item("Add &Subcategory", CM_ADDSUBCATEGORY, "Add child category"),
     Item("Add Cate&gory", CM_ADDCATEGORY, "Add category as sibling of parent"),

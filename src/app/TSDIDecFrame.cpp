@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUndoStack>
 #include <algorithm>
 #include <iterator>
 #include <stack>
@@ -17,8 +18,10 @@
 #include "app/MenuTable.h"
 #include "common/ApplicationName.h"
 #include "common/CommandIds.h"
+#include "mainwin/DocumentHistory.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/ButtonImages.h"
+#include "platform/HistoryKeys.h"
 #include "platform/LockKeys.h"
 #include "platform/Prompter.h"
 
@@ -46,6 +49,8 @@ TSDIDecFrame::TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client)
   connect(qApp, &QApplication::focusChanged, this, &TSDIDecFrame::UpdateToolBar);
   connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TSDIDecFrame::UpdateToolBar);
   connect(client_, &TZeltoWindow::CategorySelectionChanged, this, &TSDIDecFrame::UpdateToolBar);
+  connect(&client_->History().Stack(), &QUndoStack::indexChanged, this,
+          &TSDIDecFrame::UpdateToolBar);
   qApp->installEventFilter(this);
   UpdateToolBar();
   setMinimumSize(UsableMinimumSize());
@@ -60,6 +65,7 @@ TSDIDecFrame::~TSDIDecFrame() {
   disconnect(qApp, nullptr, this, nullptr);
   disconnect(QApplication::clipboard(), nullptr, this, nullptr);
   disconnect(client_, nullptr, this, nullptr);
+  disconnect(&client_->History().Stack(), nullptr, this, nullptr);
   qApp->removeEventFilter(this);
   if (Prompter::Owner() == this) Prompter::SetOwner(nullptr);
 }
@@ -78,6 +84,20 @@ QAction* TSDIDecFrame::NewCommandAction(int id, const QString& text, QObject* ow
   return action;
 }
 
+QAction* TSDIDecFrame::NewHistoryAction(int id, const QString& prefix, QObject* owner) {
+  // The history's own actions: their text names the step ("&Undo Delete Note") and they
+  // are grey while there is nothing to undo or redo.
+  QUndoStack& stack = client_->History().Stack();
+  const bool undo = id == CM_EDITUNDO;
+  QAction* action =
+      undo ? stack.createUndoAction(owner, prefix) : stack.createRedoAction(owner, prefix);
+  action->setProperty(kIdProperty, id);
+  action->setStatusTip(QString::fromLatin1(CommandHint(id)));
+  action->setShortcuts(undo ? UndoKeys() : RedoKeys());
+  action->setShortcutContext(Qt::WindowShortcut);
+  return action;
+}
+
 void TSDIDecFrame::BuildMenuBar() {
   std::stack<QMenu*> open;
   for (const MenuEntry& entry : MainMenuTable()) {
@@ -90,7 +110,10 @@ void TSDIDecFrame::BuildMenuBar() {
         break;
       }
       case MenuEntry::Kind::Item: {
-        QAction* action = NewCommandAction(entry.id, QString::fromLatin1(entry.text), open.top());
+        const QString text = QString::fromLatin1(entry.text);
+        QAction* action = entry.id == CM_EDITUNDO || entry.id == CM_EDITREDO
+                              ? NewHistoryAction(entry.id, text, open.top())
+                              : NewCommandAction(entry.id, text, open.top());
         if (entry.id == CM_EXIT) {
           // Exit keeps its key with no window manager to turn Alt+F4 into a close.
           action->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));

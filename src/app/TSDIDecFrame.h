@@ -77,6 +77,8 @@ class TSDIDecFrame : public QMainWindow, public CommandTarget {
   // The smallest size at which the panes, the tool bar and the status bar stay usable.
   QSize UsableMinimumSize() const;
   QAction* NewCommandAction(int id, const QString& text, QObject* owner);
+  // The Undo or Redo item (`id`), its text beginning with `prefix`.
+  QAction* NewHistoryAction(int id, const QString& prefix, QObject* owner);
 
   ApplicationTarget* app_;
   TZeltoWindow* client_;

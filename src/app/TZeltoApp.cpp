@@ -12,6 +12,7 @@
 #include "common/CommandIds.h"
 #include "common/ProgramConfirmation.h"
 #include "dialogs/TZeltoAboutDlg.h"
+#include "mainwin/DocumentHistory.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/Cp1252.h"
 #include "platform/HelpWindow.h"
@@ -166,9 +167,12 @@ void TZeltoApp::DocumentLoaded() {
   notes->SetCurrentLine(0);
   notes->ScrollTo(0);
   notes->Refresh();
+  // Nothing of another document can be undone.
+  main->History().Restart();
 }
 
 void TZeltoApp::DocumentSaved() {
+  if (TZeltoWindow* main = MainWindow()) main->History().MarkSaved();
   if (permissions_) permissions_->DocumentSaved();
 }
 

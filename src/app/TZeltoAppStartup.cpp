@@ -15,6 +15,7 @@
 #include "app/TSDIDecFrame.h"
 #include "app/TZeltoApp.h"
 #include "common/ProgramConfirmation.h"
+#include "mainwin/DocumentHistory.h"
 #include "mainwin/EditingCommands.h"
 #include "mainwin/MainWindowCommands.h"
 #include "mainwin/ScreenLook.h"
@@ -106,6 +107,7 @@ void TZeltoApp::InitMainWindow() {
       });
   frame_ = std::make_unique<TSDIDecFrame>(this, doc);
   frame_->Client()->SetLook(LookOf(settings));
+  frame_->Client()->History().SetLimit(static_cast<int>(settings.UndoSteps));
   const MainWindowSession session{doc,   settings,           *store_,    screenFont, search,
                                   popup, permissions_.get(), CommandHint};
   new MainWindowCommands(session, *frame_->Client());  // owned by the main window
@@ -118,6 +120,11 @@ void TZeltoApp::InitMainWindow() {
           frame_->statusBar()->showMessage(
               QStringLiteral("Unsaved changes could not be copied for recovery: ") + reason);
       });
+  // Undone back to the file, the document has no unsaved changes left to recover.
+  QObject::connect(&frame_->Client()->History(), &DocumentHistory::BackAtSavedState,
+                   recovery_.get(), [this] {
+                     if (!fileData.fileName.empty()) recovery_->DiscardCopy(fileData.fileName);
+                   });
   documentCommands_ = std::make_unique<DocumentCommands>(
       DocumentSession{doc, *CatList(), fileData, textFileData, settings.DefaultCat,
                       switchingDocument},

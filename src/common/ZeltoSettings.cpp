@@ -53,6 +53,7 @@ void ZeltoSettings::ReadSettings(SettingsStore& store, const std::string& notePa
                             AutoSaveSeconds);
   DefaultCat = store.ReadString("DefaultCat", DefaultCat, MaxLongSettingText);
   DefaultFile = store.ReadString("DefaultFile", DefaultFile, MaxLongSettingText);
+  UndoSteps = checked(store.ReadDword("UndoSteps", UndoSteps), IsValidUndoSteps, UndoSteps);
   store.CloseSettingsKey();
 }
 

@@ -17,6 +17,9 @@ constexpr bool IsValidMargin(double m) { return m >= 0 && m < 10; }
 constexpr bool IsValidFontSize(std::uint32_t size) { return size >= 1 && size <= 1000; }
 // A pane split: the category list keeps some room on either side.
 constexpr bool IsValidRatio(double r) { return r >= 0.05 && r <= 0.95; }
+// How many changes can be undone: at least one, and few enough that the history of small
+// changes stays within memory.
+constexpr bool IsValidUndoSteps(std::uint32_t n) { return n >= 1 && n <= 1000000; }
 // Up to a day between recovery copies.
 constexpr bool IsValidAutoSave(std::uint32_t seconds) { return seconds <= 86400; }
 
@@ -62,6 +65,8 @@ struct ZeltoSettings : PhoneSettings {
   // The top-level category every loaded document must have, and the start-up document.
   std::string DefaultCat = "Default";
   std::string DefaultFile = "default.zlt";
+  // How many changes of the document can be undone; the oldest go beyond it.
+  std::uint32_t UndoSteps = 1000;
 
   // Reads every value from the store, in one open of its key. A value that is missing,
   // unreadable or out of its range keeps the member's current value (on a new record the

@@ -3,6 +3,7 @@
 #include "common/ApplicationName.h"
 #include "common/CommandIds.h"
 #include "common/ZeltoSettings.h"
+#include "model/CategoryTableChange.h"
 #include "model/TreeOps.h"
 #include "platform/Cp1252.h"
 #include "platform/Prompter.h"
@@ -12,14 +13,7 @@ namespace zelto {
 namespace {
 
 // Selects the list item of category `category`, if it is listed.
-void SelectItemOf(CategoryList& list, std::size_t category) {
-  for (int pos = 0; pos < list.GetCount(); ++pos) {
-    if (list.GetItemData(pos) == category) {
-      list.SetSelIndex(pos);
-      return;
-    }
-  }
-}
+void SelectItemOf(CategoryList& list, std::size_t category) { list.SelectCategory(category); }
 
 // The index category `index` will have once SortCategories has put the table in order (a
 // stable sort by CategoryCompare; the Deleted ones it purges all sort behind it).
@@ -33,6 +27,21 @@ std::size_t IndexAfterSort(const TabList& tabs, std::size_t index) {
   }
   return before;
 }
+
+// Records one category operation: begun before it changes anything, finished once the
+// window shows its outcome. An operation that changed nothing leaves no step.
+struct Recording {
+  explicit Recording(EditingContext& context)
+      : c(context),
+        before(context.Place()),
+        change(std::make_unique<CategoryTableChange>(context.doc)) {}
+  void Finish(const char* name) {
+    if (change->Finish(c.doc)) c.Record(name, std::move(change), before);
+  }
+  EditingContext& c;
+  WindowPlace before;
+  std::unique_ptr<CategoryTableChange> change;
+};
 
 }  // namespace
 
@@ -91,6 +100,7 @@ void CategoryCommands::AddCategory() {
   if (!c_.HasCurrentCategory()) return;
   NoteString name;
   if (!RunNoteDialog(c_.dialogs, c_.doc, "Add category", name, EditedText::CategoryName)) return;
+  Recording recording(c_);
   const AddCategoryResult result = AddSiblingCategory(c_.doc, c_.list, name);
   if (result != AddCategoryResult::Added) {
     ReportRefusedAdd(result);
@@ -98,6 +108,7 @@ void CategoryCommands::AddCategory() {
   }
   // The new category is selected in the list: the note window shows it from the top.
   c_.ShowSelectionFromTop();
+  recording.Finish("Add Category");
 }
 
 void CategoryCommands::AddSubcategory() {
@@ -105,12 +116,14 @@ void CategoryCommands::AddSubcategory() {
   if (!parent) return;
   NoteString name;
   if (!RunNoteDialog(c_.dialogs, c_.doc, "Add subcategory", name, EditedText::CategoryName)) return;
+  Recording recording(c_);
   const AddCategoryResult result = AddChildCategory(c_.doc, *parent, name);
   if (result != AddCategoryResult::Added) {
     ReportRefusedAdd(result);
     return;
   }
   c_.RefreshNoteWindow();
+  recording.Finish("Add Subcategory");
 }
 
 void CategoryCommands::EditCategory() {
@@ -119,6 +132,8 @@ void CategoryCommands::EditCategory() {
   Tab& tab = c_.doc.tabs[*current];
   NoteString copy{tab.text, tab.flags};
   if (!RunNoteDialog(c_.dialogs, c_.doc, "Edit category", copy, EditedText::CategoryName)) return;
+  Recording recording(c_);
+  recording.change->WatchName(c_.doc.tabs, *current);
   tab.text = copy.text;
   tab.flags = copy.flags;
   // Only the renamed item changes in the list: out with the old name, in with the new one
@@ -129,6 +144,7 @@ void CategoryCommands::EditCategory() {
   c_.list.SetItemData(pos, *current);
   c_.list.SetSelIndex(pos);
   c_.RefreshNoteWindow();
+  recording.Finish("Edit Category");
 }
 
 void CategoryCommands::EditLineCategory() {
@@ -137,8 +153,11 @@ void CategoryCommands::EditLineCategory() {
   Tab& tab = c_.doc.tabs[line.category];
   NoteString copy{tab.text, 0};
   if (!RunNoteDialog(c_.dialogs, c_.doc, "Edit category", copy, EditedText::CategoryName)) return;
+  Recording recording(c_);
+  recording.change->WatchName(c_.doc.tabs, line.category);
   tab.text = copy.text;
   c_.RefreshNoteWindow();
+  recording.Finish("Edit Subcategory");
 }
 
 void CategoryCommands::DeleteCurrentCategory() {
@@ -158,6 +177,8 @@ void CategoryCommands::DeleteCategory(TabInx category) {
   const Prompter::Answer answer = Prompter::AskYesNoCancel(Cp1252::Decode(question), QString());
   if (answer == Prompter::Answer::Cancel) return;
 
+  Recording recording(c_);
+  const char* step = answer == Prompter::Answer::No ? "Delete Category" : "Cut Category";
   const auto before = c_.CurrentCategory();
   const bool currentGoes = before && IsSelfOrDescendant(tabs, *before, category);
   // Deleting an ancestor of the current category takes the whole level the list shows.
@@ -173,10 +194,11 @@ void CategoryCommands::DeleteCategory(TabInx category) {
   const TabInx parent = tabs[category].parent;
   const std::size_t parentAfterSort =
       parent == NO_PARENT ? NO_PARENT : IndexAfterSort(tabs, parent);
-  SortCategories(c_.doc, c_.list);
+  SortCategories(c_.doc, c_.list, recording.change->SortRecord());
   c_.doc.modified = true;
   if (!currentGoes) {
     c_.RefreshNoteWindow();
+    recording.Finish(step);
     return;
   }
   if (levelGoes) {
@@ -196,12 +218,15 @@ void CategoryCommands::DeleteCategory(TabInx category) {
     SelectItemOf(c_.list, parentAfterSort);
   }
   c_.ShowSelectionFromTop();
+  recording.Finish(step);
 }
 
 void CategoryCommands::PasteTree(TreePaste where) {
   const auto current = c_.CurrentCategory();
   if (!current) return;
-  const TreePasteResult result = zelto::PasteTree(c_.doc, c_.list, *current, where);
+  Recording recording(c_);
+  const TreePasteResult result =
+      zelto::PasteTree(c_.doc, c_.list, *current, where, recording.change->SortRecord());
   if (result == TreePasteResult::InsideItself) {
     Prompter::Message(QString::fromLatin1(PasteInsideItselfMessage.data(),
                                           static_cast<qsizetype>(PasteInsideItselfMessage.size())),
@@ -209,6 +234,7 @@ void CategoryCommands::PasteTree(TreePaste where) {
     return;
   }
   c_.RefreshNoteWindow();
+  recording.Finish(where == TreePaste::AsChild ? "Paste Tree as Child" : "Paste Tree as Sibling");
 }
 
 }  // namespace zelto

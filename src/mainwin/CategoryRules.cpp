@@ -67,7 +67,8 @@ TabInx FirstCutCategory(const TabList& tabs) {
   return NO_PARENT;
 }
 
-TreePasteResult PasteTree(Document& doc, CategoryList& list, TabInx current, TreePaste where) {
+TreePasteResult PasteTree(Document& doc, CategoryList& list, TabInx current, TreePaste where,
+                          CategoryReorder* sorted) {
   TabList& tabs = doc.tabs;
   const TabInx cut = FirstCutCategory(tabs);
   // Without a current category (an empty list, e.g. after the last top-level category
@@ -89,7 +90,7 @@ TreePasteResult PasteTree(Document& doc, CategoryList& list, TabInx current, Tre
     list.SetItemData(pos, cut);
     list.SetSelIndex(pos);
   }
-  SortCategories(doc, list);
+  SortCategories(doc, list, sorted);
   return TreePasteResult::Pasted;
 }
 

@@ -10,6 +10,8 @@
 
 namespace zelto {
 
+class CategoryReorder;
+
 inline constexpr std::string_view CategoryExistsMessage = "Category already in list!";
 inline constexpr std::string_view PasteInsideItselfMessage =
     "A category cannot be pasted inside itself.";
@@ -68,6 +70,8 @@ enum class TreePasteResult {
 // valid current category it goes to the top level. A paste that would hang the category
 // below itself is refused and changes nothing; with nothing cut only `modified` is set.
 // `cutPending` stays set while another category is still cut.
-TreePasteResult PasteTree(Document& doc, CategoryList& list, TabInx current, TreePaste where);
+// With `sorted`, what the sort did to the table is recorded there.
+TreePasteResult PasteTree(Document& doc, CategoryList& list, TabInx current, TreePaste where,
+                          CategoryReorder* sorted = nullptr);
 
 }  // namespace zelto

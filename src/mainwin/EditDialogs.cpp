@@ -1,6 +1,7 @@
 #include "mainwin/EditDialogs.h"
 
 #include "platform/HelpWindow.h"
+#include "platform/ModalDialog.h"
 #include "view/TExecDialog.h"
 
 namespace zelto {
@@ -14,7 +15,7 @@ bool QtEditDialogs::EditNote(std::string_view caption, NoteString& note, EditedT
   dialog.SetFlags(note.flags);
   QObject::connect(&dialog, &TNoteDialog::helpRequested, &dialog,
                    [&dialog](int context) { HelpWindow::ShowContext(context, &dialog); });
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (ModalDialog::Run(dialog) != QDialog::Accepted) return false;
   note.text = dialog.Text();
   note.flags = dialog.Flags();
   return true;
@@ -24,7 +25,7 @@ std::optional<std::string> QtEditDialogs::NewProgramEntry() {
   TExecDialog dialog(parent_);
   QObject::connect(&dialog, &TExecDialog::helpRequested, &dialog,
                    [&dialog](int context) { HelpWindow::ShowContext(context, &dialog); });
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (ModalDialog::Run(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.EntryText();
 }
 

@@ -4,6 +4,7 @@
 
 #include "common/ZeltoSettings.h"
 #include "mainwin/CategoryCommands.h"
+#include "mainwin/DocumentHistory.h"
 #include "mainwin/NoteCommands.h"
 #include "mainwin/PopupMenu.h"
 #include "mainwin/TZeltoWindow.h"
@@ -23,11 +24,13 @@ class EditingCommandSet : public QObject {
                     ProgramPermissions* permissions)
       : QObject(&window),
         dialogs_(&window, std::move(dialogSettings)),
-        context_(doc, *window.CatList(), notes, dialogs_, settings),
+        context_(doc, *window.CatList(), notes, dialogs_, settings, &window.History()),
         noteCommands_(context_, desktop_, QString(), permissions),
         categoryCommands_(context_) {
     noteCommands_.Register(window.Commands());
     categoryCommands_.Register(window.Commands());
+    // An undone or redone step takes the window to where its change was made.
+    window.History().SetPlaceShower([this](const WindowPlace& place) { context_.GoTo(place); });
     connect(&window, &TZeltoWindow::ContextMenuRequested, this,
             [&window, &doc, &settings](QPoint pos, bool fromNoteWindow) {
               ShowPopupMenu(window, doc, settings.DefaultCat, pos, fromNoteWindow);

@@ -1,6 +1,8 @@
 #include "mainwin/EditingContext.h"
 
+#include "mainwin/DocumentHistory.h"
 #include "mainwin/NoteOperations.h"
+#include "view/NoteKeyMovement.h"
 #include "view/TNoteWindow.h"
 
 namespace zelto {
@@ -37,6 +39,30 @@ void EditingContext::ShowAddedNote(TabInx category, int note, bool scroll) {
   notes.CountLines();
   notes.ShowAddedNote(note);
   if (scroll && note != NoAddedNote) notes.ScrollToNote(note);
+}
+
+WindowPlace EditingContext::Place() const {
+  NoteLines& lines = notes.Lines();
+  const int line = lines.showAddedNote && lines.addedNote != NoAddedNote
+                       ? notes.LineOfNote(lines.addedNote)
+                       : notes.CurrentLine();
+  return PlaceOf(doc.tabs, list, line);
+}
+
+void EditingContext::GoTo(const WindowPlace& place) {
+  ListPlace(doc.tabs, place, list);
+  NoteLines& lines = notes.Lines();
+  lines.showAddedNote = false;
+  lines.showSearchHit = false;
+  notes.SetCurrentLine(place.line);
+  RefreshNoteWindow();
+  const int top = ScrollToLine(place.line, notes.LineGeometry());
+  if (top != notes.ScrollPos()) notes.ScrollTo(top);
+}
+
+void EditingContext::Record(const char* name, std::unique_ptr<DocumentChange> change,
+                            const WindowPlace& before) {
+  if (history) history->Push(QString::fromLatin1(name), std::move(change), before, Place());
 }
 
 }  // namespace zelto

@@ -14,6 +14,7 @@
 #include "common/ZeltoSettings.h"
 #include "mainwin/NoteClipboard.h"
 #include "mainwin/NoteOperations.h"
+#include "model/NoteListChange.h"
 #include "platform/Cp1252.h"
 #include "platform/DesktopActions.h"
 #include "platform/Prompter.h"
@@ -80,9 +81,11 @@ void NoteCommands::AddNote() {
   if (!category) return;
   NoteString note;
   if (!RunNoteDialog(c_.dialogs, c_.doc, "Add entry", note)) return;
-  NoteList& notes = c_.doc.tabs[*category].notes;
-  notes.Add(note);
-  c_.ShowAddedNote(*category, FindAddedNote(notes, note.text), true);
+  const WindowPlace before = c_.Place();
+  auto change = std::make_unique<NoteListChange>(*category);
+  change->Insert(c_.doc.tabs, note);
+  c_.ShowAddedNote(*category, FindAddedNote(c_.doc.tabs[*category].notes, note.text), true);
+  c_.Record("Add Note", std::move(change), before);
 }
 
 void NoteCommands::AddProgram() {
@@ -97,8 +100,11 @@ void NoteCommands::AddProgram() {
   // Typed here by the user: it runs without a question.
   if (const auto command = SplitProgramEntry(entry.text).command; command && permissions_)
     permissions_->Allow(*command);
-  c_.doc.tabs[*category].notes.Add(std::move(entry));
+  const WindowPlace before = c_.Place();
+  auto change = std::make_unique<NoteListChange>(*category);
+  change->Insert(c_.doc.tabs, std::move(entry));
   c_.RefreshNoteWindow();
+  c_.Record("Add Program", std::move(change), before);
 }
 
 void NoteCommands::EditCurrentNote() {
@@ -110,18 +116,24 @@ void NoteCommands::EditNote(TabInx category, std::size_t index) {
   if (!c_.doc.tabs.Valid(category)) return;
   NoteList& notes = c_.doc.tabs[category].notes;
   if (index >= notes.Count()) return;
-  NoteString copy = notes[index];
+  const NoteString original = notes[index];
+  NoteString copy = original;
   if (!RunNoteDialog(c_.dialogs, c_.doc, "Edit entry", copy)) return;
   // A command the user typed anew in the dialog runs without a question; one left as it
   // came keeps its question.
   const auto command = SplitProgramEntry(copy.text).command;
   if (permissions_ && IsProgram(copy.flags) && command &&
-      command != SplitProgramEntry(notes[index].text).command)
+      command != SplitProgramEntry(original.text).command)
     permissions_->Allow(*command);
-  notes.RemoveAt(index);
-  notes.Add(copy);
+  const WindowPlace before = c_.Place();
+  auto change = std::make_unique<NoteListChange>(category);
+  change->Remove(c_.doc.tabs, index);
+  const std::size_t placed = change->Insert(c_.doc.tabs, copy);
   // The note window keeps its scroll place: the edited note may move out of view.
   c_.ShowAddedNote(category, FindAddedNote(notes, copy.text), false);
+  // A note that the dialog gave back as it was, in its old place, is no step to undo.
+  if (placed == index && original.text == copy.text && original.flags == copy.flags) return;
+  c_.Record("Edit Note", std::move(change), before);
 }
 
 void NoteCommands::DeleteCurrentNote() {
@@ -131,9 +143,12 @@ void NoteCommands::DeleteCurrentNote() {
   const std::string question = DeleteNoteQuestion(notes[line.note].text);
   if (!Prompter::AskOkCancel(Cp1252::Decode(question), QString())) return;
   PutOnClipboard(notes[line.note]);
-  notes.RemoveAt(line.note);
+  const WindowPlace before = c_.Place();
+  auto change = std::make_unique<NoteListChange>(line.category);
+  change->Remove(c_.doc.tabs, line.note);
   c_.doc.modified = true;
   c_.RefreshNoteWindow();
+  c_.Record("Delete Note", std::move(change), before);
 }
 
 void NoteCommands::CopyCurrentNote() {
@@ -151,21 +166,26 @@ void NoteCommands::PasteNote() {
     return;
   }
   const NoteString note = NoteFromClipboardText(WithCrLf(bytes.bytes));
-  NoteList& notes = c_.doc.tabs[*category].notes;
-  notes.Add(note);
+  const WindowPlace before = c_.Place();
+  auto change = std::make_unique<NoteListChange>(*category);
+  change->Insert(c_.doc.tabs, note);
   c_.doc.modified = true;
-  c_.ShowAddedNote(*category, FindAddedNote(notes, note.text), true);
+  c_.ShowAddedNote(*category, FindAddedNote(c_.doc.tabs[*category].notes, note.text), true);
+  c_.Record("Paste Note", std::move(change), before);
 }
 
 void NoteCommands::SplitCurrentNote() {
   const LineTarget line = c_.CurrentLine();
   if (!line.IsNoteLine()) return;
-  const auto first = SplitNote(c_.doc.tabs[line.category].notes, line.note);
+  const WindowPlace before = c_.Place();
+  auto change = std::make_unique<NoteListChange>(line.category);
+  const auto first = SplitNote(c_.doc.tabs, *change, line.note);
   c_.doc.modified = true;
   if (first)
     c_.ShowAddedNote(line.category, *first, true);
   else
     c_.RefreshNoteWindow();
+  c_.Record("Split Entry", std::move(change), before);
 }
 
 void NoteCommands::ViewCurrentNoteInNotepad() {

@@ -49,12 +49,13 @@ std::int32_t FindAddedNote(const NoteList& notes, std::string_view text) {
   return NoAddedNote;
 }
 
-std::optional<std::int32_t> SplitNote(NoteList& notes, std::size_t index) {
+std::optional<std::int32_t> SplitNote(TabList& tabs, NoteListChange& change, std::size_t index) {
+  const NoteList& notes = tabs[change.Category()].notes;
   if (index >= notes.Count()) return std::nullopt;
   const std::string text = notes[index].text;
-  notes.RemoveAt(index);
+  change.Remove(tabs, index);
   const std::vector<std::string> pieces = SplitEntry(text);
-  for (const std::string& piece : pieces) notes.Add(NoteString{piece, 0});
+  for (const std::string& piece : pieces) change.Insert(tabs, NoteString{piece, 0});
   if (pieces.empty()) return std::nullopt;
   return FindAddedNote(notes, pieces.front());
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/NoteList.h"
+#include "model/NoteListChange.h"
 
 namespace zelto {
 
@@ -26,10 +27,11 @@ inline constexpr std::int32_t NoAddedNote = 2147483647;
 // bisection; with several equal texts any one of them; NoAddedNote when there is none.
 std::int32_t FindAddedNote(const NoteList& notes, std::string_view text);
 
-// Split entry on note `index` of `notes`: the note is replaced by one text note per
-// non-blank line (kind and NoPrint are not carried over). Returns the index of the
-// first piece for `addedNote`, or nothing when the note held only white space (it is
-// then removed and nothing is added) or `index` is not a note.
-std::optional<std::int32_t> SplitNote(NoteList& notes, std::size_t index);
+// Split entry on note `index` of the category of `change`: the note is replaced by one
+// text note per non-blank line (kind and NoPrint are not carried over), and `change`
+// records the removal and the inserts. Returns the index of the first piece for
+// `addedNote`, or nothing when the note held only white space (it is then removed and
+// nothing is added) or `index` is not a note.
+std::optional<std::int32_t> SplitNote(TabList& tabs, NoteListChange& change, std::size_t index);
 
 }  // namespace zelto

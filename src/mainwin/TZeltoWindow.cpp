@@ -5,6 +5,7 @@
 
 #include "common/CommandIds.h"
 #include "dialogs/FaceTable.h"
+#include "mainwin/DocumentHistory.h"
 #include "mainwin/KeyTable.h"
 #include "platform/CommandRouter.h"
 #include "platform/Cp1252.h"
@@ -124,6 +125,12 @@ TZeltoWindow::TZeltoWindow(Document& doc, QWidget* parent) : QWidget(parent) {
           [this] { commands_.DoCommand(CM_EDITPASTE); });
   connect(noteView_, &TNoteWindow::RunProgramRequested, this,
           [this] { commands_.DoCommand(CM_RUN); });
+  // Undo and Redo of the document, from the keys and the accelerator table's Alt+Backspace.
+  history_ = new DocumentHistory(doc, this);
+  commands_.Add(
+      CM_EDITUNDO, [this] { history_->Undo(); }, [this] { return history_->CanUndo(); });
+  commands_.Add(
+      CM_EDITREDO, [this] { history_->Redo(); }, [this] { return history_->CanRedo(); });
   SetLook(look_);
   noteView_->setFocus(Qt::OtherFocusReason);
   setFocusProxy(noteView_);

@@ -12,6 +12,7 @@ namespace zelto {
 
 struct Document;
 struct KeyAction;
+class DocumentHistory;
 class TCatWindow;
 class TNoteWindow;
 class TOneEdit;
@@ -29,6 +30,8 @@ class TZeltoWindow : public QWidget, public CommandTarget {
   TCatWindow* CatList() const { return catList_; }
   TNoteWindow* NoteView() const { return noteView_; }
   TOneEdit* EntryLine() const { return entryLine_; }
+  // The document's history of changes, which Undo and Redo walk.
+  DocumentHistory& History() const { return *history_; }
 
   // Colours, font and pane proportions; lays the panes out again.
   void SetLook(const ScreenLook& look);
@@ -74,6 +77,7 @@ class TZeltoWindow : public QWidget, public CommandTarget {
   TCatWindow* catList_ = nullptr;
   TNoteWindow* noteView_ = nullptr;
   TOneEdit* entryLine_ = nullptr;
+  DocumentHistory* history_ = nullptr;
 };
 
 // The entry detail window of a new main window (TZeltoWindowPanes.cpp).

@@ -27,6 +27,16 @@ int CategoryList::SelectedCategory() const {
   return sel == None ? None : static_cast<int>(GetItemData(sel));
 }
 
+int CategoryList::SelectCategory(std::size_t category) {
+  for (int pos = 0, n = GetCount(); pos < n; ++pos) {
+    if (GetItemData(pos) == category) {
+      SetSelIndex(pos);
+      return pos;
+    }
+  }
+  return None;
+}
+
 void MemoryCategoryList::Clear() {
   items_.clear();
   selected_ = None;

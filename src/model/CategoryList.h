@@ -38,6 +38,9 @@ class CategoryList {
   int SelectString(std::string_view prefix);
   // The category index of the selected item, or None.
   int SelectedCategory() const;
+  // Selects the item of category `category`; returns its position, or None when it is not
+  // listed (the selection then stays as it was).
+  int SelectCategory(std::size_t category);
 };
 
 // A plain in-memory category list.

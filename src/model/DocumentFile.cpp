@@ -66,11 +66,12 @@ std::string KeepDamagedOriginal(DocumentEnv& env, const std::string& path,
 
 }  // namespace
 
-std::size_t InstallDocument(DocumentEnv& env, TabList tabs, NoteList notesOfNextCategory) {
+std::size_t InstallDocument(DocumentEnv& env, TabList tabs, NoteList notesOfNextCategory,
+                            InstalledTabs installed) {
   ClearDocument(env.doc, env.list);
   env.doc.tabs = std::move(tabs);
   FillLevel(env.doc.tabs, NO_PARENT, env.list);
-  env.doc.modified = false;
+  env.doc.modified = installed == InstalledTabs::Unsaved;
 
   const std::size_t next = env.doc.tabs.Count();
   std::size_t leftOut = notesOfNextCategory.Count();

@@ -130,8 +130,12 @@ enum class SaveResult { Saved, Cancelled, Failed };
 // Makes `tabs` the document, as a load does: the category list shows the top level, and the
 // default category exists at the top level and is selected; `modified` is set only when it
 // had to be added. `notesOfNextCategory` go into the default category when it is added after
-// the last category of `tabs`; the count of those left out is returned.
-std::size_t InstallDocument(DocumentEnv& env, TabList tabs, NoteList notesOfNextCategory = {});
+// the last category of `tabs`; the count of those left out is returned. `Unsaved` tabs (a
+// recovery copy) count as changed from the moment they are installed, before the window
+// hears of the new document.
+enum class InstalledTabs { AsInFile, Unsaved };
+std::size_t InstallDocument(DocumentEnv& env, TabList tabs, NoteList notesOfNextCategory = {},
+                            InstalledTabs installed = InstalledTabs::AsInFile);
 
 // Reads the file named by `name` (or by env.dialog.fileName) into the document.
 LoadResult LoadDocument(DocumentEnv& env, const std::optional<std::string>& name = std::nullopt);

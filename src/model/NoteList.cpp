@@ -28,4 +28,15 @@ void NoteList::RemoveAt(std::size_t index) {
   if (index < items_.size()) items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
+void NoteList::InsertAt(std::size_t index, NoteString&& note) {
+  index = std::min(index, items_.size());
+  items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(index), std::move(note));
+}
+
+NoteString NoteList::Take(std::size_t index) {
+  NoteString note = std::move(items_.at(index));
+  RemoveAt(index);
+  return note;
+}
+
 }  // namespace zelto

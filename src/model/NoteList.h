@@ -14,10 +14,16 @@ class NoteList {
   std::size_t Add(const NoteString& note);
   std::size_t Add(NoteString&& note);
   void RemoveAt(std::size_t index);
+  // Puts a note at exactly `index` (at most Count()), where undo puts one back: among equal
+  // texts a sorted insert would not find its old place.
+  void InsertAt(std::size_t index, NoteString&& note);
+  // Removes note `index` and hands it over.
+  NoteString Take(std::size_t index);
   void Clear() { items_.clear(); }
 
   std::size_t Count() const { return items_.size(); }
   bool Empty() const { return items_.empty(); }
+  std::size_t Capacity() const { return items_.capacity(); }
   const NoteString& operator[](std::size_t i) const { return items_[i]; }
   NoteString& operator[](std::size_t i) { return items_[i]; }
 

@@ -110,9 +110,9 @@ RecoveryOffer OfferRecoveryCopy(DocumentEnv& env, RecoveryFiles& recovery,
     recovery.SetAside(copy);
     return RecoveryOffer::Declined;
   }
-  InstallDocument(env, std::move(decoded.tabs), std::move(decoded.notesOfNextCategory));
   env.dialog.fileName = documentPath;
-  env.doc.modified = true;
+  InstallDocument(env, std::move(decoded.tabs), std::move(decoded.notesOfNextCategory),
+                  InstalledTabs::Unsaved);
   return RecoveryOffer::Restored;
 }
 

@@ -31,7 +31,7 @@ class TabList {
   auto begin() { return tabs_.begin(); }
   auto end() { return tabs_.end(); }
 
-  // Only for the reordering done by SortCategories.
+  // Only for the reordering done by SortCategories and by its undo and redo.
   std::vector<Tab>& Items() { return tabs_; }
 
  private:

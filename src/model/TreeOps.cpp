@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "model/CategoryReorder.h"
 #include "model/TextOrder.h"
 
 namespace zelto {
@@ -49,7 +50,7 @@ bool CategoryCompare(const Tab& a, const Tab& b) {
   return CompareText(a.text, b.text) < 0;
 }
 
-void SortCategories(Document& doc, CategoryList& list) {
+void SortCategories(Document& doc, CategoryList& list, CategoryReorder* record) {
   TabList& tabs = doc.tabs;
   const std::size_t n = tabs.Count();
 
@@ -86,20 +87,20 @@ void SortCategories(Document& doc, CategoryList& list) {
   }
 
   // Deleted categories all lie at the end now: purging them moves no other index.
-  while (!tabs.Empty() && tabs[tabs.Count() - 1].state == TabState::Deleted)
-    tabs.RemoveAt(tabs.Count() - 1);
+  std::size_t survivors = tabs.Count();
+  while (survivors > 0 && tabs[survivors - 1].state == TabState::Deleted) --survivors;
+  if (record) {
+    std::vector<Tab> purged;
+    purged.reserve(tabs.Count() - survivors);
+    for (std::size_t k = survivors; k < tabs.Count(); ++k) purged.push_back(std::move(tabs[k]));
+    record->Add(order, std::move(purged));
+  }
+  tabs.Items().resize(survivors);
 
   FillLevel(tabs, level, list);
   // Select the same category again, by its index (a name prefix could pick a namesake).
   list.SetSelIndex(CategoryList::None);
-  if (newSel) {
-    for (int i = 0; i < list.GetCount(); ++i) {
-      if (list.GetItemData(i) == *newSel) {
-        list.SetSelIndex(i);
-        break;
-      }
-    }
-  }
+  if (newSel) list.SelectCategory(*newSel);
   doc.modified = true;
 }
 

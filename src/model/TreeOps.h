@@ -9,6 +9,8 @@
 
 namespace zelto {
 
+class CategoryReorder;
+
 // Gives category `index` the state `s` and spreads it to every category below a
 // category in state `s`.
 void MarkSubtree(TabList& tabs, std::size_t index, TabState s);
@@ -19,8 +21,9 @@ bool CategoryCompare(const Tab& a, const Tab& b);
 
 // Puts the Normal categories into name order (Cut and Deleted behind them), purges the
 // Deleted ones, renumbers the parent links, refills `list` with the level of the
-// category that was selected and selects it again. Sets `modified`.
-void SortCategories(Document& doc, CategoryList& list);
+// category that was selected and selects it again. Sets `modified`. With `record`, what it
+// did to the table is added there, the purged categories with it.
+void SortCategories(Document& doc, CategoryList& list, CategoryReorder* record = nullptr);
 
 // Empties the document and the list; nothing is left cut.
 void ClearDocument(Document& doc, CategoryList& list);

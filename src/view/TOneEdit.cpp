@@ -6,6 +6,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "platform/HistoryKeys.h"
+
 namespace zelto {
 
 TOneEdit::TOneEdit(QWidget* parent) : QPlainTextEdit(parent) {
@@ -15,6 +17,14 @@ TOneEdit::TOneEdit(QWidget* parent) : QPlainTextEdit(parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTabChangesFocus(true);
   setUndoRedoEnabled(false);
+}
+
+bool TOneEdit::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && IsHistoryKey(*static_cast<QKeyEvent*>(event))) {
+    event->ignore();
+    return true;
+  }
+  return QPlainTextEdit::event(event);
 }
 
 void TOneEdit::ShowText(const QString& text) {

@@ -29,6 +29,9 @@ class TOneEdit : public QPlainTextEdit {
   void DetailMenuRequested(QPoint pos);
 
  protected:
+  // The document's Undo and Redo keys pass through to the window: nothing typed here is
+  // kept, so this window counts as no edit field for them.
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   bool focusNextPrevChild(bool next) override;

@@ -1,13 +1,16 @@
 // The recovery copy of unsaved changes, in the running program: written in the background,
 // deleted when the changes are saved or dropped, offered at the next start; and the end of
 // the desktop session.
+#include <QClipboard>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 
 #include "AppFixture.h"
 #include "app/RecoveryWriter.h"
+#include "app/TSDIDecFrame.h"
 #include "common/CommandIds.h"
 #include "model/DocumentCodec.h"
 #include "model/RecoveryCopy.h"
@@ -92,6 +95,27 @@ TEST_F(RecoveryTest, TheCopyGoesWhenTheChangesAreDroppedOnPurpose) {
   }
 }
 
+TEST_F(RecoveryTest, AnUndoIsAChangeForTheCopyAndUndoingBackToTheFileDropsIt) {
+  StartOnSavedDocument();
+  for (const char* note : {"one", "two"}) {
+    QGuiApplication::clipboard()->setText(QString::fromLatin1(note));
+    ASSERT_TRUE(app->Frame()->Execute(CM_EDITPASTE));
+  }
+  ASSERT_EQ(app->Recovery()->WriteCopyNow(Path("start.zlt")), "");
+  const auto copyNow = [this] {
+    app->Recovery()->WriteChanges();
+    EXPECT_TRUE(WaitFor([this] { return !app->Recovery()->Busy(); }, 3000));
+    return NotesInCopy();
+  };
+  ASSERT_TRUE(app->Frame()->Execute(CM_EDITUNDO));
+  EXPECT_EQ(copyNow(), Notes{"one"});
+  ASSERT_TRUE(app->Frame()->Execute(CM_EDITUNDO));
+  EXPECT_FALSE(app->doc.modified);
+  EXPECT_TRUE(RecoveryFiles().isEmpty());
+  ASSERT_TRUE(app->Frame()->Execute(CM_EDITREDO));
+  EXPECT_EQ(copyNow(), Notes{"one"});
+}
+
 TEST_F(RecoveryTest, AfterACrashTheCopyIsOfferedAndYesRestoresItUnsaved) {
   StartOnSavedDocument();
   CrashAfterACopyOf("typed before the crash");
@@ -104,6 +128,13 @@ TEST_F(RecoveryTest, AfterACrashTheCopyIsOfferedAndYesRestoresItUnsaved) {
   EXPECT_EQ(NotesInDocument(), Notes{"typed before the crash"});
   EXPECT_TRUE(app->doc.modified);
   EXPECT_EQ(app->fileData.fileName, Path("start.zlt"));
+  // The restored state is where the history starts, and it is not the file's.
+  QGuiApplication::clipboard()->setText(QStringLiteral("after"));
+  ASSERT_TRUE(app->Frame()->Execute(CM_EDITPASTE));
+  ASSERT_TRUE(app->Frame()->Execute(CM_EDITUNDO));
+  EXPECT_FALSE(app->Frame()->Execute(CM_EDITUNDO));
+  EXPECT_EQ(NotesInDocument(), Notes{"typed before the crash"});
+  EXPECT_TRUE(app->doc.modified);
 
   // No: the file as saved, and the copy set aside, not offered again.
   CrashAfterACopyOf("typed again");

@@ -4,6 +4,7 @@
 
 #include "mainwin/NoteClipboard.h"
 #include "model/Records.h"
+#include "model/TabList.h"
 
 namespace zelto {
 namespace {
@@ -55,25 +56,37 @@ TEST(SplitEntry, OneNotePerNonBlankLine) {
   EXPECT_EQ(SplitEntry("tab\t\r\n"), Texts{"tab\t"});
 }
 
-TEST(SplitNote, ReplacesTheNoteByItsLines) {
-  NoteList notes;
+TEST(SplitNote, ReplacesTheNoteByItsLinesAndUndoPutsItBack) {
+  Document doc;
+  doc.tabs.Append(Tab("Work", 0, NO_PARENT));
+  NoteList& notes = doc.tabs[0].notes;
   notes.Add(NoteString{"apple", 0});
   notes.Add(NoteString{"zebra", 0});
   const auto program = static_cast<std::uint8_t>(ProgramFlags | NoPrint);
   notes.Add(NoteString{"Mail\r\nthunderbird -compose", program});
-  const auto first = SplitNote(notes, 1);
+  NoteListChange split(0);
+  const auto first = SplitNote(doc.tabs, split, 1);
   ASSERT_TRUE(first);
   ASSERT_EQ(notes.Count(), 4u);
   EXPECT_EQ(notes[static_cast<std::size_t>(*first)].text, "Mail");
   for (const NoteString& n : notes) EXPECT_EQ(n.flags, 0) << n.text;
   EXPECT_EQ(notes[2].text, "thunderbird -compose");
+  split.Undo(doc);
+  ASSERT_EQ(notes.Count(), 3u);
+  EXPECT_EQ(notes[1].text, "Mail\r\nthunderbird -compose");
+  EXPECT_EQ(notes[1].flags, program);
+  split.Redo(doc);
+  EXPECT_EQ(notes.Count(), 4u);
 
   notes.Add(NoteString{" \r\n\t", 0});
   const auto before = notes.Count();
-  EXPECT_FALSE(SplitNote(notes, 0));  // the blank note sorts first and just goes
+  NoteListChange blank(0);
+  EXPECT_FALSE(SplitNote(doc.tabs, blank, 0));  // the blank note sorts first and just goes
   EXPECT_EQ(notes.Count(), before - 1);
-  EXPECT_FALSE(SplitNote(notes, 99));
+  NoteListChange none(0);
+  EXPECT_FALSE(SplitNote(doc.tabs, none, 99));
   EXPECT_EQ(notes.Count(), before - 1);
+  EXPECT_TRUE(none.Empty());
 }
 
 TEST(DeleteNoteQuestion, ShowsTheFirstThirtyCharacters) {
