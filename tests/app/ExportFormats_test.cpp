@@ -12,18 +12,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <fstream>
-#include <iterator>
 #include <random>
 
 #include "model/Utf8.h"
 
 namespace zelto {
 namespace {
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // ---- the tree as a list of lines, the same for the document and for what is read back ----
 // "C<depth> <name>" for a category, "N<kind> <text>" for a note (kind P for a program
@@ -219,8 +213,9 @@ TEST(ExportFormats, RandomDocumentsReadBackAsTheSameTree) {
     SCOPED_TRACE("round " + std::to_string(round));
     ASSERT_EQ(ReadMarkdown(ExportDocument(ExportFormat::Markdown, tabs)), Expected(tabs, true));
     ASSERT_EQ(ReadJson(ExportDocument(ExportFormat::Json, tabs)), Expected(tabs));
-    if (round % 15 == 0)  // Python starts for each page read
+    if (round % 15 == 0) {  // Python starts for each page read
       ASSERT_EQ(ReadHtml(ExportDocument(ExportFormat::Html, tabs), dir), Expected(tabs));
+    }
   }
 }
 

@@ -125,7 +125,7 @@ TEST_F(HeadlessExport, TheTourInEachFormatIsItsGoldenFile) {
 TEST_F(HeadlessExport, RefusedOrUnreadableDocumentWritesNothing) {
   WriteFile(Path("notes.txt"), "plain text, not a document");
   WriteFile(Path("kept.txt"), "earlier export");
-  for (const QString& option : ExportOptions)
+  for (const QString& option : ExportOptions) {
     for (const QString& document : {Path("missing.zlt"), Path("notes.txt"), dir.path()}) {
       SCOPED_TRACE(option.toStdString() + " " + document.toStdString());
       const ProgramRun r = RunZelto({option, document, Path("kept.txt")}, dir.path());
@@ -137,6 +137,7 @@ TEST_F(HeadlessExport, RefusedOrUnreadableDocumentWritesNothing) {
       EXPECT_EQ(out.exitCode, 1);
       EXPECT_TRUE(out.out.isEmpty());
     }
+  }
   const ProgramRun r = RunZelto({"--export-text", Path("notes.txt"), "-"}, dir.path());
   EXPECT_TRUE(r.err.contains("Not a Brindamor data file!"));
 }
