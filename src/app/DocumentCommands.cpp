@@ -202,6 +202,10 @@ SaveResult DocumentCommands::SaveUnderNewName() {
   return SaveResult::Saved;
 }
 
+void DocumentCommands::SaveExportAs(ExportFormat format, FileDialogData& dialog) {
+  zelto::SaveExportAs(format, s_.doc.tabs, dialog, shell_, files_);
+}
+
 void DocumentCommands::SaveAsText() {
   zelto::SaveAsText(s_.doc.tabs, s_.exportDialog, shell_, files_);
 }

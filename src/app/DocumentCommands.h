@@ -10,6 +10,7 @@
 
 #include "app/DocumentShell.h"
 #include "app/RecoveryHooks.h"
+#include "common/ExportFormats.h"
 #include "model/CategoryList.h"
 #include "model/Document.h"
 #include "model/DocumentFile.h"
@@ -61,6 +62,8 @@ class DocumentCommands {
   void SaveAs();
   // Writes the whole tree as text to a file the user chooses.
   void SaveAsText();
+  // Writes the whole tree in `format` to a file the user chooses with `dialog`.
+  void SaveExportAs(ExportFormat format, FileDialogData& dialog);
 
   // The document's file may have changed on disk. A change is loaded at once when the window
   // has no unsaved changes; with unsaved changes the user is asked what to do.

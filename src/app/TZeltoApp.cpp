@@ -56,6 +56,9 @@ void TZeltoApp::AddCommands() {
   commands_.AddEnabler(CM_FILESAVE, [this] { return !DocumentReadOnly(); });
   commands_.Add(CM_FILESAVEAS, [this] { CmFileSaveAs(); });
   commands_.Add(CM_SAVEASTEXT, [this] { CmSaveAsText(); });
+  commands_.Add(CM_SAVEASMARKDOWN, [this] { CmSaveExportAs(ExportFormat::Markdown); });
+  commands_.Add(CM_SAVEASHTML, [this] { CmSaveExportAs(ExportFormat::Html); });
+  commands_.Add(CM_SAVEASJSON, [this] { CmSaveExportAs(ExportFormat::Json); });
   commands_.Add(CM_HELPCONTENTS, [this] { CmHelpContents(); });
   commands_.Add(CM_HELPUSING, [this] { CmHelpUsing(); });
   commands_.Add(CM_HELPABOUT, [this] { CmHelpAbout(); });
@@ -100,6 +103,11 @@ void TZeltoApp::CmFileSaveAs() {
 
 void TZeltoApp::CmSaveAsText() {
   if (documentCommands_) documentCommands_->SaveAsText();
+}
+
+void TZeltoApp::CmSaveExportAs(ExportFormat format) {
+  if (documentCommands_)
+    documentCommands_->SaveExportAs(format, exportFileData[static_cast<std::size_t>(format)]);
 }
 
 void TZeltoApp::CmHelpContents() { helpUsed = HelpWindow::ShowContents(frame_.get()); }

@@ -5,6 +5,7 @@
 // close query.
 #include <QFont>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,6 +17,7 @@
 #include "app/WindowPlacement.h"
 #include "common/CommandTable.h"
 #include "common/CommandTarget.h"
+#include "common/ExportFormats.h"
 #include "common/SettingsStore.h"
 #include "common/ZeltoSettings.h"
 #include "mainwin/ActionCommands.h"
@@ -76,6 +78,7 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   void CmFileSave();
   void CmFileSaveAs();
   void CmSaveAsText();
+  void CmSaveExportAs(ExportFormat format);
   void CmHelpContents();
   void CmHelpUsing();
   void CmHelpAbout();
@@ -106,9 +109,11 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   ZeltoSettings settings;
 
   // ---- the document ----
-  Document doc;                    // tabs, modified, oldFormat, cutPending
-  FileDialogData fileData;         // the document's file dialog; its fileName names the document
-  FileDialogData textFileData;     // the text export's file dialog; keeps the last export name
+  Document doc;                 // tabs, modified, oldFormat, cutPending
+  FileDialogData fileData;      // the document's file dialog; its fileName names the document
+  FileDialogData textFileData;  // the text export's file dialog; keeps the last export name
+  // The Markdown, HTML and JSON exports' file dialogs, in the order of ExportFormat.
+  std::array<FileDialogData, 3> exportFileData;
   bool switchingDocument = false;  // the next close query leaves the window position alone
   bool helpUsed = false;           // the last help request was shown
 

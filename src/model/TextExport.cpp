@@ -3,6 +3,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/ExportSave.h"
+
 namespace zelto {
 
 namespace {
@@ -165,15 +167,8 @@ std::string WriteTextExport(const TabList& tabs, FileStore& files, const std::st
 SaveResult SaveAsText(const TabList& tabs, FileDialogData& dialog, DocumentUi& ui,
                       FileStore& files) {
   SetTextExportDialog(dialog);
-  const std::optional<std::string> chosen = ui.AskSaveFileName(dialog);
-  if (!chosen || chosen->empty()) return SaveResult::Cancelled;
-  dialog.fileName = *chosen;
-  const std::string reason = WriteTextExport(tabs, files, *chosen);
-  if (!reason.empty()) {
-    ui.ShowMessage(SaveFailedMessage(*chosen, reason));
-    return SaveResult::Failed;
-  }
-  return SaveResult::Saved;
+  return SaveExportWithDialog(
+      dialog, ui, [&](const std::string& path) { return WriteTextExport(tabs, files, path); });
 }
 
 }  // namespace zelto

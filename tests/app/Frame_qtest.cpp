@@ -120,9 +120,13 @@ class FrameTest : public QObject {
         "&Edit|&Paste\tCtrl+V|24324|Inserts the Clipboard contents",
         "&Search|&Find...\tF|24351|Finds the specified text",
         "&Search|&Next\tN|24353|Finds the next match",
+        "&Search|Find &all...\tCtrl+Shift+F|24355|Lists every note that contains a text",
         "&Utilities|&View note in Notepad|32|",
         "&Utilities|&Split entry|27|Split current note into one note per line",
         "&Utilities|Save as &text|8|Save entire file in text format",
+        "&Utilities|Save as &Markdown|40|Save entire file as Markdown",
+        "&Utilities|Save as &HTML|41|Save entire file as a web page",
+        "&Utilities|Save as &JSON|42|Save entire file as JSON data",
         "&Configure>&Screen>&Colors|&Category|50|Category color",
         "&Configure>&Screen>&Colors|&Detail|51|Color of expanded entry window text",
         "&Configure>&Screen>&Colors|&Note|52|Default color",
@@ -173,7 +177,7 @@ class FrameTest : public QObject {
     QStringList keys;
     for (QAction* a : frame.actions()) keys << a->shortcut().toString(QKeySequence::PortableText);
     QCOMPARE(keys, (QStringList{"Shift+Del", "Ctrl+Ins", "Shift+Ins", "Ctrl+Del", "Alt+Backspace",
-                                "F3"}));
+                                "F3", "Ctrl+Shift+F"}));
   }
 
   void commandTravelsFromFocusToApplication() {
