@@ -60,7 +60,7 @@ std::string QtFileStore::WriteAtomic(const std::string& path, std::string_view d
     done += written;
   }
   if (!file.flush()) {
-    const std::string reason = Reason(file);
+    std::string reason = Reason(file);
     file.cancelWriting();
     return reason;
   }
