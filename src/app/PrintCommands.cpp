@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "app/TSDIDecFrame.h"
+#include "common/ApplicationName.h"
 #include "common/CommandIds.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/HelpWindow.h"
@@ -200,7 +201,8 @@ bool PrintCommands::ChoosePdfFile() {
 
 void PrintCommands::CmPrint() {
   TPrinter& printer = Printer();
-  const QString title = frame_.windowTitle().left(259);
+  // The job is named after the program, whichever document the title shows.
+  const QString title = QString::fromLatin1(ApplicationName).left(259);
   const PrintSettings settings = PrintSettingsOf(s_.settings, s_.state);
   PrintErrorBox errors;
   ListPrintout layout(s_.doc.tabs, settings, errors);
@@ -264,6 +266,7 @@ void PrintCommands::CmPreview() {
   ListPrintout layout(s_.doc.tabs, settings, errors);
 
   TApxPreviewWin preview(&frame_, layout, PageDevice::Of(printer.Printer()), frame_.Client());
+  preview.setWindowTitle(QString::fromLatin1(ApplicationName));
   preview.SetPrintEnabler([this] { return PrintEnabled(); });
   connect(&preview, &TApxPreviewWin::printRequested, this, [this] {
     if (PrintEnabled()) CmPrint();

@@ -3,11 +3,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <algorithm>
+#include <iterator>
 #include <stack>
 
 #include "app/MenuTable.h"
@@ -35,7 +39,8 @@ TSDIDecFrame::TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client)
   BuildToolBar();
   BuildAccelerators();
   BuildStatusBar();
-  Prompter::SetOwner(this);
+  // Boxes that name no caption of their own carry the program's name, not the document's.
+  Prompter::SetOwner(this, QString::fromLatin1(ApplicationName));
 
   // The tool bar follows the enablers whenever what they look at may have changed.
   connect(qApp, &QApplication::focusChanged, this, &TSDIDecFrame::UpdateToolBar);
@@ -43,6 +48,7 @@ TSDIDecFrame::TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client)
   connect(client_, &TZeltoWindow::CategorySelectionChanged, this, &TSDIDecFrame::UpdateToolBar);
   qApp->installEventFilter(this);
   UpdateToolBar();
+  setMinimumSize(UsableMinimumSize());
   client_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -149,14 +155,28 @@ void TSDIDecFrame::BuildStatusBar() {
   UpdateLockIndicators();
 }
 
-void TSDIDecFrame::UpdateLockIndicators() {
-  const std::optional<LockKeyState> state = QueryLockKeys();
-  const bool on[] = {state && state->capsLock, state && state->numLock, state && state->scrollLock};
-  for (std::size_t i = 0; i < lockLabels_.size(); ++i) {
-    // Where the window system cannot tell the state the indicators are not shown at all.
-    lockLabels_[i]->setVisible(state.has_value());
-    lockLabels_[i]->setEnabled(on[i]);
+void TSDIDecFrame::UpdateLockIndicators() { ShowLockKeys(QueryLockKeys()); }
+
+void TSDIDecFrame::ShowLockKeys(const LockKeyState& state) {
+  const std::optional<bool> keys[] = {state.capsLock, state.numLock, state.scrollLock};
+  for (std::size_t i = 0; i < lockLabels_.size() && i < std::size(keys); ++i) {
+    // A box whose state the window system does not tell would only mislead.
+    lockLabels_[i]->setVisible(keys[i].has_value());
+    lockLabels_[i]->setEnabled(keys[i].value_or(false));
   }
+}
+
+QSize TSDIDecFrame::UsableMinimumSize() const {
+  const QFontMetrics fm(font());
+  // Every tool-bar button in view, the status bar's hints beside the lock-key boxes, and a
+  // category list (a fifth of the width) that shows a short name whole.
+  const int width = std::max(toolBar_->sizeHint().width() + 2 * fm.averageCharWidth(),
+                             80 * fm.averageCharWidth());
+  // Some lines in the note window, two in the detail strip (a fifth of the height).
+  const int panes = 16 * fm.lineSpacing();
+  const int height = menuBar()->sizeHint().height() + toolBar_->sizeHint().height() +
+                     statusBar()->sizeHint().height() + panes;
+  return {width, height};
 }
 
 bool TSDIDecFrame::Execute(int id) {
@@ -189,6 +209,26 @@ QAction* TSDIDecFrame::MenuAction(int id) const {
 QAction* TSDIDecFrame::ToolBarAction(int id) const {
   const auto it = toolActions_.find(id);
   return it == toolActions_.end() ? nullptr : it->second;
+}
+
+QString TSDIDecFrame::DocumentName(const std::string& fileName) {
+  if (fileName.empty()) return QStringLiteral("Untitled");
+  return QFileInfo(QFile::decodeName(QByteArray::fromStdString(fileName))).fileName();
+}
+
+void TSDIDecFrame::ShowDocument(const std::string& fileName, bool modified) {
+  const QString name = DocumentName(fileName);
+  if (name != shownDocument_) {
+    shownDocument_ = name;
+    // "[*]" is where Qt shows the unsaved-changes marker while the window is modified; one
+    // in the file name itself is written twice so that it shows as it is.
+    QString escaped = name;
+    escaped.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(escaped + QStringLiteral("[*] - ") + QString::fromLatin1(ApplicationName));
+  }
+  // Only a change is passed on: every call would rewrite the window's title property, and
+  // the window system's answer to that would wake the program up to call this again.
+  if (modified != isWindowModified()) setWindowModified(modified);
 }
 
 void TSDIDecFrame::closeEvent(QCloseEvent* event) {

@@ -5,10 +5,12 @@
 // buttons are enabled and checked by that chain's enablers.
 #include <QMainWindow>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "common/CommandTable.h"
 #include "platform/CommandRouter.h"
+#include "platform/LockKeys.h"
 
 class QLabel;
 
@@ -43,6 +45,18 @@ class TSDIDecFrame : public QMainWindow, public CommandTarget {
   QAction* MenuAction(int id) const;
   // The tool-bar action of `id`, or nullptr.
   QAction* ToolBarAction(int id) const;
+  // The Caps Lock, Num Lock and Scroll Lock boxes of the status bar: each shows its key's
+  // state, and is hidden where the state is not known.
+  void ShowLockKeys(const LockKeyState& state);
+  // The boxes, in that order.
+  const std::vector<QLabel*>& LockKeyBoxes() const { return lockLabels_; }
+
+  // Shows in the title which document is open and whether it has unsaved changes:
+  // "work.zlt* - " before the program's name ("Untitled" for a document without a file).
+  // `fileName` is the document's file name as the file dialogs give it (empty: none).
+  void ShowDocument(const std::string& fileName, bool modified);
+  // The title's document part for a file name: its last path component, or "Untitled".
+  static QString DocumentName(const std::string& fileName);
   QToolBar* ToolBar() const { return toolBar_; }
 
   bool HandlesCommand(int id) const override { return commands_.HandlesCommand(id); }
@@ -60,6 +74,8 @@ class TSDIDecFrame : public QMainWindow, public CommandTarget {
   void BuildAccelerators();
   void BuildStatusBar();
   void UpdateLockIndicators();
+  // The smallest size at which the panes, the tool bar and the status bar stay usable.
+  QSize UsableMinimumSize() const;
   QAction* NewCommandAction(int id, const QString& text, QObject* owner);
 
   ApplicationTarget* app_;
@@ -70,6 +86,7 @@ class TSDIDecFrame : public QMainWindow, public CommandTarget {
   std::map<int, QAction*> toolActions_;
   QToolBar* toolBar_ = nullptr;
   std::vector<QLabel*> lockLabels_;
+  QString shownDocument_;
 };
 
 }  // namespace zelto

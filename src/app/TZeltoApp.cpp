@@ -1,6 +1,10 @@
 #include "app/TZeltoApp.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStatusBar>
 
 #include "app/TSDIDecFrame.h"
 #include "common/ApplicationName.h"
@@ -62,7 +66,23 @@ void TZeltoApp::CmFileOpen() {
 }
 
 void TZeltoApp::CmFileSave() {
-  if (documentCommands_) documentCommands_->Save();
+  if (!documentCommands_) return;
+  const bool toUnchosenFile =
+      !unchosenDefaultFile_.empty() && fileData.fileName == unchosenDefaultFile_;
+  if (documentCommands_->Save() != SaveResult::Saved || !toUnchosenFile) return;
+  unchosenDefaultFile_.clear();
+  if (frame_) {
+    const QString path = QFileInfo(QFile::decodeName(QByteArray::fromStdString(fileData.fileName)))
+                             .absoluteFilePath();
+    frame_->statusBar()->showMessage(
+        QStringLiteral("Saved to the default file %1 (Save As chooses another name)")
+            .arg(QDir::toNativeSeparators(path)));
+  }
+  ShowDocumentInTitle();
+}
+
+void TZeltoApp::ShowDocumentInTitle() {
+  if (frame_) frame_->ShowDocument(fileData.fileName, doc.modified);
 }
 
 void TZeltoApp::CmFileSaveAs() {

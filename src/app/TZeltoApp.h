@@ -98,6 +98,10 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   PopupTargets popup;
   QFont screenFont;  // made from ScreenFont and ScreenFontSize
 
+  // Brings the frame's title up to date with the document's file name and its unsaved
+  // changes; runs whenever the program waits for input.
+  void ShowDocumentInTitle();
+
  private:
   void InitMainWindow();
   void AddCommands();
@@ -121,6 +125,9 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   std::function<void(bool)> fileTypeRegistration_;
   CommandTable commands_;
   std::unique_ptr<DocumentCommands> documentCommands_;
+  // The default file that this run started with and that did not exist yet: the user never
+  // chose it, so the first save to it says where it went. Empty once said.
+  std::string unchosenDefaultFile_;
   // Last, so that the windows go first: they may still ask the application on their way out.
   std::unique_ptr<TSDIDecFrame> frame_;
 };

@@ -1,10 +1,12 @@
 // Start-up of the application object: the frame with its stored position, the command
 // line, the file-type registration and the first document; and the position kept at exit.
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFileInfo>
 #include <QScreen>
 
 #include "app/CommandLine.h"
+#include "app/MenuTable.h"
 #include "app/PrintCommands.h"
 #include "app/TSDIDecFrame.h"
 #include "app/TZeltoApp.h"
@@ -21,13 +23,14 @@
 namespace zelto {
 namespace {
 
-// The size of a first start, when no position is stored: the window system places the
-// frame, and this size gives the panes room without covering a small screen.
-QSize FirstStartSize() {
-  QSize size(800, 560);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
-  return size;
+// The place of a first start, when no position is stored: two thirds of the screen, in its
+// middle (the window keeps at least its minimum size).
+QRect FirstStartGeometry() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return QRect(0, 0, 800, 560);
+  const QRect free = screen->availableGeometry();
+  const WindowRect r = FirstStartRect(WindowRect{free.x(), free.y(), free.width(), free.height()});
+  return QRect(r.x, r.y, r.w, r.h);
 }
 
 bool IsExistingFile(const std::string& path) {
@@ -63,7 +66,10 @@ void TZeltoApp::InitInstance(const std::vector<std::string>& args) {
   if (!action.documentName.empty()) settings.DefaultFile = action.documentName;
 
   DocumentEnv env{doc, *CatList(), fileData, *this, *files_, settings.DefaultCat};
-  LoadDocument(env, settings.DefaultFile);
+  const LoadResult loaded = LoadDocument(env, settings.DefaultFile);
+  if (action.documentName.empty() && loaded == LoadResult::NewDocument)
+    unchosenDefaultFile_ = fileData.fileName;
+  ShowDocumentInTitle();
 }
 
 int TZeltoApp::Run(const std::vector<std::string>& args) {
@@ -74,7 +80,7 @@ int TZeltoApp::Run(const std::vector<std::string>& args) {
 void TZeltoApp::InitMainWindow() {
   frame_ = std::make_unique<TSDIDecFrame>(this, doc);
   frame_->Client()->SetLook(LookOf(settings));
-  const MainWindowSession session{doc, settings, *store_, screenFont, search, popup};
+  const MainWindowSession session{doc, settings, *store_, screenFont, search, popup, CommandHint};
   new MainWindowCommands(session, *frame_->Client());  // owned by the main window
   documentCommands_ =
       std::make_unique<DocumentCommands>(DocumentSession{doc, *CatList(), fileData, textFileData,
@@ -86,12 +92,17 @@ void TZeltoApp::InitMainWindow() {
 
   const PrintSession printing{doc, settings, print, fileData, commands_};
   new PrintCommands(printing, *frame_);  // owned by the frame
+  // The title follows the document whenever the program waits for input, so every change,
+  // by any command, key or dialog, shows there.
+  if (auto* dispatcher = QAbstractEventDispatcher::instance())
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, frame_.get(),
+                     [this] { ShowDocumentInTitle(); });
 
   const StoredPlacement placement = ReadWindowPlacement(*store_);
   if (placement.hasPosition)
     frame_->setGeometry(placement.rect.x, placement.rect.y, placement.rect.w, placement.rect.h);
   else
-    frame_->resize(FirstStartSize());
+    frame_->setGeometry(FirstStartGeometry());
   // The program has no start-up show command of its own: it starts shown.
   if (ChooseShow(StartShow::Normal, placement.state) == ShowAs::Maximized)
     frame_->showMaximized();

@@ -19,6 +19,12 @@ void WriteCoordinate(SettingsStore& store, const char* name, int value) {
 
 }  // namespace
 
+WindowRect FirstStartRect(const WindowRect& available) {
+  const int w = available.w * 2 / 3;
+  const int h = available.h * 2 / 3;
+  return {available.x + (available.w - w) / 2, available.y + (available.h - h) / 2, w, h};
+}
+
 StoredPlacement ReadWindowPlacement(SettingsStore& store) {
   StoredPlacement placement;
   store.OpenSettingsKey();

@@ -13,6 +13,7 @@ struct WindowRect {
   int y = 50;
   int w = 500;
   int h = 380;
+  bool operator==(const WindowRect&) const = default;
 };
 
 enum class WindowState : std::uint32_t { Normal = 0, Maximized = 1, Minimized = 2 };
@@ -29,6 +30,10 @@ struct StoredPlacement {
 // Reads the stored position in one open of the key. A width or height that is not
 // positive (a damaged value) gives the default size.
 StoredPlacement ReadWindowPlacement(SettingsStore& store);
+
+// A first start's window, with no stored position: two thirds of the screen's free area
+// `available` each way, in its middle.
+WindowRect FirstStartRect(const WindowRect& available);
 
 // Stores the position at exit: maximized stores only FullScreen = 1 (the normal place
 // stays as it was), minimized stores nothing, normal stores FullScreen = 0 and `normal`.

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramInfo.h"
 #include "app/HeadlessExport.h"
 #include "app/TZeltoApp.h"
 #include "common/ZeltoSettings.h"
@@ -32,6 +33,8 @@ int main(int argc, char* argv[]) {
   if (zelto::IsHeadlessCommand(args)) return RunHeadless(args);
 
   QApplication qtApp(argc, argv);
+  // The desktop matches the program's windows to its menu entry by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral(ZELTO_DESKTOP_ID));
   zelto::TZeltoApp app;
   return app.Run(args);
 }

@@ -64,8 +64,14 @@ std::optional<double> ParseReal(std::string_view text) {
     text.remove_prefix(1);
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) return std::nullopt;
   }
+  // A decimal comma, as many people type and keep it, stands for the point: the comma right
+  // after the sign and the whole digits.
+  std::string number(text);
+  std::size_t wholeEnd = number.empty() || number.front() == '-' ? 1 : 0;
+  while (wholeEnd < number.size() && number[wholeEnd] >= '0' && number[wholeEnd] <= '9') ++wholeEnd;
+  if (wholeEnd < number.size() && number[wholeEnd] == ',') number[wholeEnd] = '.';
   double value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
   if (ec != std::errc{} || !std::isfinite(value)) return std::nullopt;
   return value;
 }

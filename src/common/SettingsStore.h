@@ -38,7 +38,8 @@ std::optional<Colour> ParseColour(std::string_view text);
 // The text a colour is stored as, "red,green,blue".
 std::string ColourText(Colour colour);
 // A decimal number at the start of the text (leading blanks allowed, trailing text
-// ignored). Independent of the process locale; infinities and NaN are not numbers.
+// ignored), with a decimal point or a decimal comma ("1.5" and "1,5"). Independent of the
+// process locale; infinities and NaN are not numbers.
 std::optional<double> ParseReal(std::string_view text);
 // A whole decimal number, surrounding blanks allowed: 0 to 4294967295, or a negative number
 // down to -2147483648 taken as its 32-bit two's complement (how a DWORD holds it).

@@ -1,10 +1,12 @@
 #include "dialogs/TFontDialog.h"
 
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <algorithm>
 
 #include "common/DialogNumber.h"
+#include "dialogs/FaceNames.h"
 #include "dialogs/FaceTable.h"
 #include "platform/Cp1252.h"
 
@@ -36,19 +38,32 @@ TFontDialog::TFontDialog(const QString& title, std::string faceValueName, std::s
       std::max(3, (box.height() - closedHeight) / std::max(1, faceBox_->fontMetrics().height())));
 
   {
-    // The fonts are listed afresh each time the dialog opens. A face whose name the settings
-    // cannot hold (outside the Windows-1252 code page, or too long) is not offered.
+    // The fonts are listed afresh each time the dialog opens, each family once whichever
+    // foundries make it. A face whose name the settings cannot hold (outside the
+    // Windows-1252 code page, or too long) is not offered.
     const FaceTable::Use table;
+    std::vector<std::string> listed;
     for (const QString& name : table.Faces()) {
-      const Cp1252::Encoded bytes = Cp1252::Encode(name);
-      if (bytes.Ok() && bytes.bytes.size() <= MaxSettingText) faces_.Add(bytes.bytes, 0);
+      Cp1252::Encoded bytes = Cp1252::Encode(name);
+      if (bytes.Ok()) listed.push_back(std::move(bytes.bytes));
     }
+    for (std::string& name : DistinctFaces(listed))
+      if (name.size() <= MaxSettingText) faces_.Add(std::move(name), 0);
   }
   for (const auto& item : faces_) faceBox_->addItem(Cp1252::Decode(item.text));
-  const auto match = faces_.FindPrefix(face_);
-  faceBox_->setCurrentIndex(match ? static_cast<int>(*match) : -1);
+  faceBox_->setCurrentIndex(CurrentFaceRow());
 
   sizeEdit_->setText(QString::number(static_cast<std::int32_t>(size_)));
+}
+
+int TFontDialog::CurrentFaceRow() const {
+  if (const auto match = faces_.FindPrefix(face_)) return static_cast<int>(*match);
+  // A face that is not installed: the one the system draws with in its stead.
+  const QString used = QFontInfo(QFont(Cp1252::Decode(face_))).family();
+  const Cp1252::Encoded bytes = Cp1252::Encode(used);
+  if (!bytes.Ok()) return -1;
+  const auto match = faces_.FindPrefix(FaceWithoutFoundry(bytes.bytes));
+  return match ? static_cast<int>(*match) : -1;
 }
 
 std::unique_ptr<TFontDialog> TFontDialog::ForScreenFont(ZeltoSettings& settings,

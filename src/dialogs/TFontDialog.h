@@ -49,6 +49,11 @@ class TFontDialog : public ResourceDialog {
   void Ok() override;
 
  private:
+  // The row to select: the first face that begins with the stored one; when none does (the
+  // stored face is not installed), the face the system uses in its stead; -1 when neither
+  // is listed.
+  int CurrentFaceRow() const;
+
   std::string faceValueName_;
   std::string& face_;
   std::string sizeValueName_;

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include "ProgramInfo.h"
+
 namespace zelto {
 
 namespace {
@@ -15,9 +17,9 @@ namespace {
     "\\StringFileInfo\\040904E4\\ProductName\0"
     "Brindamor\0"
     "\\StringFileInfo\\040904E4\\ProductVersion\0"
-    "1.01 2/23/97\0"
+    ZELTO_VERSION " " ZELTO_RELEASE_DATE_US "\0"
     "\\StringFileInfo\\040904E4\\FileVersion\0"
-    "1.01\0"
+    ZELTO_VERSION "\0"
     "\\StringFileInfo\\040904E4\\InternalName\0"
     "Brindamor\0"
     "\\StringFileInfo\\040904E4\\OriginalFilename\0"

@@ -1,10 +1,8 @@
 #include "mainwin/ActionCommands.h"
 
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QStatusBar>
 #include <QTextEdit>
 
 #include "common/CommandIds.h"
@@ -13,6 +11,7 @@
 #include "model/Records.h"
 #include "platform/Cp1252.h"
 #include "platform/Prompter.h"
+#include "platform/StatusMessage.h"
 #include "view/TNoteWindow.h"
 
 namespace zelto {
@@ -185,9 +184,6 @@ void ActionCommands::Report(const ActionOutcome& outcome) {
   if (outcome.IsFailure()) Prompter::Message(outcome.reason, QString(), Prompter::Icon::Warning);
 }
 
-void ActionCommands::ShowStatus(const QString& text) {
-  if (auto* frame = qobject_cast<QMainWindow*>(notes_.window()))
-    frame->statusBar()->showMessage(text, 10000);
-}
+void ActionCommands::ShowStatus(const QString& text) { ShowStatusMessage(&notes_, text, 10000); }
 
 }  // namespace zelto

@@ -90,7 +90,7 @@ void CategoryCommands::ReportRefusedAdd(AddCategoryResult result) const {
 void CategoryCommands::AddCategory() {
   if (!c_.HasCurrentCategory()) return;
   NoteString name;
-  if (!RunNoteDialog(c_.dialogs, c_.doc, "Add category", name)) return;
+  if (!RunNoteDialog(c_.dialogs, c_.doc, "Add category", name, EditedText::CategoryName)) return;
   const AddCategoryResult result = AddSiblingCategory(c_.doc, c_.list, name);
   if (result != AddCategoryResult::Added) {
     ReportRefusedAdd(result);
@@ -104,7 +104,7 @@ void CategoryCommands::AddSubcategory() {
   const auto parent = c_.CurrentCategory();
   if (!parent) return;
   NoteString name;
-  if (!RunNoteDialog(c_.dialogs, c_.doc, "Add subcategory", name)) return;
+  if (!RunNoteDialog(c_.dialogs, c_.doc, "Add subcategory", name, EditedText::CategoryName)) return;
   const AddCategoryResult result = AddChildCategory(c_.doc, *parent, name);
   if (result != AddCategoryResult::Added) {
     ReportRefusedAdd(result);
@@ -118,7 +118,7 @@ void CategoryCommands::EditCategory() {
   if (!current) return;
   Tab& tab = c_.doc.tabs[*current];
   NoteString copy{tab.text, tab.flags};
-  if (!RunNoteDialog(c_.dialogs, c_.doc, "Edit category", copy)) return;
+  if (!RunNoteDialog(c_.dialogs, c_.doc, "Edit category", copy, EditedText::CategoryName)) return;
   tab.text = copy.text;
   tab.flags = copy.flags;
   // The list is filled again so that the new name stands at its sorted place, selected.
@@ -132,7 +132,7 @@ void CategoryCommands::EditLineCategory() {
   if (!line.IsCategoryLine()) return;
   Tab& tab = c_.doc.tabs[line.category];
   NoteString copy{tab.text, 0};
-  if (!RunNoteDialog(c_.dialogs, c_.doc, "Edit category", copy)) return;
+  if (!RunNoteDialog(c_.dialogs, c_.doc, "Edit category", copy, EditedText::CategoryName)) return;
   tab.text = copy.text;
   c_.RefreshNoteWindow();
 }

@@ -112,7 +112,11 @@ void ConfigCommands::ChooseColour(int id) {
   // The dialog's custom colours are shared by all five commands and kept for the run.
   for (int i = 0; i < 16; ++i)
     QColorDialog::setCustomColor(i, ToQColor(customColours_[static_cast<std::size_t>(i)]));
-  const std::optional<QColor> chosen = Prompter::AskColor(ToQColor(s_.settings.*(setting->member)));
+  // The dialog is titled with the colour it chooses, as the menu item's hint names it.
+  const std::string_view hint = s_.commandHint ? s_.commandHint(id) : std::string_view();
+  const std::optional<QColor> chosen =
+      Prompter::AskColor(ToQColor(s_.settings.*(setting->member)),
+                         QString::fromLatin1(hint.data(), static_cast<qsizetype>(hint.size())));
   for (int i = 0; i < 16; ++i)
     customColours_[static_cast<std::size_t>(i)] = FromQColor(QColorDialog::customColor(i));
   if (!chosen || !chosen->isValid()) return;

@@ -25,6 +25,8 @@ struct ConfigSession {
   SettingsStore& store;  // where a changed setting is written at once
   QFont& screenFont;     // made again when the screen font changes
   const TabList& tabs;   // the default category is one of their top-level categories
+  // The menu hint of a command, which titles the colour dialog of a colour command.
+  std::function<std::string_view(int id)> commandHint = {};
 };
 
 class ConfigCommands : public QObject {

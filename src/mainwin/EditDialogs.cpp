@@ -8,8 +8,8 @@ namespace zelto {
 QtEditDialogs::QtEditDialogs(QWidget* parent, std::function<NoteDialogSettings()> settings)
     : parent_(parent), settings_(std::move(settings)) {}
 
-bool QtEditDialogs::EditNote(std::string_view caption, NoteString& note) {
-  TNoteDialog dialog(parent_, caption, settings_ ? settings_() : NoteDialogSettings{});
+bool QtEditDialogs::EditNote(std::string_view caption, NoteString& note, EditedText kind) {
+  TNoteDialog dialog(parent_, caption, settings_ ? settings_() : NoteDialogSettings{}, kind);
   dialog.SetText(note.text);
   dialog.SetFlags(note.flags);
   QObject::connect(&dialog, &TNoteDialog::helpRequested, &dialog,
@@ -28,9 +28,9 @@ std::optional<std::string> QtEditDialogs::NewProgramEntry() {
   return dialog.EntryText();
 }
 
-bool RunNoteDialog(EditDialogs& dialogs, Document& doc, std::string_view caption,
-                   NoteString& note) {
-  if (!dialogs.EditNote(caption, note)) return false;
+bool RunNoteDialog(EditDialogs& dialogs, Document& doc, std::string_view caption, NoteString& note,
+                   EditedText kind) {
+  if (!dialogs.EditNote(caption, note, kind)) return false;
   doc.modified = true;
   return true;
 }

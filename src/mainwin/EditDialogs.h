@@ -20,9 +20,10 @@ namespace zelto {
 class EditDialogs {
  public:
   virtual ~EditDialogs() = default;
-  // The note dialog titled `caption` on `note`: on OK the edited text and flags are
-  // stored in `note` and true is returned; on Cancel `note` is left alone.
-  virtual bool EditNote(std::string_view caption, NoteString& note) = 0;
+  // The note dialog titled `caption` on `note`, a note or a category name (`kind`): on OK
+  // the edited text and flags are stored in `note` and true is returned; on Cancel `note`
+  // is left alone.
+  virtual bool EditNote(std::string_view caption, NoteString& note, EditedText kind) = 0;
   // The program dialog: the composed text of the new program entry, or nothing on Cancel.
   virtual std::optional<std::string> NewProgramEntry() = 0;
 };
@@ -33,7 +34,7 @@ class QtEditDialogs : public EditDialogs {
  public:
   QtEditDialogs(QWidget* parent, std::function<NoteDialogSettings()> settings);
 
-  bool EditNote(std::string_view caption, NoteString& note) override;
+  bool EditNote(std::string_view caption, NoteString& note, EditedText kind) override;
   std::optional<std::string> NewProgramEntry() override;
 
  private:
@@ -43,6 +44,7 @@ class QtEditDialogs : public EditDialogs {
 
 // The one way a note or a category name is edited: the note dialog on `note`; on OK the
 // document counts as changed.
-bool RunNoteDialog(EditDialogs& dialogs, Document& doc, std::string_view caption, NoteString& note);
+bool RunNoteDialog(EditDialogs& dialogs, Document& doc, std::string_view caption, NoteString& note,
+                   EditedText kind = EditedText::Note);
 
 }  // namespace zelto

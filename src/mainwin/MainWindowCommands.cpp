@@ -15,8 +15,9 @@ MainWindowCommands::MainWindowCommands(const MainWindowSession& session, TZeltoW
     : QObject(&window),
       desktop_(desktop ? std::move(desktop) : std::make_unique<SystemDesktopActions>()) {
   setObjectName(QStringLiteral("MainWindowCommands"));
-  config_ = new ConfigCommands(
-      ConfigSession{session.settings, session.store, session.screenFont, session.doc.tabs}, window);
+  config_ = new ConfigCommands(ConfigSession{session.settings, session.store, session.screenFont,
+                                             session.doc.tabs, session.commandHint},
+                               window);
   config_->AddTo(window.Commands());
 
   auto* notes = qobject_cast<TNoteWindow*>(window.NoteView());
@@ -29,6 +30,12 @@ MainWindowCommands::MainWindowCommands(const MainWindowSession& session, TZeltoW
   connect(&window, &TZeltoWindow::OpenLinkRequested, actions_, &ActionCommands::OpenCurrentLink);
   // The entry detail window's own popup offers its selection as a link or a number.
   TOneEdit* detail = window.EntryLine();
+  // A search hit shows there with the text found selected.
+  connect(search_, &SearchCommands::MatchShown, detail,
+          [detail](const QString& text, int start, int length) {
+            detail->ShowText(text);
+            detail->SelectText(start, length);
+          });
   connect(detail, &TOneEdit::DetailMenuRequested, this, [this, detail](const QPoint& pos) {
     actions_->ShowDetailMenu(detail, detail->viewport()->mapTo(detail, pos));
   });

@@ -3,7 +3,9 @@
 // set that lives as long as the window.
 #include <QFont>
 #include <QObject>
+#include <functional>
 #include <memory>
+#include <string_view>
 
 #include "common/SettingsStore.h"
 #include "common/ZeltoSettings.h"
@@ -26,6 +28,8 @@ struct MainWindowSession {
   QFont& screenFont;     // made from the ScreenFont and ScreenFontSize settings
   SearchState& search;   // where Find and Next stand
   PopupTargets& popup;   // what the last popup's link and phone items act on
+  // The menu hint of a command (the colour dialog's title names the colour by it).
+  std::function<std::string_view(int id)> commandHint = {};
 };
 
 class MainWindowCommands : public QObject {

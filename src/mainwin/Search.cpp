@@ -29,4 +29,18 @@ std::optional<SearchHit> SearchNext(const Document& doc, SearchState& state) {
   return std::nullopt;
 }
 
+std::optional<ShownRange> ShownMatch(std::string_view noteText, std::string_view searchText) {
+  const std::size_t at = FindTextIgnoringCase(noteText, searchText);
+  if (at == std::string_view::npos) return std::nullopt;
+  // Each CR LF pair before the match, and one inside it, shows as a single character.
+  const auto pairsIn = [&](std::size_t from, std::size_t to) {
+    std::size_t pairs = 0;
+    for (std::size_t i = from; i + 1 < to; ++i)
+      if (noteText[i] == '\r' && noteText[i + 1] == '\n') ++pairs;
+    return pairs;
+  };
+  const std::size_t end = at + searchText.size();
+  return ShownRange{at - pairsIn(0, at), searchText.size() - pairsIn(at, end)};
+}
+
 }  // namespace zelto

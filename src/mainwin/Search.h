@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/Document.h"
 
@@ -31,5 +32,14 @@ inline void RestartSearch(SearchState& state) { state.searchNote = -1; }
 // starts again at the beginning. A remembered category beyond the table counts as
 // category 0.
 std::optional<SearchHit> SearchNext(const Document& doc, SearchState& state);
+
+// Where `searchText` first stands in a note's text, counted as the entry detail window shows
+// the text: a CR LF pair is one line break there. Nothing when it does not occur.
+struct ShownRange {
+  std::size_t start = 0;
+  std::size_t length = 0;
+  bool operator==(const ShownRange&) const = default;
+};
+std::optional<ShownRange> ShownMatch(std::string_view noteText, std::string_view searchText);
 
 }  // namespace zelto

@@ -3,7 +3,10 @@
 #include "common/CommandIds.h"
 #include "common/CommandTable.h"
 #include "mainwin/TSearchDialog.h"
+#include "model/TreeOps.h"
+#include "platform/Cp1252.h"
 #include "platform/Prompter.h"
+#include "platform/StatusMessage.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
 
@@ -43,9 +46,14 @@ void SearchCommands::Next() {
   const std::optional<SearchHit> hit = SearchNext(doc_, state_);
   if (!hit) {
     Prompter::Beep();
+    ShowStatus(QStringLiteral("Not found: ") + Cp1252::Decode(state_.searchText));
     return;
   }
   ShowHit(*hit);
+}
+
+void SearchCommands::ShowStatus(const QString& text) {
+  ShowStatusMessage(&notes_, text, StatusTimeout);
 }
 
 void SearchCommands::ShowHit(const SearchHit& hit) {
@@ -62,6 +70,15 @@ void SearchCommands::ShowHit(const SearchHit& hit) {
   ShowLevelOf(doc_.tabs, hit.category, list_);
   notes_.ShowSearchHit(category, note);
   notes_.viewport()->update();
+
+  // Where the hit is: its category's path below, the matched text selected in the detail
+  // window (the note window's next paint hands it the same text, which keeps the selection).
+  const TabList& tabs = doc_.tabs;
+  ShowStatus(QStringLiteral("Found in ") + Cp1252::Decode(CategoryPath(tabs, hit.category)));
+  const std::string& text = tabs[hit.category].notes[hit.note].text;
+  if (const std::optional<ShownRange> match = ShownMatch(text, state_.searchText))
+    emit MatchShown(Cp1252::Decode(text), static_cast<int>(match->start),
+                    static_cast<int>(match->length));
 }
 
 }  // namespace zelto

@@ -1,7 +1,9 @@
 #pragma once
 // Find and Next: ask for a text, then show the notes that contain it one after the other,
-// across all categories; a beep says there is no further one.
+// across all categories, the matched text selected in the entry detail window and the
+// category's path in the status bar; a beep and "Not found" say there is no further one.
 #include <QObject>
+#include <QString>
 
 #include "mainwin/Search.h"
 
@@ -29,8 +31,16 @@ class SearchCommands : public QObject {
   // again at the beginning.
   void Next();
 
+ signals:
+  // A hit: the note's text, and where in it (as the entry detail window counts) the search
+  // text stands, for that window to show selected.
+  void MatchShown(const QString& noteText, int start, int length);
+
  private:
   void ShowHit(const SearchHit& hit);
+  // A line in the status bar about the search.
+  void ShowStatus(const QString& text);
+  static constexpr int StatusTimeout = 10000;  // ms
 
   const Document& doc_;
   SearchState& state_;

@@ -102,7 +102,7 @@ TZeltoWindow::TZeltoWindow(Document& doc, QWidget* parent) : QWidget(parent) {
   connect(catList_, &TCatWindow::SelectionChangedByUser, this, &TZeltoWindow::OnCategorySelected);
   connect(catList_, &TCatWindow::LeftClicked, this, &TZeltoWindow::OnCategoryListClick);
   connect(catList_, &TCatWindow::RightClicked, this, &TZeltoWindow::OnCategoryListRightClick);
-  connect(noteView_, &TNoteWindow::DetailTextChanged, entryLine_, &TOneEdit::setPlainText);
+  connect(noteView_, &TNoteWindow::DetailTextChanged, entryLine_, &TOneEdit::ShowText);
   connect(entryLine_, &TOneEdit::FocusBackRequested, noteView_, [this] { noteView_->setFocus(); });
 
   // Copy, Paste and Run stop at the note window when it has the focus; it hands them back

@@ -2,31 +2,22 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
+#include <QSvgRenderer>
+#include <algorithm>
 #include <functional>
+#include <memory>
 
+#include "ProgramInfo.h"
 #include "common/CommandIds.h"
+#include "platform/PaintedIcon.h"
 
 namespace zelto {
 namespace {
 
-using Drawing = std::function<void(QPainter&)>;
+using Drawing = IconDrawing;
 
-// Every image is drawn on a 16 x 16 grid and rendered at the sizes the tool bar may ask.
-QIcon Render(const Drawing& draw) {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48}) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 16.0, size / 16.0);
-    draw(p);
-    p.end();
-    icon.addPixmap(pixmap);
-  }
-  return icon;
-}
+// Every image is drawn on a 16 x 16 grid and scaled to the size the tool bar asks for.
+QIcon Render(const Drawing& draw) { return PaintedIcon(draw, 16); }
 
 const QColor kInk(40, 40, 40);
 const QColor kPaper(255, 255, 255);
@@ -166,31 +157,12 @@ QIcon ButtonImage(int commandId) {
 }
 
 QIcon ProgramIcon() {
-  // The same picture as the desktop icon: a note card with a small category tree on it.
-  return Render([](QPainter& p) {
-    p.scale(16.0 / 48.0, 16.0 / 48.0);
-    const QColor edge(0x8a, 0x7a, 0x1e);
-    const QColor red(0xd0, 0x30, 0x30);
-    p.setPen(QPen(edge, 2, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-    p.setBrush(QColor(0xff, 0xf6, 0xb3));
-    p.drawPolygon(
-        QPolygonF{QPointF(7, 4), QPointF(33, 4), QPointF(41, 12), QPointF(41, 44), QPointF(7, 44)});
-    p.setBrush(QColor(0xe9, 0xd9, 0x6b));
-    p.drawPolygon(QPolygonF{QPointF(33, 4), QPointF(33, 12), QPointF(41, 12)});
-    p.setPen(QPen(QColor(0xb0, 0x20, 0x20), 2));
-    p.drawLine(QPointF(14, 14), QPointF(14, 32));
-    p.drawLine(QPointF(14, 22), QPointF(22, 22));
-    p.drawLine(QPointF(14, 32), QPointF(22, 32));
-    p.setPen(Qt::NoPen);
-    p.setBrush(red);
-    for (const QPointF& at : {QPointF(11, 11), QPointF(21, 19), QPointF(21, 29)}) {
-      p.drawRoundedRect(QRectF(at, QSizeF(6, 6)), 1, 1);
-    }
-    p.setPen(QPen(QColor(0x20, 0x50, 0xc0), 2));
-    p.drawLine(QPointF(30, 22), QPointF(36, 22));
-    p.drawLine(QPointF(30, 32), QPointF(36, 32));
-    p.drawLine(QPointF(12, 39), QPointF(36, 39));
-  });
+  // The desktop's icon of the program, drawn from its SVG at every size.
+  auto svg = std::make_shared<QSvgRenderer>(QStringLiteral(":/icons/" ZELTO_DESKTOP_ID ".svg"));
+  if (!svg->isValid()) return {};
+  const QRectF box = svg->viewBoxF();
+  return PaintedIcon([svg, box](QPainter& p) { svg->render(&p, QRectF(QPointF(), box.size())); },
+                     std::max(box.width(), box.height()));
 }
 
 }  // namespace zelto

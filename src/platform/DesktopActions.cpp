@@ -44,7 +44,21 @@ ActionOutcome SystemDesktopActions::OpenFile(const QString& path) {
   return ActionOutcome::Done();
 }
 
+std::optional<std::string> QueryDesktopDefault(const std::string& type) {
+  QProcess xdgMime;
+  xdgMime.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), QString::fromStdString(type)});
+  if (!xdgMime.waitForFinished(3000) || xdgMime.exitStatus() != QProcess::NormalExit ||
+      xdgMime.exitCode() != 0)
+    return std::nullopt;
+  return xdgMime.readAllStandardOutput().trimmed().toStdString();
+}
+
 ActionOutcome SystemDesktopActions::OpenUrl(const QUrl& url) {
+  if (query_ && FindSchemeHandler(url.scheme().toStdString(), query_) == SchemeHandler::Missing)
+    return ActionOutcome::Failed(
+        QStringLiteral("No program on this desktop opens %1 addresses, so \"%2\" was not opened.")
+            .arg(url.scheme(), url.toDisplayString()));
   if (!QDesktopServices::openUrl(url))
     return ActionOutcome::Failed(
         QStringLiteral("No application could open \"%1\".").arg(url.toDisplayString()));
@@ -55,6 +69,11 @@ ActionOutcome SystemDesktopActions::Dial(const QString& dialString, const QStrin
   QUrl url;
   url.setScheme(QStringLiteral("tel"));
   url.setPath(dialString);
+  if (query_ && FindSchemeHandler("tel", query_) == SchemeHandler::Missing)
+    return ActionOutcome::Failed(
+        QStringLiteral("No program on this desktop dials telephone numbers (\"tel:\" addresses), "
+                       "so %1 was not dialled.")
+            .arg(dialString));
   if (!QDesktopServices::openUrl(url))
     return ActionOutcome::Failed(QStringLiteral("No application could dial %1.").arg(dialString));
   return ActionOutcome::Done();

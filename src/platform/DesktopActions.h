@@ -8,6 +8,8 @@
 #include <QUrl>
 #include <string>
 
+#include "platform/SchemeHandler.h"
+
 namespace zelto {
 
 // What came of handing something over; a failure carries the reason for the message.
@@ -43,14 +45,25 @@ class DesktopActions {
   virtual ActionOutcome Dial(const QString& dialString, const QString& calledParty) = 0;
 };
 
-// The services of the running desktop (QProcess, QDesktopServices).
+// The desktop's default application for a type, as "xdg-mime query default TYPE" tells it;
+// nothing where xdg-mime is missing or fails.
+std::optional<std::string> QueryDesktopDefault(const std::string& type);
+
+// The services of the running desktop (QProcess, QDesktopServices). A web address or a
+// number is handed over only when the desktop has a program for its scheme, as `query` tells.
 class SystemDesktopActions : public DesktopActions {
  public:
+  explicit SystemDesktopActions(DefaultApplicationQuery query = QueryDesktopDefault)
+      : query_(std::move(query)) {}
+
   bool IsProgram(const QString& word) const override;
   ActionOutcome StartDetached(const QString& program, const QStringList& arguments) override;
   ActionOutcome OpenFile(const QString& path) override;
   ActionOutcome OpenUrl(const QUrl& url) override;
   ActionOutcome Dial(const QString& dialString, const QString& calledParty) override;
+
+ private:
+  DefaultApplicationQuery query_;
 };
 
 // Runs a program entry (its text as stored: description, line break, command line): the

@@ -7,30 +7,40 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <algorithm>
+
+#include "ProgramInfo.h"
+#include "platform/InstalledData.h"
 
 namespace zelto {
 
 namespace {
 
-const QString MimePackage = QStringLiteral("mime/packages/zelto.xml");
-const QString DesktopEntry = QStringLiteral("applications/zelto.desktop");
-const QString IconFile = QStringLiteral("icons/hicolor/scalable/apps/zelto.svg");
+const QString DesktopId = QStringLiteral(ZELTO_DESKTOP_ID);
+const QString MimePackage = QStringLiteral("mime/packages/") + DesktopId + QStringLiteral(".xml");
+const QString DesktopEntry =
+    QStringLiteral("applications/") + DesktopId + QStringLiteral(".desktop");
+const QString IconFile =
+    QStringLiteral("icons/hicolor/scalable/apps/") + DesktopId + QStringLiteral(".svg");
+const QStringList RegistrationPaths = {MimePackage, DesktopEntry, IconFile};
 
-// Every document file begins with the stream mark 0x3A, the stream version 257 (01 01 00 00)
-// and the signature "ZELTO" with its length (05 00 00 00).
-const char* const MimeXml =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-    "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-    "  <mime-type type=\"application/x-zelto\">\n"
-    "    <comment>Brindamor notes</comment>\n"
-    "    <icon name=\"zelto\"/>\n"
-    "    <glob pattern=\"*.zlt\"/>\n"
-    "    <magic priority=\"80\">\n"
-    "      <match type=\"string\" offset=\"0\" "
-    "value=\"\\x3a\\x01\\x01\\x00\\x00\\x05\\x00\\x00\\x00ZELTO\"/>\n"
-    "    </magic>\n"
-    "  </mime-type>\n"
-    "</mime-info>\n";
+// The files that versions before the desktop id wrote, each known by a text it holds, so that
+// a file of the same name from elsewhere is left alone.
+struct FormerFile {
+  const char* relativePath;
+  const char* marker;
+};
+constexpr FormerFile FormerFiles[] = {
+    {"applications/zelto.desktop", "MimeType=application/x-zelto;"},
+    {"mime/packages/zelto.xml", "\"application/x-zelto\""},
+    {"icons/hicolor/scalable/apps/zelto.svg", "Brindamor"},
+};
+
+QByteArray ReadResource(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
 
 bool SameContent(const QString& path, const QByteArray& content) {
   QFile file(path);
@@ -49,20 +59,39 @@ bool WriteWhole(const QString& path, const QByteArray& content) {
   return file.commit();
 }
 
+bool ExistsOrDangles(const QString& path) {
+  return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+}
+
+// The installed desktop entry with its Exec line starting `program`.
+QByteArray DesktopEntryFor(const QString& program) {
+  const QByteArray installed =
+      ReadResource(QStringLiteral(":/desktop/") + DesktopId + QStringLiteral(".desktop"));
+  QList<QByteArray> lines = installed.split('\n');
+  for (QByteArray& line : lines)
+    if (line.startsWith("Exec=")) line = "Exec=" + DesktopExecLine(program).toUtf8();
+  return lines.join('\n');
+}
+
 }  // namespace
 
 QString DesktopExecLine(const QString& program) {
+  // The characters that make a quoted argument necessary.
+  static const QString reserved = QStringLiteral(" \t\n\r\"'\\><~|&;$*?#()`");
+  const bool quote =
+      std::any_of(program.begin(), program.end(), [](QChar c) { return reserved.contains(c); });
   // Inside double quotes the characters " ` $ \ need a backslash; a literal % is %%.
-  QString quoted = QStringLiteral("\"");
+  QString argument = quote ? QStringLiteral("\"") : QString();
   for (QChar c : program) {
-    if (c == u'"' || c == u'`' || c == u'$' || c == u'\\') quoted += u'\\';
-    if (c == u'%') quoted += u'%';
-    quoted += c;
+    if (quote && (c == u'"' || c == u'`' || c == u'$' || c == u'\\')) argument += u'\\';
+    if (c == u'%') argument += u'%';
+    argument += c;
   }
-  quoted += QStringLiteral("\" %f");
+  if (quote) argument += u'"';
+  argument += QStringLiteral(" %f");
   // The value itself is a string of the desktop entry format, which escapes these again.
   QString value;
-  for (QChar c : quoted) {
+  for (QChar c : argument) {
     if (c == u'\\')
       value += QStringLiteral("\\\\");
     else if (c == u'\n')
@@ -78,9 +107,7 @@ QString DesktopExecLine(const QString& program) {
 }
 
 QByteArray ProgramIconSvg() {
-  QFile file(QStringLiteral(":/icons/zelto.svg"));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
+  return ReadResource(QStringLiteral(":/icons/") + DesktopId + QStringLiteral(".svg"));
 }
 
 FileTypeRegistration::FileTypeRegistration(QString program, QString dataHome)
@@ -104,31 +131,36 @@ void FileTypeRegistration::RunToolIfPresent(const QString& tool, const QStringLi
 }
 
 std::vector<RegistrationFile> FileTypeRegistration::Files() const {
-  const QString desktop = QStringLiteral(
-                              "[Desktop Entry]\n"
-                              "Type=Application\n"
-                              "Name=Brindamor\n"
-                              "GenericName=Note organiser\n"
-                              "Comment=Short notes filed under a tree of categories\n"
-                              "Exec=%1\n"
-                              "Icon=zelto\n"
-                              "MimeType=application/x-zelto;\n"
-                              "Categories=Office;Utility;\n"
-                              "Terminal=false\n")
-                              .arg(DesktopExecLine(program_));
-  return {{MimePackage, QByteArray(MimeXml)},
-          {DesktopEntry, desktop.toUtf8()},
+  return {{MimePackage,
+           ReadResource(QStringLiteral(":/desktop/") + DesktopId + QStringLiteral(".xml"))},
+          {DesktopEntry, DesktopEntryFor(program_)},
           {IconFile, ProgramIconSvg()}};
+}
+
+bool FileTypeRegistration::InstalledForDesktop(const QString& dataFolder,
+                                               const QStringList& systemDataFolders) {
+  const QString installed = QFileInfo(dataFolder).canonicalFilePath();
+  if (installed.isEmpty()) return false;
+  const bool seen = std::any_of(systemDataFolders.begin(), systemDataFolders.end(),
+                                [&installed](const QString& folder) {
+                                  return QFileInfo(folder).canonicalFilePath() == installed;
+                                });
+  if (!seen) return false;
+  const QDir data(installed);
+  return std::all_of(
+      RegistrationPaths.begin(), RegistrationPaths.end(),
+      [&data](const QString& path) { return QFileInfo::exists(data.filePath(path)); });
 }
 
 RegistrationStatus FileTypeRegistration::Register() {
   if (dataHome_.isEmpty()) return RegistrationStatus::Failed;
   bool changed = false;
   bool failed = false;
+  for (const QString& path : FormerFilesPresent()) (QFile::remove(path) ? changed : failed) = true;
   for (const RegistrationFile& file : Files()) {
     const QString path = QDir(dataHome_).filePath(file.relativePath);
     if (file.content.isEmpty()) {
-      failed = true;  // no icon compiled in: nothing sound to write
+      failed = true;  // not built into the program: nothing sound to write
       continue;
     }
     if (SameContent(path, file.content)) continue;
@@ -145,20 +177,36 @@ RegistrationStatus FileTypeRegistration::Register() {
 
 RegistrationStatus FileTypeRegistration::Unregister() {
   if (dataHome_.isEmpty()) return RegistrationStatus::Failed;
-  bool removed = false;
-  bool failed = false;
+  QStringList paths = FormerFilesPresent();
   for (const RegistrationFile& file : Files()) {
     const QString path = QDir(dataHome_).filePath(file.relativePath);
-    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink()) continue;
-    if (QFile::remove(path)) {
-      removed = true;
-    } else {
-      failed = true;
-    }
+    if (ExistsOrDangles(path)) paths << path;
   }
+  return Remove(paths);
+}
+
+RegistrationStatus FileTypeRegistration::RemoveFormerFiles() {
+  if (dataHome_.isEmpty()) return RegistrationStatus::Failed;
+  return Remove(FormerFilesPresent());
+}
+
+RegistrationStatus FileTypeRegistration::Remove(const QStringList& paths) {
+  bool removed = false;
+  bool failed = false;
+  for (const QString& path : paths) (QFile::remove(path) ? removed : failed) = true;
   if (removed) RefreshDesktop();
   if (failed) return RegistrationStatus::Failed;
   return removed ? RegistrationStatus::Removed : RegistrationStatus::Absent;
+}
+
+QStringList FileTypeRegistration::FormerFilesPresent() const {
+  QStringList present;
+  for (const FormerFile& former : FormerFiles) {
+    const QString path = QDir(dataHome_).filePath(QString::fromLatin1(former.relativePath));
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.readAll().contains(former.marker)) present << path;
+  }
+  return present;
 }
 
 void FileTypeRegistration::RefreshDesktop() {
@@ -196,7 +244,11 @@ RegistrationStatus UnregisterFileType(const QString&) {
 #else
 
 RegistrationStatus RegisterFileType(const QString& program) {
-  return FileTypeRegistration(program, FileTypeRegistration::DefaultDataHome()).Register();
+  FileTypeRegistration registration(program, FileTypeRegistration::DefaultDataHome());
+  const QString installation = InstalledDataFolder(QFileInfo(program).absolutePath());
+  if (FileTypeRegistration::InstalledForDesktop(installation, SystemDataFolders()))
+    return registration.RemoveFormerFiles();
+  return registration.Register();
 }
 
 RegistrationStatus UnregisterFileType(const QString& program) {

@@ -4,12 +4,15 @@
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWidget>
+
+#include "platform/InstalledData.h"
 
 namespace zelto {
 namespace {
@@ -66,6 +69,17 @@ class HelpViewer : public QWidget {
   }
 
   QTextBrowser* browser_;
+
+ protected:
+  // Escape closes the help window, as in any window that only shows something.
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+      event->accept();
+      close();
+      return;
+    }
+    QWidget::keyPressEvent(event);
+  }
 };
 
 QPointer<HelpViewer>& Viewer() {
@@ -94,11 +108,15 @@ bool Show(const QString& anchor, QWidget* owner) {
 }  // namespace
 
 QString HelpWindow::LoadHelpText() {
-  const QString beside =
-      QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(FileName));
-  QString html = ReadFile(beside);
-  if (html.isEmpty()) html = ReadFile(QStringLiteral(":/help/") + QString::fromLatin1(FileName));
-  return html;
+  // Beside the program (a build folder), then where it is installed, then the copy built
+  // into the program.
+  const QString name = QString::fromLatin1(FileName);
+  for (const QString& folder : {QCoreApplication::applicationDirPath(),
+                                InstalledProgramDataFolder(), QStringLiteral(":/help")}) {
+    const QString html = ReadFile(QDir(folder).filePath(name));
+    if (!html.isEmpty()) return html;
+  }
+  return {};
 }
 
 bool HelpWindow::ShowContents(QWidget* owner) {

@@ -10,7 +10,7 @@
 
 namespace zelto {
 
-std::optional<LockKeyState> QueryLockKeys() {
+LockKeyState QueryLockKeys() {
 #if defined(Q_OS_WIN)
   // The low bit of a toggle key's state tells whether it is on.
   return LockKeyState{(GetKeyState(VK_CAPITAL) & 1) != 0, (GetKeyState(VK_NUMLOCK) & 1) != 0,
@@ -18,7 +18,7 @@ std::optional<LockKeyState> QueryLockKeys() {
 #elif defined(ZELTO_HAVE_X11) && QT_CONFIG(xcb)
   auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
   Display* display = x11 ? x11->display() : nullptr;
-  if (display == nullptr) return std::nullopt;
+  if (display == nullptr) return {};
   // The indicators are found by name: their bit positions differ between keyboard maps.
   const auto lit = [display](const char* name) -> std::optional<bool> {
     const Atom atom = XInternAtom(display, name, True);
@@ -27,13 +27,9 @@ std::optional<LockKeyState> QueryLockKeys() {
     if (!XkbGetNamedIndicator(display, atom, nullptr, &on, nullptr, nullptr)) return std::nullopt;
     return on != False;
   };
-  const std::optional<bool> caps = lit("Caps Lock");
-  const std::optional<bool> num = lit("Num Lock");
-  const std::optional<bool> scroll = lit("Scroll Lock");
-  if (!caps && !num && !scroll) return std::nullopt;
-  return LockKeyState{caps.value_or(false), num.value_or(false), scroll.value_or(false)};
+  return LockKeyState{lit("Caps Lock"), lit("Num Lock"), lit("Scroll Lock")};
 #else
-  return std::nullopt;
+  return {};
 #endif
 }
 

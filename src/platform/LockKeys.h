@@ -5,12 +5,13 @@
 
 namespace zelto {
 
+// Each key's state, where the window system tells it; nothing where it does not.
 struct LockKeyState {
-  bool capsLock = false;
-  bool numLock = false;
-  bool scrollLock = false;
+  std::optional<bool> capsLock;
+  std::optional<bool> numLock;
+  std::optional<bool> scrollLock;
 };
 
-std::optional<LockKeyState> QueryLockKeys();
+LockKeyState QueryLockKeys();
 
 }  // namespace zelto

@@ -28,6 +28,7 @@ struct HookState {
   std::vector<Prompter::Asked> history;
   int beeps = 0;
   QPointer<QWidget> owner;
+  QString ownerCaption;
 };
 
 HookState& Hooks() {
@@ -41,9 +42,15 @@ QWidget* DialogParent() {
 }
 
 QString CaptionOr(const std::optional<QString>& caption) {
-  if (caption) return *caption;
-  QWidget* owner = Hooks().owner.data();
-  return owner ? owner->windowTitle() : QString();
+  QString shown;
+  if (caption) {
+    shown = *caption;
+  } else if (QWidget* owner = Hooks().owner.data()) {
+    shown = Hooks().ownerCaption.isEmpty() ? owner->windowTitle() : Hooks().ownerCaption;
+  }
+  // A box without a caption would carry whatever the window system puts there (Qt's
+  // application name, "Zelto"): it carries the program's name instead.
+  return shown.isEmpty() ? QString::fromLatin1(Prompter::PlainCaption) : shown;
 }
 
 QMessageBox::Icon ToQtIcon(Prompter::Icon icon) {
@@ -179,7 +186,10 @@ bool FileDialog(bool save, FileDialogData& data, const QString& title) {
 
 }  // namespace
 
-void Prompter::SetOwner(QWidget* owner) { Hooks().owner = owner; }
+void Prompter::SetOwner(QWidget* owner, const QString& defaultCaption) {
+  Hooks().owner = owner;
+  Hooks().ownerCaption = defaultCaption;
+}
 QWidget* Prompter::Owner() { return Hooks().owner.data(); }
 
 void Prompter::Message(const QString& text, const std::optional<QString>& caption, Icon icon) {
@@ -243,17 +253,17 @@ std::optional<std::string> Prompter::AskSaveFileName(const FileDialogData& data,
   return copy.fileName;
 }
 
-std::optional<QColor> Prompter::AskColor(const QColor& initial) {
+std::optional<QColor> Prompter::AskColor(const QColor& initial, const QString& title) {
   HookState& hooks = Hooks();
   hooks.history.push_back(
-      {Asked::Kind::Color, initial.name(), QString(), Buttons::Ok, Answer::Ok, QString()});
+      {Asked::Kind::Color, initial.name(), title, Buttons::Ok, Answer::Ok, QString()});
   if (hooks.testMode) {
     if (hooks.colors.empty()) return std::nullopt;
     std::optional<QColor> next = hooks.colors.front();
     hooks.colors.pop_front();
     return next;
   }
-  const QColor chosen = QColorDialog::getColor(initial, DialogParent());
+  const QColor chosen = QColorDialog::getColor(initial, DialogParent(), title);
   if (!chosen.isValid()) return std::nullopt;
   return chosen;
 }

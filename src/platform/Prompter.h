@@ -20,11 +20,16 @@ class Prompter {
   enum class Answer { Ok, Yes, No, Cancel };
   enum class Icon { None, Information, Question, Warning, Error };
 
-  // The window that owns every dialog (the frame); its title is the default caption.
-  static void SetOwner(QWidget* owner);
+  // The caption of a box whose caption is empty.
+  static constexpr const char* PlainCaption = "Brindamor";
+
+  // The window that owns every dialog (the frame), and the caption of boxes that name none
+  // (the owner's title when not given).
+  static void SetOwner(QWidget* owner, const QString& defaultCaption = QString());
   static QWidget* Owner();
 
-  // A message box with an OK button. Without a caption the owner's title is used.
+  // A message box with an OK button. Without a caption the owner's default caption is used;
+  // an empty caption shows as PlainCaption.
   static void Message(const QString& text, const std::optional<QString>& caption = std::nullopt,
                       Icon icon = Icon::None);
   // A question with Yes and No (default Yes unless `defaultAnswer` says No).
@@ -53,8 +58,9 @@ class Prompter {
   static std::optional<std::string> AskSaveFileName(const FileDialogData& data,
                                                     const QString& title = QString());
 
-  // The colour dialog starting at `initial`; the chosen colour, or nothing when cancelled.
-  static std::optional<QColor> AskColor(const QColor& initial);
+  // The colour dialog titled `title` (Qt's own title when empty), starting at `initial`; the
+  // chosen colour, or nothing when cancelled.
+  static std::optional<QColor> AskColor(const QColor& initial, const QString& title = QString());
 
   static void Beep();
 

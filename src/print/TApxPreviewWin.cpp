@@ -5,14 +5,16 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include "common/CommandIds.h"
 #include "platform/ButtonImages.h"
+#include "platform/PaintedIcon.h"
 #include "print/PrintRun.h"
 
 namespace zelto {
@@ -22,12 +24,8 @@ namespace {
 // The tool bar's button images, drawn here so that they follow no theme.
 enum class PreviewImage { Previous, Next, OnePage, TwoPages, Print, Close };
 
-QIcon MakeIcon(PreviewImage image) {
-  constexpr int size = 24;
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
+// Each image is drawn on a 24 x 24 grid.
+void DrawImage(QPainter& p, PreviewImage image) {
   const QColor ink(40, 40, 40);
   p.setPen(QPen(ink, 1.5));
   const auto sheet = [&p](const QRectF& r) {
@@ -73,7 +71,10 @@ QIcon MakeIcon(PreviewImage image) {
       p.drawLine(QPointF(18, 6), QPointF(6, 18));
       break;
   }
-  return QIcon(pixmap);
+}
+
+QIcon MakeIcon(PreviewImage image) {
+  return PaintedIcon([image](QPainter& p) { DrawImage(p, image); }, 24);
 }
 
 QWidget* Spacer(int width) {
@@ -123,6 +124,9 @@ TApxPreviewWin::TApxPreviewWin(QWidget* frame, ListPrintout& layout, const PageD
   pageArea_->installEventFilter(this);
   setCentralWidget(pageArea_);
   BuildToolBar();
+  pageCount_ = new QLabel;
+  pageCount_->setObjectName(QStringLiteral("PageCount"));
+  statusBar()->addWidget(pageCount_);
 
   // The preview takes the caption of the frame it stands in for.
   setWindowTitle(frame_ ? frame_->windowTitle().left(255) : title);
@@ -197,6 +201,8 @@ QAction* TApxPreviewWin::Action(int id) const {
 
 QString TApxPreviewWin::PageText() const { return pageText_->text(); }
 
+QString TApxPreviewWin::PageCountText() const { return pageCount_->text(); }
+
 void TApxPreviewWin::CmPrevious() {
   pages_.Previous(printout_->Pages().minPage);
   ShowPages();
@@ -243,6 +249,8 @@ void TApxPreviewWin::UpdateEnablers() {
   twoPages_->setEnabled(
       PreviewPages::CanShowTwoPages(printerPage_.extent.width(), printerPage_.extent.height()));
   print_->setEnabled(!printEnabler_ || printEnabler_());
+  pageCount_->setText(maxPage == 1 ? QStringLiteral("1 page")
+                                   : QStringLiteral("%1 pages").arg(maxPage));
   // The exclusive pair shows the mode in force.
   (page2_ ? twoPages_ : onePage_)->setChecked(true);
 }
@@ -256,6 +264,15 @@ void TApxPreviewWin::LayOutPages() {
   };
   place(page1_, layout.page1);
   if (page2_) place(page2_, layout.page2);
+}
+
+void TApxPreviewWin::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    event->accept();
+    close();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 bool TApxPreviewWin::eventFilter(QObject* watched, QEvent* event) {

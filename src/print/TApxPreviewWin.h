@@ -1,7 +1,8 @@
 #pragma once
 // The print preview: a window that takes the main frame's place while it is open and shows
-// one page, or two facing pages, of the printout at reduced size, with a tool bar to page
-// through the document, switch between one and two pages, print and close.
+// one page, or two facing pages, of the printout as large as the window allows, with a tool
+// bar to page through the document, switch between one and two pages, print and close, and
+// the number of pages in the status bar.
 #include <QMainWindow>
 #include <QRect>
 #include <functional>
@@ -84,6 +85,8 @@ class TApxPreviewWin : public QMainWindow {
   const PreviewPages& Pages() const { return pages_; }
   TApxPrintout& Printout() { return *printout_; }
   QString PageText() const;
+  // The status bar's count of the printout's pages ("1 page", "4 pages").
+  QString PageCountText() const;
   QAction* Action(int id) const;
   TPreviewPage* Page1() const { return page1_; }
   TPreviewPage* Page2() const { return page2_; }
@@ -99,6 +102,8 @@ class TApxPreviewWin : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Escape closes the preview, as the close button does.
+  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -114,6 +119,7 @@ class TApxPreviewWin : public QMainWindow {
   TPreviewPage* page1_ = nullptr;
   TPreviewPage* page2_ = nullptr;
   QLabel* pageText_ = nullptr;
+  QLabel* pageCount_ = nullptr;
   QAction* previous_ = nullptr;
   QAction* next_ = nullptr;
   QAction* onePage_ = nullptr;

@@ -52,25 +52,27 @@ PreviewLayout LayoutPreviewPages(int areaWidth, int areaHeight, int pageWidth, i
                                  bool twoPages, int fontHeight) {
   PreviewLayout layout;
   const int margin = PreviewUnits(15, fontHeight);
-  const int gap = PreviewUnits(30, fontHeight);
+  const int gap = twoPages ? PreviewUnits(30, fontHeight) : 0;
+  const int pages = twoPages ? 2 : 1;
   const std::int64_t cx = std::max(1, pageWidth);
   const std::int64_t cy = std::max(1, pageHeight);
   // The room each page has.
   const std::int64_t roomHeight = std::max(0, areaHeight - 2 * margin);
-  const std::int64_t roomWidth =
-      std::max(0, areaWidth - 2 * margin - (twoPages ? gap : 0)) / (twoPages ? 2 : 1);
+  const std::int64_t roomWidth = std::max(0, areaWidth - 2 * margin - gap) / pages;
 
+  // As large as the room allows, in the paper's proportions.
   PageBox& page = layout.page1;
-  page.x = margin;
-  page.y = margin;
   if (roomWidth * cy > roomHeight * cx) {
-    // The room is wider than the paper's shape: the height decides.
     page.height = static_cast<int>(roomHeight);
-    page.width = static_cast<int>(roomHeight * (cx * 95 / cy) / 100);
+    page.width = static_cast<int>(roomHeight * cx / cy);
   } else {
     page.width = static_cast<int>(roomWidth);
-    page.height = static_cast<int>(roomWidth * (cy * 95 / cx) / 100);
+    page.height = static_cast<int>(roomWidth * cy / cx);
   }
+  // Centred in the area, the pair as a whole.
+  const int used = pages * page.width + gap;
+  page.x = std::max(margin, (areaWidth - used) / 2);
+  page.y = std::max(margin, (areaHeight - page.height) / 2);
   layout.page2 = page;
   layout.page2.x = page.Right() + gap;
   return layout;

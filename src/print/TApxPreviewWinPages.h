@@ -56,10 +56,9 @@ struct PreviewLayout {
 int PreviewUnits(int units, int fontHeight);
 
 // Places the shown pages in a page area of `areaWidth` × `areaHeight` pixels, for a printer
-// page of `pageWidth` × `pageHeight` device pixels. The pages keep a margin of 15 units to
-// the area's edges and 30 units between them, and are 5 % narrower (when the height limits
-// them) or shorter (when the width does) than the paper's shape, so that they never fill the
-// area edge to edge. Two pages share the width.
+// page of `pageWidth` × `pageHeight` device pixels: as large as fits, in the paper's
+// proportions, centred in the area. The pages keep at least 15 units from the area's edges
+// and stand 30 units apart; two pages share the width.
 PreviewLayout LayoutPreviewPages(int areaWidth, int areaHeight, int pageWidth, int pageHeight,
                                  bool twoPages, int fontHeight);
 

@@ -22,10 +22,14 @@ namespace {
 constexpr int ClassicBaseX = 6;
 constexpr int ClassicBaseY = 13;
 
+QString OneLineMessage(const QString& what) {
+  return QStringLiteral("A category name is one line: %1").arg(what);
+}
+
 }  // namespace
 
 TNoteDialog::TNoteDialog(QWidget* parent, std::string_view caption,
-                         const NoteDialogSettings& settings)
+                         const NoteDialogSettings& settings, EditedText kind)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
                           Qt::WindowContextHelpButtonHint),
@@ -37,6 +41,7 @@ TNoteDialog::TNoteDialog(QWidget* parent, std::string_view caption,
   edit_ = new TNoteEdit(this);
   edit_->setGeometry(du.Rect(4, 4, 240, 116));
   edit_->SetDateFormat(settings.DateFormat);
+  edit_->SetOneLine(kind == EditedText::CategoryName);
   if (settings.EditFont) edit_->setFont(settings.screenFont);
 
   ok_ = new QPushButton(QStringLiteral("OK"), this);
@@ -56,7 +61,17 @@ TNoteDialog::TNoteDialog(QWidget* parent, std::string_view caption,
   label2_ = new QLabel(QStringLiteral("printouts"), this);
   PlaceControl(label2_, du, 273, 96, 60, 8);
 
+  hint_ = new QLabel(kind == EditedText::CategoryName ? QStringLiteral("Enter: OK")
+                                                      : QStringLiteral("Shift+Enter: OK"),
+                     this);
+  hint_->setObjectName(QStringLiteral("ConfirmHint"));
+  hint_->adjustSize();
+
   connect(edit_, &TNoteEdit::okRequested, this, &TNoteDialog::Ok);
+  connect(edit_, &TNoteEdit::lineBreakRefused, this, [this] {
+    Prompter::Message(OneLineMessage(QStringLiteral("a text of several lines cannot be pasted.")),
+                      windowTitle(), Prompter::Icon::Warning);
+  });
   connect(ok_, &QPushButton::clicked, this, &TNoteDialog::Ok);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   connect(help_, &QPushButton::clicked, this,
@@ -88,6 +103,12 @@ void TNoteDialog::Ok() {
     edit_->setFocus();
     return;
   }
+  if (edit_->OneLine() && stored.bytes.find_first_of("\r\n") != std::string::npos) {
+    Prompter::Message(OneLineMessage(QStringLiteral("remove the line break from it.")),
+                      windowTitle(), Prompter::Icon::Warning);
+    edit_->setFocus();
+    return;
+  }
   text_ = std::move(stored.bytes);
   if (noPrint_->isChecked())
     flags_ = static_cast<std::uint8_t>(flags_ | NoPrint);
@@ -115,6 +136,7 @@ void TNoteDialog::LayOut() {
   m.labelWidth1 = label1_->width();
   m.labelWidth2 = label2_->width();
   m.labelHeight = label1_->height();
+  m.hintHeight = hint_->sizeHint().height();
   m.scaleXNum = std::max(du.BaseX(), ClassicBaseX);
   m.scaleXDen = ClassicBaseX;
   m.scaleYNum = std::max(du.BaseY(), ClassicBaseY);
@@ -131,6 +153,7 @@ void TNoteDialog::LayOut() {
   place(label1_, l.label1);
   place(label2_, l.label2);
   place(edit_, l.edit);
+  place(hint_, l.hint);
   update();
 }
 

@@ -20,6 +20,10 @@ class TNoteEdit;
 // The help context of the note dialog's Help button.
 inline constexpr int NoteDialogHelpContext = 1;
 
+// What the dialog edits: a note (any number of lines; Enter starts a new one) or a category
+// name (one line; Enter confirms).
+enum class EditedText { Note, CategoryName };
+
 // The settings the note dialog works with.
 struct NoteDialogSettings {
   bool EditFont = false;  // the text field uses screenFont instead of the dialog font
@@ -32,7 +36,8 @@ class TNoteDialog : public QDialog {
 
  public:
   // `caption` (Windows-1252 bytes) is cut to its first 150 characters.
-  TNoteDialog(QWidget* parent, std::string_view caption, const NoteDialogSettings& settings);
+  TNoteDialog(QWidget* parent, std::string_view caption, const NoteDialogSettings& settings,
+              EditedText kind = EditedText::Note);
 
   // The text and flags shown; set before running the dialog.
   void SetText(std::string_view bytes);
@@ -44,13 +49,16 @@ class TNoteDialog : public QDialog {
   const std::string& Caption() const { return caption_; }
 
   // OK: takes the text and the print mark and closes, unless the text holds characters
-  // that cannot be stored; then it says which and stays open.
+  // that cannot be stored, or a category name holds a line break; then it says so and
+  // stays open.
   void Ok();
 
   TNoteEdit* Edit() const { return edit_; }
   QCheckBox* NoPrintBox() const { return noPrint_; }
   QPushButton* OkButton() const { return ok_; }
   QPushButton* HelpButton() const { return help_; }
+  // The line under the text that says how to confirm.
+  QLabel* ConfirmHint() const { return hint_; }
 
  signals:
   void helpRequested(int context);
@@ -72,6 +80,7 @@ class TNoteDialog : public QDialog {
   QCheckBox* noPrint_;
   QLabel* label1_;
   QLabel* label2_;
+  QLabel* hint_;
 };
 
 }  // namespace zelto

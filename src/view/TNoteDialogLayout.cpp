@@ -21,7 +21,11 @@ NoteDialogLayout LayOutNoteDialog(const NoteDialogMetrics& m) {
   l.label1 = {x + sx(20), 3 * d + top, m.labelWidth1, m.labelHeight};
   l.label2 = {x + sx(20), 3 * d + sy(35), m.labelWidth2, m.labelHeight};
   // A dialog made smaller than its buttons leaves the field empty rather than negative.
-  l.edit = {m.editLeft, m.editTop, std::max(0, x - sx(20)), std::max(0, m.clientHeight - sy(15))};
+  const int width = std::max(0, x - sx(20));
+  const int hintRoom = m.hintHeight > 0 ? m.hintHeight + sy(4) : 0;
+  l.edit = {m.editLeft, m.editTop, width, std::max(0, m.clientHeight - sy(15) - hintRoom)};
+  if (m.hintHeight > 0)
+    l.hint = {m.editLeft, m.editTop + l.edit.height + sy(4), width, m.hintHeight};
   return l;
 }
 

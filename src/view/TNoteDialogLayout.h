@@ -1,7 +1,7 @@
 #pragma once
 // Where the note dialog's controls go when the dialog changes size: the buttons, the
 // print check box and its two labels form a column at the right edge, and the text field
-// takes all the room to their left.
+// takes all the room to their left, above a line that says how to confirm.
 namespace zelto {
 
 struct LayoutRect {
@@ -21,12 +21,13 @@ struct NoteDialogMetrics {
   int editTop = 0;
   int checkWidth = 0, checkHeight = 0;  // the print check box keeps its size
   int labelWidth1 = 0, labelWidth2 = 0, labelHeight = 0;
+  int hintHeight = 0;  // the line under the text field; 0 when there is none
   int scaleXNum = 1, scaleXDen = 1;
   int scaleYNum = 1, scaleYDen = 1;
 };
 
 struct NoteDialogLayout {
-  LayoutRect ok, cancel, help, noPrintBox, label1, label2, edit;
+  LayoutRect ok, cancel, help, noPrintBox, label1, label2, edit, hint;
 };
 
 NoteDialogLayout LayOutNoteDialog(const NoteDialogMetrics& m);

@@ -1,11 +1,20 @@
 #include "view/TNoteEdit.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTextBlock>
+#include <algorithm>
 
 #include "view/NoteDialogText.h"
 
 namespace zelto {
+namespace {
+
+bool IsLineBreak(QChar c) {
+  return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+}
+
+}  // namespace
 
 TNoteEdit::TNoteEdit(QWidget* parent)
     : QPlainTextEdit(parent), clock_([] { return std::chrono::system_clock::now(); }) {
@@ -32,6 +41,10 @@ Cp1252::Encoded TNoteEdit::StoredText(const QString& editorText) {
   return Cp1252::Encode(text);
 }
 
+bool TNoteEdit::HasLineBreak(const QString& text) {
+  return std::any_of(text.begin(), text.end(), IsLineBreak);
+}
+
 void TNoteEdit::SetNoteText(std::string_view bytes) {
   setPlainText(EditorText(bytes));
   QTextCursor cursor = textCursor();
@@ -44,9 +57,10 @@ Cp1252::Encoded TNoteEdit::NoteText() const {
   return StoredText(document()->toRawText());
 }
 
-TNoteEdit::KeyAction TNoteEdit::ActionOf(const QKeyEvent& e) {
+TNoteEdit::KeyAction TNoteEdit::ActionOf(const QKeyEvent& e) const {
   const Qt::KeyboardModifiers mods = e.modifiers() & ~Qt::KeypadModifier;
-  if ((e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter) && mods == Qt::ShiftModifier)
+  if ((e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter) &&
+      (mods == Qt::ShiftModifier || (oneLine_ && mods == Qt::NoModifier)))
     return KeyAction::Confirm;
   if (!(mods & Qt::ControlModifier) || (mods & (Qt::AltModifier | Qt::MetaModifier)))
     return KeyAction::None;
@@ -86,6 +100,22 @@ void TNoteEdit::keyPressEvent(QKeyEvent* e) {
       break;
   }
   e->accept();
+}
+
+void TNoteEdit::insertFromMimeData(const QMimeData* source) {
+  if (!oneLine_ || source == nullptr || !source->hasText()) {
+    QPlainTextEdit::insertFromMimeData(source);
+    return;
+  }
+  // A line copied with its line break still goes in; a text of several lines does not.
+  QString text = source->text();
+  while (!text.isEmpty() && IsLineBreak(text.back())) text.chop(1);
+  while (!text.isEmpty() && IsLineBreak(text.front())) text.remove(0, 1);
+  if (HasLineBreak(text)) {
+    emit lineBreakRefused();
+    return;
+  }
+  insertPlainText(text);
 }
 
 void TNoteEdit::InsertDateText(KeyAction action) {

@@ -1,6 +1,7 @@
 #pragma once
 // The text field of the note dialog: a multi-line editor in which Enter starts a new line,
 // Shift+Enter confirms the dialog, and Ctrl+B, Ctrl+D and Ctrl+T put in the date and time.
+// For a one-line text (a category name) Enter confirms too and no line break goes in.
 // Texts go in and out as Windows-1252 bytes with CR LF line breaks.
 #include <QPlainTextEdit>
 #include <chrono>
@@ -23,6 +24,10 @@ class TNoteEdit : public QPlainTextEdit {
   void SetDateFormat(unsigned dateFormat) { dateFormat_ = dateFormat; }
   // Where the current time comes from; the system clock unless replaced.
   void SetClock(Clock clock) { clock_ = std::move(clock); }
+  // A one-line text: Enter confirms, and a paste or drop that would break the line is
+  // refused (line breaks at its ends are left out).
+  void SetOneLine(bool oneLine) { oneLine_ = oneLine; }
+  bool OneLine() const { return oneLine_; }
 
   // Shows a stored text, its caret at the end with nothing selected.
   void SetNoteText(std::string_view bytes);
@@ -33,21 +38,27 @@ class TNoteEdit : public QPlainTextEdit {
   // lines; the editor's own line and paragraph separators come back as CR LF.
   static QString EditorText(std::string_view bytes);
   static Cp1252::Encoded StoredText(const QString& editorText);
+  // Whether an editor text holds a line break of any kind.
+  static bool HasLineBreak(const QString& text);
 
  signals:
-  // Shift+Enter: the dialog's OK.
+  // Shift+Enter (and Enter in a one-line text): the dialog's OK.
   void okRequested();
+  // A paste or drop into a one-line text was refused because it breaks the line.
+  void lineBreakRefused();
 
  protected:
   bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
+  void insertFromMimeData(const QMimeData* source) override;
 
  private:
   enum class KeyAction { None, Confirm, InsertDateTime, InsertDate, InsertTime };
-  static KeyAction ActionOf(const QKeyEvent& e);
+  KeyAction ActionOf(const QKeyEvent& e) const;
   void InsertDateText(KeyAction action);
 
   unsigned dateFormat_ = 0;
+  bool oneLine_ = false;
   Clock clock_;
 };
 

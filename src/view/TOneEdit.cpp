@@ -2,6 +2,9 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace zelto {
 
@@ -12,6 +15,25 @@ TOneEdit::TOneEdit(QWidget* parent) : QPlainTextEdit(parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTabChangesFocus(true);
   setUndoRedoEnabled(false);
+}
+
+void TOneEdit::ShowText(const QString& text) {
+  // Compared as the document holds it: every kind of line break as one, nothing else changed.
+  QString wanted = text;
+  wanted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  wanted.replace(u'\r', u'\n');
+  QString shown = document()->toRawText();
+  shown.replace(QChar::ParagraphSeparator, u'\n');
+  if (wanted == shown) return;
+  setPlainText(text);
+}
+
+void TOneEdit::SelectText(int start, int length) {
+  QTextCursor cursor(document());
+  cursor.setPosition(start);
+  cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+  ensureCursorVisible();
 }
 
 void TOneEdit::keyPressEvent(QKeyEvent* event) {

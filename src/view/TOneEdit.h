@@ -15,6 +15,13 @@ class TOneEdit : public QPlainTextEdit {
 
   explicit TOneEdit(QWidget* parent = nullptr);
 
+  // Shows `text`. The text it already shows leaves the selection and the scroll position as
+  // they are, so that a repaint of the note window does not undo what the user selected.
+  void ShowText(const QString& text);
+  // Selects `length` characters from `start` (positions in the shown text, a line break
+  // counting one) and scrolls them into view.
+  void SelectText(int start, int length);
+
  signals:
   // Tab: the keyboard focus goes back to the note window.
   void FocusBackRequested();

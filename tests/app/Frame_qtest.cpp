@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -14,6 +15,7 @@
 #include "platform/Prompter.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
+#include "view/TOneEdit.h"
 
 namespace zelto {
 namespace {
@@ -260,6 +262,35 @@ class FrameTest : public QObject {
     Open(configure);
     QVERIFY(!frame.MenuAction(CM_MULTILINE)->isChecked());
     QVERIFY(frame.MenuAction(CM_ENABLEWEB)->isChecked());
+  }
+
+  void smallestWindowKeepsToolBarPanesAndStatusBarWhole() {
+    FakeApp app;
+    TSDIDecFrame frame(&app, NewClient());
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    frame.resize(60, 40);
+    QApplication::processEvents();
+    QCOMPARE(frame.size(), frame.minimumSize());
+    for (QAction* a : frame.ToolBar()->actions()) {
+      if (a->isSeparator()) continue;
+      QWidget* button = frame.ToolBar()->widgetForAction(a);
+      QVERIFY2(button && button->isVisible(), qPrintable(a->text()));
+      QVERIFY(frame.ToolBar()->rect().contains(button->geometry()));
+    }
+    const int line = frame.Client()->NoteView()->fontMetrics().lineSpacing();
+    QVERIFY(frame.Client()->NoteView()->height() >= 3 * line);
+    QVERIFY(frame.Client()->EntryLine()->height() >= line);
+
+    // A lock key whose state the system does not tell has no box; the others never overlap.
+    frame.ShowLockKeys({true, std::nullopt, false});
+    QApplication::processEvents();
+    const std::vector<QLabel*>& boxes = frame.LockKeyBoxes();
+    QVERIFY(boxes[0]->isVisible() && boxes[0]->isEnabled());
+    QVERIFY(!boxes[1]->isVisible());
+    QVERIFY(boxes[2]->isVisible() && !boxes[2]->isEnabled());
+    QVERIFY(!boxes[0]->geometry().intersects(boxes[2]->geometry()));
+    QVERIFY(frame.statusBar()->rect().contains(boxes[2]->geometry()));
   }
 
   void exitRunsTheCloseQuery() {

@@ -277,10 +277,12 @@ TEST_F(PrintCommandsTest, PreviewCoversTheFrameAndHandsItsPlaceBack) {
   const QRect moved(150, 120, 700, 500);
   bool covered = false;
   int runsInPreview = -1, runsInPrint = -1;
+  QString caption;
   QTimer::singleShot(0, &Frame(), [&] {
     TApxPreviewWin* preview = Commands().Preview();
     ASSERT_NE(preview, nullptr);
     covered = preview->isVisible() && !Frame().isVisible();
+    caption = preview->windowTitle();
     runsInPreview = app->print.printRuns;
     // Print from the preview: the print command runs while the preview stays open.
     ModalDialog::SetNextStep([&](QDialog&) {
@@ -293,6 +295,8 @@ TEST_F(PrintCommandsTest, PreviewCoversTheFrameAndHandsItsPlaceBack) {
   });
   Frame().Execute(CM_FILEPRINTPREVIEW);
   EXPECT_TRUE(covered);
+  // The preview carries the program's name, whichever document the frame's title names.
+  EXPECT_EQ(caption, "Brindamor, version 1.01");
   EXPECT_EQ(runsInPreview, 1);
   EXPECT_EQ(runsInPrint, 2);
   EXPECT_EQ(app->print.printRuns, 0);

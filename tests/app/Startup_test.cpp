@@ -22,7 +22,7 @@ class StartupTest : public AppFixture {
 
 TEST_F(StartupTest, FirstStartMakesANewDocumentBoundToTheDefaultFile) {
   Start();
-  EXPECT_EQ(app->Frame()->windowTitle(), "Brindamor, version 1.01");
+  EXPECT_EQ(app->Frame()->windowTitle(), "start.zlt[*] - Brindamor, version 1.01");
   EXPECT_FALSE(app->Frame()->isMaximized());
   ASSERT_EQ(app->doc.tabs.Count(), 1u);
   EXPECT_EQ(app->doc.tabs[0].text, "Default");

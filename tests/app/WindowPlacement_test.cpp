@@ -18,6 +18,12 @@ TEST(WindowPlacementRead, FirstStartHasNoPosition) {
   EXPECT_FALSE(store.IsOpen());
 }
 
+TEST(WindowPlacementRead, FirstStartTakesTwoThirdsOfTheScreenInItsMiddle) {
+  EXPECT_EQ(FirstStartRect({0, 0, 1920, 1080}), (WindowRect{320, 180, 1280, 720}));
+  // A free area below a panel.
+  EXPECT_EQ(FirstStartRect({0, 30, 1280, 770}), (WindowRect{213, 158, 853, 513}));
+}
+
 TEST(WindowPlacementRead, StoredPlaceWithDefaultsForMissingValues) {
   MemorySettingsStore store;
   store.Put("FullScreen", std::uint32_t{1});

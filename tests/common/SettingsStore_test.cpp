@@ -48,6 +48,13 @@ TEST_F(SettingsStoreTest, RealReadsLeadingNumberElseDefault) {
   };
   EXPECT_DOUBLE_EQ(read("1.5"), 1.5);
   EXPECT_DOUBLE_EQ(read("  2.25cm"), 2.25);
+  // A decimal comma is a decimal point; only one separator counts.
+  EXPECT_DOUBLE_EQ(read("1,5"), 1.5);
+  EXPECT_DOUBLE_EQ(read(" -0,25"), -0.25);
+  EXPECT_DOUBLE_EQ(read(",5"), 0.5);
+  EXPECT_DOUBLE_EQ(read("1,5,7"), 1.5);
+  EXPECT_DOUBLE_EQ(read("1.5,7"), 1.5);
+  EXPECT_DOUBLE_EQ(read(",x"), 0.75);
   EXPECT_DOUBLE_EQ(read("-0.5"), -0.5);
   EXPECT_DOUBLE_EQ(read("+3"), 3.0);
   EXPECT_DOUBLE_EQ(read("1e1"), 10.0);

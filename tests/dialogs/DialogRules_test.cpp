@@ -1,12 +1,22 @@
-// The Qt-free rules behind the dialogs: numbers typed into edits, the sorted choice lists and
-// the version block.
+// The Qt-free rules behind the dialogs: numbers typed into edits, the sorted choice lists,
+// the font faces offered and the version block.
 #include <gtest/gtest.h>
 
 #include "common/DialogNumber.h"
+#include "dialogs/FaceNames.h"
 #include "dialogs/SortedChoices.h"
 #include "dialogs/VersionBlock.h"
 
 using namespace zelto;
+
+TEST(FaceNames, EachFamilyOnceWhicheverFoundriesMakeIt) {
+  EXPECT_EQ(FaceWithoutFoundry("Nimbus Sans [URW]"), "Nimbus Sans");
+  for (const char* kept : {"Arial", "Odd [name", "[Bracketed]", "Name]"})
+    EXPECT_EQ(FaceWithoutFoundry(kept), kept);
+  EXPECT_EQ(
+      DistinctFaces({"Nimbus Sans [URW]", "Arial", "Nimbus Sans [urw]", "ARIAL", "Nimbus Mono"}),
+      (std::vector<std::string>{"Nimbus Sans", "Arial", "Nimbus Mono"}));
+}
 
 TEST(LeadingDecimal, ReadsLikeTheEditFieldsAlwaysHave) {
   EXPECT_EQ(LeadingDecimal("12"), 12);

@@ -1,6 +1,7 @@
 // The default-category and font dialogs, and the About box, each on its own.
 #include <QComboBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -128,6 +129,21 @@ class DialogsTest : public QObject {
     QCOMPARE(dialog->FaceBox()->currentText(), QString("Arial"));
     QCOMPARE(dialog->SizeEdit()->text(), QString("10"));
     QCOMPARE(FaceTable::UsageCount(), 0);  // the table is let go once the list is filled
+  }
+
+  void fontDialogListsAFamilyOnceAndSelectsTheFaceUsedForAMissingOne() {
+    // The face the system draws with when the stored one is not installed.
+    const QString used = QFontInfo(QFont(QStringLiteral("No Such Face"))).family();
+    FaceTable::SetSource([used] {
+      return QStringList{"Nimbus Sans [URW]", "Nimbus Sans [urw]", used, "Zapf"};
+    });
+    ZeltoSettings settings;
+    settings.ScreenFont = "No Such Face";
+    MemorySettingsStore store;
+    auto dialog = TFontDialog::ForScreenFont(settings, store);
+    QCOMPARE(Texts(*dialog->FaceBox()).count(QStringLiteral("Nimbus Sans")), 1);
+    QVERIFY(!Texts(*dialog->FaceBox()).join(u' ').contains(u'['));
+    QCOMPARE(dialog->FaceBox()->currentText(), used);
   }
 
   void fontDialogOkTakesSizesFiveToFiftyAndWritesBoth() {

@@ -110,11 +110,14 @@ TEST_F(ConfigCommandsTest, ColourIsStoredAsRedGreenBlueAndCustomColoursLastTheRu
   Prompter::SetNextColor(QColor(0, 1, 2));
   Command(CM_COLOREXECUTE);
   EXPECT_EQ(StoredText("ExecColor"), "0,1,2");
-  // The dialog starts at the setting's colour.
+  // The dialog starts at the setting's colour, and its title names the colour.
   Prompter::ResetTestHooks();
   Command(CM_COLORDETAIL);
   ASSERT_EQ(Prompter::History().size(), 1u);
   EXPECT_EQ(Prompter::History()[0].text, QColor(0, 0, 255).name());
+  EXPECT_EQ(Prompter::History()[0].caption, "Color of expanded entry window text");
+  Command(CM_COLORCATEGORY);
+  EXPECT_EQ(Prompter::History()[1].caption, "Category color");
 }
 
 TEST_F(ConfigCommandsTest, TogglesWriteTheirNumberEveryTime) {

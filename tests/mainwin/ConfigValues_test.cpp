@@ -30,6 +30,7 @@ TEST(TypedMargin, TakesZeroToBelowTen) {
   EXPECT_EQ(TypedMargin("0"), 0.0);
   EXPECT_EQ(TypedMargin("1.5"), 1.5);
   EXPECT_EQ(TypedMargin("2cm"), 2.0);
+  EXPECT_EQ(TypedMargin("1,5"), 1.5);  // typed with a decimal comma
   for (const char* refused : {"10", "-0.5", "abc", "", "1e9", "nan", "inf"})
     EXPECT_EQ(TypedMargin(refused), std::nullopt) << refused;
 }

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <deque>
 
 #include "common/ApplicationName.h"
@@ -29,12 +30,14 @@ class QueuedDialogs : public EditDialogs {
   std::deque<std::optional<NoteString>> noteAnswers;
   std::deque<std::optional<std::string>> programAnswers;
   std::vector<std::pair<std::string, NoteString>> shown;  // caption, note as shown
+  std::vector<EditedText> kinds;                          // what each dialog edited
 
   void Answer(std::string text, std::uint8_t flags = 0) {
     noteAnswers.push_back(NoteString{std::move(text), flags});
   }
-  bool EditNote(std::string_view caption, NoteString& note) override {
+  bool EditNote(std::string_view caption, NoteString& note, EditedText kind) override {
     shown.emplace_back(std::string(caption), note);
+    kinds.push_back(kind);
     if (noteAnswers.empty() || !noteAnswers.front()) {
       if (!noteAnswers.empty()) noteAnswers.pop_front();
       return false;
@@ -121,6 +124,7 @@ class EditingCommandsTest : public QObject {
     e.dialogs.Answer("C", NoPrint);
     e.table.DoCommand(CM_ADDNOTE);
     QCOMPARE(e.dialogs.shown.back().first, std::string("Add entry"));
+    QCOMPARE(e.dialogs.kinds.back(), EditedText::Note);
     QCOMPARE(Texts(e.NotesOf(work)), (std::vector<std::string>{"b", "C", "d"}));
     QCOMPARE(e.NotesOf(work)[1].flags, NoPrint);
     QVERIFY(e.notes.Lines().showAddedNote);
@@ -236,7 +240,7 @@ class EditingCommandsTest : public QObject {
     e.table.DoCommand(CM_DELETENOTE);
     const Prompter::Asked& asked = Prompter::History().back();
     QCOMPARE(asked.text, QStringLiteral("Delete note \"0123456789abcdefghijklmnopqrst\"...?"));
-    QCOMPARE(asked.caption, QString());
+    QCOMPARE(asked.caption, QStringLiteral("Brindamor"));
     QCOMPARE(asked.buttons, Prompter::Buttons::OkCancel);
     QVERIFY(e.NotesOf(work).Empty());
     QCOMPARE(ClipboardText(), QString::fromStdString(text));
@@ -343,6 +347,9 @@ class EditingCommandsTest : public QObject {
     QCOMPARE(e.list.GetString(0), std::string("home"));
     QCOMPARE(e.list.GetString(1), std::string("home"));
     QCOMPARE(e.list.SelectedCategory(), static_cast<int>(work));
+    // Every category dialog edits a one-line name.
+    QCOMPARE(std::count(e.dialogs.kinds.begin(), e.dialogs.kinds.end(), EditedText::CategoryName),
+             std::ptrdiff_t(e.dialogs.kinds.size()));
   }
 
   void editingTheCategoryOfALineChangesOnlyItsName() {
@@ -356,6 +363,7 @@ class EditingCommandsTest : public QObject {
     e.dialogs.Answer("Kid", 0);
     e.table.DoCommand(CM_EDITSUBCATEGORY);
     QCOMPARE(e.dialogs.shown.back().second.flags, std::uint8_t{0});
+    QCOMPARE(e.dialogs.kinds.back(), EditedText::CategoryName);
     QCOMPARE(e.doc.tabs[child].text, std::string("Kid"));
     QCOMPARE(e.doc.tabs[child].flags, NoPrint);
   }

@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QStatusBar>
 
 #include "app/AppFixture.h"
+#include "app/TSDIDecFrame.h"
 #include "common/CommandIds.h"
 #include "mainwin/TSearchDialog.h"
+#include "mainwin/TZeltoWindow.h"
 #include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
+#include "view/TOneEdit.h"
 
 namespace zelto::testing {
 namespace {
@@ -77,6 +81,36 @@ TEST_F(SearchCommandsTest, FindAndNextWalkTheDocumentAndWrapAfterABeep) {
   EXPECT_EQ(app->search.searchNote, -1);
   table.DoCommand(CM_EDITFINDNEXT);
   EXPECT_EQ(Shown(), std::make_pair(0LL, 0LL));
+}
+
+TEST_F(SearchCommandsTest, StatusBarSaysWhereTheHitIsOrThatThereIsNone) {
+  // The program's own main window: its search commands show hits in its detail window.
+  TZeltoWindow& main = *app->MainWindow();
+  const auto status = [this] { return app->Frame()->statusBar()->currentMessage(); };
+  const auto selected = [&main] { return main.EntryLine()->textCursor().selectedText(); };
+
+  TSearchDialog::SetNextAnswer(QStringLiteral("PHONE"));
+  main.Commands().DoCommand(CM_EDITFIND);
+  EXPECT_EQ(status(), "Found in /Default");
+  EXPECT_EQ(selected(), "phone");
+  // The note window's paint hands the detail window the same text: the selection stays.
+  int handed = 0;
+  QObject::connect(main.NoteView(), &TNoteWindow::DetailTextChanged, [&handed] { ++handed; });
+  main.NoteView()->viewport()->grab();
+  EXPECT_EQ(handed, 1);
+  EXPECT_EQ(main.EntryLine()->toPlainText(), "call phone company");
+  EXPECT_EQ(selected(), "phone");
+
+  main.Commands().DoCommand(CM_EDITFINDNEXT);  // on the second line of a note
+  EXPECT_EQ(selected(), "PHONE");
+  EXPECT_EQ(main.EntryLine()->textCursor().selectionStart(), 7);
+  main.Commands().DoCommand(CM_EDITFINDNEXT);
+  EXPECT_EQ(status(), "Found in /Work/Deep");
+
+  main.Commands().DoCommand(CM_EDITFINDNEXT);
+  main.Commands().DoCommand(CM_EDITFINDNEXT);
+  EXPECT_EQ(Prompter::BeepCount(), 1);
+  EXPECT_EQ(status(), "Not found: PHONE");
 }
 
 TEST_F(SearchCommandsTest, CancelKeepsThePositionAndFindStartsAgain) {

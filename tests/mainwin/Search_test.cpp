@@ -41,6 +41,14 @@ TEST(FindTextIgnoringCase, FoldsAsciiLettersOnly) {
   EXPECT_EQ(FindTextIgnoringCase("a[b", "A{B"), std::string_view::npos);
 }
 
+TEST(ShownMatch, CountsALineBreakAsOneCharacter) {
+  EXPECT_EQ(ShownMatch("call phone company", "PHONE"), (ShownRange{5, 5}));
+  EXPECT_EQ(ShownMatch("one\r\ntwo\r\nthree", "Three"), (ShownRange{8, 5}));
+  EXPECT_EQ(ShownMatch("a\nb\rc", "c"), (ShownRange{4, 1}));  // lone breaks are one already
+  EXPECT_EQ(ShownMatch("abc", ""), (ShownRange{0, 0}));
+  EXPECT_EQ(ShownMatch("abc", "x"), std::nullopt);
+}
+
 TEST(SearchNext, OrderWrapAndNamesAreNotHits) {
   const Document doc = MakeDocument({
       {"Phone book", NO_PARENT, TabState::Normal, {"nothing", "phone Ann", "phone Bob"}},

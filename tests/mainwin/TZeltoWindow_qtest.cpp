@@ -150,7 +150,7 @@ class TZeltoWindowTest : public QObject {
 
     QTest::keyClick(notes, Qt::Key_X);
     QCOMPARE(Prompter::History().size(), std::size_t{1});
-    QCOMPARE(Prompter::History().back().caption, QString());
+    QCOMPARE(Prompter::History().back().caption, QStringLiteral("Brindamor"));
     QVERIFY(Prompter::History().back().text.startsWith(QStringLiteral(", ")));
   }
 };

@@ -75,6 +75,23 @@ TEST(DialNumber, HandsOverTheDialStringAndCalledParty) {
   EXPECT_EQ(desktop.dialled.size(), 1u);
 }
 
+TEST(SystemDesktopActions, NothingIsHandedOverToADesktopWithoutAProgramForTheScheme) {
+  std::vector<std::string> asked;
+  SystemDesktopActions desktop([&asked](const std::string& type) {
+    asked.push_back(type);
+    return std::optional<std::string>(std::string());
+  });
+  const ActionOutcome dial = DialNumber("5551234", "Plumber ...", desktop);
+  ASSERT_TRUE(dial.IsFailure());
+  EXPECT_TRUE(dial.reason.contains(QStringLiteral("5551234"))) << dial.reason.toStdString();
+  const ActionOutcome open = OpenWebLink("https://example.org/a", desktop);
+  ASSERT_TRUE(open.IsFailure());
+  EXPECT_TRUE(open.reason.contains(QStringLiteral("https://example.org/a")))
+      << open.reason.toStdString();
+  EXPECT_EQ(asked, (std::vector<std::string>{"x-scheme-handler/tel", "x-scheme-handler/https",
+                                             "x-scheme-handler/http"}));
+}
+
 TEST(SystemDesktopActions, FindsProgramsAndReportsWhatCannotStart) {
   SystemDesktopActions desktop;
   EXPECT_TRUE(desktop.IsProgram(QStringLiteral("sh")));

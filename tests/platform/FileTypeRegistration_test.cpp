@@ -47,24 +47,33 @@ class FileTypeRegistrationTest : public ::testing::Test {
   QStringList tools;
 };
 
-TEST_F(FileTypeRegistrationTest, RegisterWritesTypeProgramAndIcon) {
+const QString Desktop = "applications/org.brindamor.Brindamor.desktop";
+const QString Mime = "mime/packages/org.brindamor.Brindamor.xml";
+const QString Icon = "icons/hicolor/scalable/apps/org.brindamor.Brindamor.svg";
+
+// The value of `key` in a desktop entry.
+QByteArray EntryValue(const QByteArray& entry, const QByteArray& key) {
+  for (const QByteArray& line : entry.split('\n'))
+    if (line.startsWith(key + "=")) return line.mid(key.size() + 1);
+  return {};
+}
+
+TEST_F(FileTypeRegistrationTest, RegisterWritesTypeProgramAndIconUnderOneName) {
   EXPECT_EQ(registration.Register(), RegistrationStatus::Written);
-  EXPECT_EQ(FilesUnder(dir.path()),
-            QStringList({"applications/zelto.desktop", "icons/hicolor/scalable/apps/zelto.svg",
-                         "mime/packages/zelto.xml"}));
+  EXPECT_EQ(FilesUnder(dir.path()), QStringList({Desktop, Icon, Mime}));
 
-  const QByteArray desktop = ReadFile(Path("applications/zelto.desktop"));
+  const QByteArray desktop = ReadFile(Path(Desktop));
   EXPECT_TRUE(desktop.startsWith("[Desktop Entry]\n"));
-  EXPECT_TRUE(desktop.contains("\nExec=\"/opt/brindamor/bin/zelto\" %f\n"));
-  EXPECT_TRUE(desktop.contains("\nMimeType=application/x-zelto;\n"));
-  EXPECT_TRUE(desktop.contains("\nIcon=zelto\n"));
-
-  const QByteArray mime = ReadFile(Path("mime/packages/zelto.xml"));
-  EXPECT_TRUE(mime.contains("type=\"application/x-zelto\""));
+  EXPECT_EQ(EntryValue(desktop, "Exec"), "/opt/brindamor/bin/zelto %f");
+  // The entry names the icon and the type that the other two files hold.
+  EXPECT_EQ(EntryValue(desktop, "Icon") + ".svg", QFileInfo(Icon).fileName().toUtf8());
+  const QByteArray mime = ReadFile(Path(Mime));
+  EXPECT_TRUE(mime.contains("type=\"" + EntryValue(desktop, "MimeType").chopped(1) + "\""));
+  EXPECT_TRUE(mime.contains("<icon name=\"" + EntryValue(desktop, "Icon") + "\"/>"));
   EXPECT_TRUE(mime.contains("<glob pattern=\"*.zlt\"/>"));
   EXPECT_TRUE(mime.contains(R"(value="\x3a\x01\x01\x00\x00\x05\x00\x00\x00ZELTO")"));
 
-  EXPECT_TRUE(ReadFile(Path("icons/hicolor/scalable/apps/zelto.svg")).contains("<svg"));
+  EXPECT_TRUE(ReadFile(Path(Icon)).contains("<svg"));
   EXPECT_EQ(tools, QStringList({"update-mime-database " + Path("mime"),
                                 "update-desktop-database " + Path("applications")}));
 }
@@ -79,8 +88,7 @@ TEST_F(FileTypeRegistrationTest, RegisterAgainWritesOnlyWhatChanged) {
   FileTypeRegistration moved("/home/me/my apps/zelto", dir.path());
   moved.SetToolRunner([this](const QString& tool, const QStringList&) { tools << tool; });
   EXPECT_EQ(moved.Register(), RegistrationStatus::Written);
-  EXPECT_TRUE(ReadFile(Path("applications/zelto.desktop"))
-                  .contains("\nExec=\"/home/me/my apps/zelto\" %f\n"));
+  EXPECT_EQ(EntryValue(ReadFile(Path(Desktop)), "Exec"), R"("/home/me/my apps/zelto" %f)");
   EXPECT_EQ(tools.size(), 2);
 }
 
@@ -104,6 +112,35 @@ TEST_F(FileTypeRegistrationTest, UnregisterRemovesExactlyItsFiles) {
   EXPECT_EQ(FilesUnder(dir.path()), before);
 }
 
+// Earlier versions wrote the same registration under the name "zelto"; left in place, the
+// desktop would list the program twice.
+TEST_F(FileTypeRegistrationTest, FilesOfEarlierVersionsGoAndSameNamedStrangersStay) {
+  const struct {
+    QString path;
+    QByteArray content;
+    bool ours;
+  } cases[] = {
+      {"applications/zelto.desktop",
+       "[Desktop Entry]\nExec=\"/old/zelto\" %f\nMimeType=application/x-zelto;\n", true},
+      {"mime/packages/zelto.xml", "<mime-type type=\"application/x-zelto\">", true},
+      {"icons/hicolor/scalable/apps/zelto.svg", "<svg><!-- Brindamor --></svg>", true},
+  };
+  for (bool byUnregister : {false, true}) {
+    for (const auto& c : cases) WriteFile(Path(c.path), c.content);
+    if (byUnregister)
+      EXPECT_EQ(registration.Unregister(), RegistrationStatus::Removed);
+    else
+      EXPECT_EQ(registration.Register(), RegistrationStatus::Written);
+    for (const auto& c : cases)
+      EXPECT_FALSE(QFileInfo::exists(Path(c.path))) << c.path.toStdString();
+  }
+
+  // A file of another program that happens to bear the old name is not ours.
+  WriteFile(Path("applications/zelto.desktop"), "[Desktop Entry]\nExec=zelto-game\n");
+  EXPECT_EQ(registration.RemoveFormerFiles(), RegistrationStatus::Absent);
+  EXPECT_TRUE(QFileInfo::exists(Path("applications/zelto.desktop")));
+}
+
 TEST_F(FileTypeRegistrationTest, UnwritableDataFolderReportsFailure) {
   WriteFile(Path("plainfile"), "x");  // a file where a folder would have to be
   FileTypeRegistration blocked("/usr/bin/zelto", Path("plainfile/share"));
@@ -114,14 +151,68 @@ TEST_F(FileTypeRegistrationTest, UnwritableDataFolderReportsFailure) {
   EXPECT_EQ(FileTypeRegistration("/usr/bin/zelto", "").Register(), RegistrationStatus::Failed);
 }
 
-TEST(DesktopExecLine, ProgramPathIsQuotedAndEscaped) {
-  EXPECT_EQ(DesktopExecLine("/usr/bin/zelto"), R"("/usr/bin/zelto" %f)");
-  EXPECT_EQ(DesktopExecLine("/opt/My Apps/zelto"), R"("/opt/My Apps/zelto" %f)");
-  // '$' and '"' get a backslash inside the quotes, which the value format doubles again.
-  EXPECT_EQ(DesktopExecLine("/a$b/\"q\"/zelto"), R"("/a\\$b/\\"q\\"/zelto" %f)");
-  EXPECT_EQ(DesktopExecLine("/a\\b/zelto"), R"("/a\\\\b/zelto" %f)");
-  EXPECT_EQ(DesktopExecLine("/100%/zelto"), R"("/100%%/zelto" %f)");
-  EXPECT_EQ(DesktopExecLine("/a\nb"), R"("/a\nb" %f)");
+TEST(DesktopExecLine, PathIsQuotedOnlyWhenItHoldsAReservedCharacter) {
+  const struct {
+    const char* program;
+    const char* exec;
+  } cases[] = {
+      {"/usr/bin/zelto", "/usr/bin/zelto %f"},
+      {"/home/me/src/build-2.0/zelto", "/home/me/src/build-2.0/zelto %f"},
+      {"/100%/zelto", "/100%%/zelto %f"},
+      {"/opt/My Apps/zelto", R"("/opt/My Apps/zelto" %f)"},
+      {"/opt/it's/zelto", R"("/opt/it's/zelto" %f)"},
+      {"/opt/a;b/zelto", R"("/opt/a;b/zelto" %f)"},
+      // '$' and '"' get a backslash inside the quotes, which the value format doubles again.
+      {"/a$b/\"q\"/zelto", R"("/a\\$b/\\"q\\"/zelto" %f)"},
+      {"/a\\b/zelto", R"("/a\\\\b/zelto" %f)"},
+      {"/50% off/zelto", R"("/50%% off/zelto" %f)"},
+      {"/a\nb", R"("/a\nb" %f)"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DesktopExecLine(c.program), c.exec) << c.program;
+}
+
+// A program installed where the desktop looks writes nothing for the user; one in a build
+// folder registers itself for the user, under the same name.
+class InstalledProgramTest : public FileTypeRegistrationTest {
+ protected:
+  void SetUp() override {
+    FileTypeRegistrationTest::SetUp();
+    for (const QString& file : {Desktop, Mime, Icon}) WriteFile(Path("usr/share/" + file), "x");
+    savedHome = qgetenv("XDG_DATA_HOME");
+    savedDirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_HOME", Path("home").toUtf8());
+    qputenv("XDG_DATA_DIRS", ("/nowhere:" + Path("usr/share")).toUtf8());
+  }
+  void TearDown() override {
+    qputenv("XDG_DATA_HOME", savedHome);
+    qputenv("XDG_DATA_DIRS", savedDirs);
+  }
+  QByteArray savedHome, savedDirs;
+};
+
+TEST_F(InstalledProgramTest, InstalledProgramLeavesTheUsersFoldersAlone) {
+  EXPECT_TRUE(FileTypeRegistration::InstalledForDesktop(Path("usr/share"),
+                                                        {"/usr/share", Path("usr/share")}));
+  EXPECT_FALSE(FileTypeRegistration::InstalledForDesktop(Path("usr/share"), {"/usr/share"}));
+
+  EXPECT_EQ(RegisterFileType(Path("usr/bin/zelto")), RegistrationStatus::Absent);
+  EXPECT_FALSE(QFileInfo::exists(Path("home")));
+
+  // Without its icon the installation is incomplete: the program registers itself.
+  QFile::remove(Path("usr/share/" + Icon));
+  EXPECT_FALSE(FileTypeRegistration::InstalledForDesktop(Path("usr/share"), {Path("usr/share")}));
+  EXPECT_EQ(RegisterFileType(Path("usr/bin/zelto")), RegistrationStatus::Written);
+  EXPECT_EQ(FilesUnder(Path("home")).filter(".Brindamor."), QStringList({Desktop, Icon, Mime}));
+}
+
+TEST_F(InstalledProgramTest, ProgramInABuildFolderRegistersItselfBesideTheInstallation) {
+  EXPECT_EQ(RegisterFileType(Path("src/build/zelto")), RegistrationStatus::Written);
+  EXPECT_EQ(EntryValue(ReadFile(Path("home/" + Desktop)), "Exec"),
+            (Path("src/build/zelto") + " %f").toUtf8());
+  EXPECT_EQ(UnregisterFileType(Path("src/build/zelto")), RegistrationStatus::Removed);
+  EXPECT_TRUE(FilesUnder(Path("home")).filter(".Brindamor.").isEmpty());
+  // The installation's files are never the user's to remove.
+  EXPECT_TRUE(QFileInfo::exists(Path("usr/share/" + Desktop)));
 }
 
 // The desktop's mime database tool reads the type with the exact bytes every document

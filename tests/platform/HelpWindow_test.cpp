@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTextBrowser>
 
 #include "support/QtApp.h"
@@ -40,6 +42,15 @@ TEST_F(HelpWindowTest, RequestsOpenOneWindowAndQuitClosesIt) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(HelpWindow::Browser(), nullptr);
   HelpWindow::Quit();  // quitting again is harmless
+}
+
+TEST_F(HelpWindowTest, EscapeClosesTheWindow) {
+  ASSERT_TRUE(HelpWindow::ShowContents());
+  // The key goes to the text, which has the focus and passes it on to the window.
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(HelpWindow::Browser(), &escape);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(HelpWindow::Browser(), nullptr);
 }
 
 }  // namespace

@@ -48,14 +48,21 @@ TEST_F(PrompterTest, AnswerTheBoxDoesNotOfferCountsAsClosingIt) {
   EXPECT_EQ(Prompter::AskYesNoCancel("Q"), Prompter::Answer::Cancel);
 }
 
-TEST_F(PrompterTest, CaptionDefaultsToOwnerTitleAndAnEmptyCaptionStaysEmpty) {
+TEST_F(PrompterTest, CaptionDefaultsToTheOwnersAndAnEmptyOneIsTheProgramsName) {
   QWidget frame;
   frame.setWindowTitle(QStringLiteral("Brindamor, version 1.01"));
   Prompter::SetOwner(&frame);
   Prompter::Message("m");
   EXPECT_EQ(Prompter::History().back().caption, "Brindamor, version 1.01");
+  Prompter::SetOwner(&frame, QStringLiteral("Brindamor, version 1.01"));
+  frame.setWindowTitle(QStringLiteral("notes.zlt - Brindamor, version 1.01"));
+  Prompter::Message("m");
+  EXPECT_EQ(Prompter::History().back().caption, "Brindamor, version 1.01");
   Prompter::Message("fonts", QString());
-  EXPECT_EQ(Prompter::History().back().caption, "");
+  EXPECT_EQ(Prompter::History().back().caption, "Brindamor");
+  Prompter::SetOwner(nullptr);
+  Prompter::Message("m");
+  EXPECT_EQ(Prompter::History().back().caption, "Brindamor");
 }
 
 TEST_F(PrompterTest, FileDialogAppendsDefaultExtensionOnlyWhenNoneWasTyped) {

@@ -65,31 +65,28 @@ TEST(PreviewPages, LandscapePaperShowsOnePageOnly) {
   EXPECT_FALSE(PreviewPages::CanShowTwoPages(7016, 4961));
 }
 
-TEST(PreviewLayout, PagesKeepThePaperShapeInsideTheArea) {
+TEST(PreviewLayout, PagesFillTheAreaInThePapersShapeAndStandInItsMiddle) {
   EXPECT_EQ(PreviewUnits(15, 16), 30);
   EXPECT_EQ(PreviewUnits(30, 16), 60);
 
-  // A wide area: the height decides, and the page is 5 % narrower than the paper.
+  // A wide area: the height decides, and the page stands in the middle of the width.
   PreviewLayout wide = LayoutPreviewPages(1000, 600, 2000, 3000, false, 16);
-  EXPECT_EQ(wide.page1, (PageBox{30, 30, 540 * 63 / 100, 540}));
+  EXPECT_EQ(wide.page1, (PageBox{(1000 - 360) / 2, 30, 360, 540}));
 
-  // A portrait page in an area only a little wider than high still fits whole.
-  PreviewLayout usual = LayoutPreviewPages(800, 600, 4961, 7016, false, 16);
-  EXPECT_LE(usual.page1.y + usual.page1.height, 600 - 30);
-  EXPECT_EQ(usual.page1.height, 540);
-
-  // A tall area: the width decides, and the page is 5 % shorter.
+  // A tall area: the width decides, and the page stands in the middle of the height.
   PreviewLayout tall = LayoutPreviewPages(400, 1000, 2000, 3000, false, 16);
-  EXPECT_EQ(tall.page1, (PageBox{30, 30, 340, 340 * 142 / 100}));
+  EXPECT_EQ(tall.page1, (PageBox{30, (1000 - 510) / 2, 340, 510}));
 
-  // Two pages share the width; the second one stands 30 units to the right of the first.
-  PreviewLayout two = LayoutPreviewPages(800, 600, 4961, 7016, true, 16);
+  // Two pages: the pair is centred, the second 30 units right of the first, both whole.
+  PreviewLayout two = LayoutPreviewPages(1600, 900, 4961, 7016, true, 16);
+  EXPECT_EQ(two.page1.height, 900 - 60);
   EXPECT_EQ(two.page2.x, two.page1.Right() + 60);
   EXPECT_EQ(two.page2.y, two.page1.y);
-  EXPECT_EQ(two.page2.height, two.page1.height);
-  EXPECT_LE(two.page2.Right(), 800 - 30);
+  EXPECT_NEAR(two.page1.x, 1600 - two.page2.Right(), 1);
   PreviewLayout narrow = LayoutPreviewPages(600, 800, 4961, 7016, true, 16);
+  EXPECT_EQ(narrow.page1.x, 30);
   EXPECT_LE(narrow.page2.Right(), 600 - 30);
+  EXPECT_NEAR(narrow.page1.y, 800 - narrow.page1.y - narrow.page1.height, 1);
 
   // An area too small for anything, and a printer without a page, place nothing wrongly.
   PreviewLayout tiny = LayoutPreviewPages(10, 10, 4961, 7016, true, 16);

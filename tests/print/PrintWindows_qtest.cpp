@@ -115,6 +115,7 @@ class PrintWindowsTest : public QObject {
     PaintPages(preview);
     const int pages = preview.Printout().Pages().maxPage;
     QVERIFY(pages >= 4);
+    QCOMPARE(preview.PageCountText(), QString("%1 pages").arg(pages));
     QVERIFY(preview.Action(CM_NEXTPAGE)->isEnabled());
 
     preview.Action(CM_NEXTPAGE)->trigger();
@@ -176,6 +177,32 @@ class PrintWindowsTest : public QObject {
     QVERIFY(preview.Action(CM_ONEPAGE)->isChecked());
     // The landscape page is shown wider than high.
     QVERIFY(preview.Page1()->width() > preview.Page1()->height());
+  }
+
+  void pagesFillALargeWindowAndEscapeCloses() {
+    Document doc = MakeDocument(2, 80);
+    ListPrintout layout(doc.tabs, settings, errors);
+    QWidget frame;
+    frame.setGeometry(0, 0, 1600, 1000);
+    frame.show();
+    TApxPreviewWin preview(&frame, layout, Portrait);
+    QRect page, area;
+    bool escapeIgnored = false;
+    QTimer::singleShot(0, &preview, [&] {
+      page = preview.Page1()->geometry();
+      area = preview.PageArea()->rect();
+      QTest::keyClick(&preview, Qt::Key_Escape);
+      escapeIgnored = preview.isVisible();
+      if (escapeIgnored) preview.close();
+    });
+    preview.RunModal();
+    QVERIFY(!escapeIgnored);
+    QVERIFY(!preview.isVisible());
+    QVERIFY(frame.isVisible());
+    // The page takes the whole height but its margins, in the paper's shape, in the middle.
+    QVERIFY(page.height() > area.height() * 9 / 10);
+    QVERIFY(qAbs(page.width() * 7016 - page.height() * 4961) <= 7016);
+    QVERIFY(qAbs(page.left() - (area.width() - page.right() - 1)) <= 1);
   }
 
   void closingHandsThePlaceBackToTheFrame() {

@@ -2,6 +2,8 @@
 // print mark, the caption and the refusal of characters that cannot be stored.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -96,6 +98,47 @@ class TNoteDialogTest : public QObject {
     QTest::keyClick(d->Edit(), Qt::Key_Return, Qt::ShiftModifier);
     QCOMPARE(accepted.count(), 1);
     QCOMPARE(d->Text(), std::string("one\r\ntwo"));
+  }
+
+  void categoryNameIsOneLineThatEnterConfirms() {
+    auto d = std::make_unique<TNoteDialog>(nullptr, "Add category", NoteDialogSettings{},
+                                           EditedText::CategoryName);
+    d->show();
+    d->Edit()->setFocus();
+    QSignalSpy accepted(d.get(), &QDialog::accepted);
+    QCOMPARE(d->ConfirmHint()->text(), QStringLiteral("Enter: OK"));
+    QVERIFY(d->ConfirmHint()->isVisible());
+    QVERIFY(d->ConfirmHint()->geometry().top() >= d->Edit()->geometry().bottom());
+
+    // A paste of several lines is refused with a message; one copied with its line
+    // break goes in without it.
+    QApplication::clipboard()->setText(QStringLiteral("Work\nHome"));
+    d->Edit()->paste();
+    QCOMPARE(Editor(*d), QString());
+    QCOMPARE(Prompter::History().size(), std::size_t(1));
+    QVERIFY(Prompter::History().back().text.contains(QStringLiteral("one line")));
+    QApplication::clipboard()->setText(QStringLiteral("Work\r\n"));
+    d->Edit()->paste();
+    QCOMPARE(Editor(*d), QStringLiteral("Work"));
+
+    QTest::keyClick(d->Edit(), Qt::Key_Return);
+    QCOMPARE(accepted.count(), 1);
+    QCOMPARE(d->Text(), std::string("Work"));
+
+    // A name stored with a line break (as Enter used to make them) must lose it first.
+    TNoteDialog old(nullptr, "Edit category", {}, EditedText::CategoryName);
+    old.SetText("Work\r\n");
+    old.Ok();
+    QCOMPARE(old.result(), int(QDialog::Rejected));
+    QVERIFY(Prompter::History().back().text.contains(QStringLiteral("line break")));
+    QTest::keyClick(old.Edit(), Qt::Key_Backspace);
+    old.Ok();
+    QCOMPARE(old.result(), int(QDialog::Accepted));
+    QCOMPARE(old.Text(), std::string("Work"));
+
+    // A note keeps Enter for a new line and says how to confirm.
+    auto note = Open("");
+    QCOMPARE(note->ConfirmHint()->text(), QStringLiteral("Shift+Enter: OK"));
   }
 
   void dateKeysInsertOverTheSelection() {
