@@ -8,12 +8,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
-#include <random>
 
 #ifdef __unix__
 #include <unistd.h>
 #endif
 
+#include "LargeDocument.h"
 #include "model/DocumentCodec.h"
 #include "model/DocumentFile.h"
 #include "model/TextExport.h"
@@ -24,11 +24,6 @@ using namespace zelto;
 
 namespace {
 
-constexpr std::size_t CategoryCount = 10000;
-constexpr std::size_t NoteCount = 1000000;
-constexpr std::size_t TopLevelCount = 20;
-constexpr std::size_t FanOut = 5;  // children per category below the top level
-
 class SilentUi : public DocumentUi {
  public:
   std::optional<std::string> AskSaveFileName(const FileDialogData&) override { return {}; }
@@ -36,43 +31,10 @@ class SilentUi : public DocumentUi {
   bool AskYesNo(const std::string&) override { return true; }
 };
 
-std::string RandomText(std::mt19937& rng, std::size_t minLen, std::size_t maxLen) {
-  static constexpr char chars[] =
-      "abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789 .,;:-+/()";
-  std::uniform_int_distribution<std::size_t> length(minLen, maxLen);
-  std::uniform_int_distribution<std::size_t> pick(0, sizeof chars - 2);
-  std::string text(length(rng), ' ');
-  for (char& c : text) c = chars[pick(rng)];
-  if (text.size() > 40 && rng() % 4 == 0) text.replace(20, 2, "\r\n");  // some two-line notes
-  return text;
-}
-
-// Categories with random names: 20 at the top, then every further one under an earlier
-// one (five children each), giving five levels. Not yet in name order.
-TabList MakeCategories(std::mt19937& rng) {
-  TabList tabs;
-  for (std::size_t i = 0; i < CategoryCount; ++i) {
-    const TabInx parent =
-        i < TopLevelCount ? NO_PARENT : static_cast<TabInx>((i - TopLevelCount) / FanOut);
-    AppendCategory(tabs, RandomText(rng, 5, 30), 0, parent);
-  }
-  return tabs;
-}
-
-// The large document, in name order as every saved document is, and its file image.
+// The large document and its file image.
 struct LargeDocument {
-  Document doc;
-  std::string bytes;
-
-  LargeDocument() {
-    std::mt19937 rng(20261209);
-    doc.tabs = MakeCategories(rng);
-    MemoryCategoryList list;
-    SortCategories(doc, list);
-    for (std::size_t n = 0; n < NoteCount; ++n)
-      doc.tabs[n % CategoryCount].notes.Add(NoteString{RandomText(rng, 20, 200), 0});
-    bytes = EncodeDocument(doc.tabs, FileLayout::V101);
-  }
+  Document doc = bench::MakeLargeDocument();
+  std::string bytes = EncodeDocument(doc.tabs, FileLayout::V101);
 };
 
 const LargeDocument& Large() {
@@ -160,7 +122,7 @@ void BM_SaveDocument(benchmark::State& state) {
 
 void BM_SortCategories(benchmark::State& state) {
   std::mt19937 rng(7);
-  const TabList unsorted = MakeCategories(rng);
+  const TabList unsorted = bench::MakeCategories(rng);
   for (auto _ : state) {
     state.PauseTiming();
     Document doc;

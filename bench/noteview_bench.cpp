@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <cstdio>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "model/TreeOps.h"
 #include "view/NoteLines.h"
@@ -56,14 +59,27 @@ BigCategory& Big() {
   return big;
 }
 
-void BM_PlanLastScreenful(benchmark::State& state) {
+// The update step for the last screenful: what runs on every scroll, key or change.
+void BM_UpdateLastScreenful(benchmark::State& state) {
   BigCategory& big = Big();
   NoteLines lines;
-  const long long top = static_cast<long long>(big.Lines() - 40) * LineHeight;
+  lines.currentLine = big.Lines() - 1;
+  const VisibleLines visible{big.Lines() - 40, 40};
   for (auto _ : state) {
-    PaintPlan plan = PlanPaint(big.doc.tabs, 1, lines, {top, top + 40 * LineHeight}, LineHeight,
-                               big.Lines() + 5);
-    benchmark::DoNotOptimize(plan);
+    std::optional<std::string> detail = UpdateLines(big.doc.tabs, 1, lines, visible);
+    benchmark::DoNotOptimize(detail);
+  }
+}
+
+// The lines a paint of the last screenful draws.
+void BM_LinesOfLastScreenful(benchmark::State& state) {
+  BigCategory& big = Big();
+  NoteLines lines;
+  UpdateLines(big.doc.tabs, 1, lines, {big.Lines() - 40, 40});
+  for (auto _ : state) {
+    std::vector<PaintedLine> drawn =
+        LinesToPaint(big.doc.tabs, lines, big.Lines() - 40, big.Lines() + 1);
+    benchmark::DoNotOptimize(drawn);
   }
 }
 
@@ -103,7 +119,8 @@ void BM_DownToTheEndLine(benchmark::State& state) {
   }
 }
 
-BENCHMARK(BM_PlanLastScreenful)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_UpdateLastScreenful)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LinesOfLastScreenful)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintLastScreenful)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PageDownNearTheEnd)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DownToTheEndLine)->Unit(benchmark::kMillisecond);

@@ -32,6 +32,12 @@ bool OptionWord(std::string_view token, const FileTest& isFile, std::string_view
 
 }  // namespace
 
+std::vector<std::string> ArgumentsLeftByQt(int argc, const char* const* argv) {
+  std::vector<std::string> args;
+  for (int i = 1; i < argc && argv[i] != nullptr; ++i) args.emplace_back(argv[i]);
+  return args;
+}
+
 std::string JoinCommandLine(const std::vector<std::string>& args) {
   std::string line;
   for (const std::string& arg : args) {

@@ -32,6 +32,11 @@ struct CommandLineAction {
 // `isFile` tells whether a path names an existing file.
 using FileTest = std::function<bool(const std::string&)>;
 
+// The program's arguments after its name. Called once QApplication has been built on argc
+// and argv: it takes its own options (-style, -platform, -session, -display, ...) out of
+// them, and those never become part of the document name.
+std::vector<std::string> ArgumentsLeftByQt(int argc, const char* const* argv);
+
 // The command line of the arguments after the program name.
 std::string JoinCommandLine(const std::vector<std::string>& args);
 

@@ -7,24 +7,33 @@
 
 namespace zelto {
 
-DocumentCommands::DocumentCommands(DocumentSession session, DocumentShell& shell, FileStore& files)
-    : s_(session), shell_(shell), files_(files) {}
+DocumentCommands::DocumentCommands(DocumentSession session, DocumentShell& shell, FileStore& files,
+                                   RecoveryHooks* recovery)
+    : s_(session), shell_(shell), files_(files), recovery_(recovery) {}
 
 DocumentEnv DocumentCommands::Env() {
   return DocumentEnv{s_.doc, s_.list, s_.dialog, shell_, files_, s_.defaultCat};
 }
 
-bool DocumentCommands::SettleUnsavedChanges() {
-  if (!s_.doc.modified) return true;
+DocumentCommands::Settled DocumentCommands::SettleUnsavedChanges() {
+  if (!s_.doc.modified) return Settled::Nothing;
   switch (shell_.AskSaveChanges()) {
     case SaveChangesAnswer::Cancel:
-      return false;
+      return Settled::Kept;
     case SaveChangesAnswer::No:
-      return true;
+      return Settled::Dropped;
     case SaveChangesAnswer::Yes:
       break;
   }
-  return Save() == SaveResult::Saved;
+  return Save() == SaveResult::Saved ? Settled::Saved : Settled::Kept;
+}
+
+void DocumentCommands::DiscardCopy(const std::string& name) {
+  if (recovery_ && !name.empty()) recovery_->DiscardCopy(name);
+}
+
+bool DocumentCommands::SettledAtSessionEnd() const {
+  return sessionEndRevision_ && *sessionEndRevision_ == s_.doc.modified.Revision();
 }
 
 bool DocumentCommands::CloseQuery() {
@@ -33,15 +42,37 @@ bool DocumentCommands::CloseQuery() {
   if (s_.doc.modified) {
     // After the question the window position is left as it was: it is stored only when
     // the program closes on an unchanged document.
-    return SettleUnsavedChanges();
+    if (SettledAtSessionEnd()) return true;
+    const Settled settled = SettleUnsavedChanges();
+    if (settled == Settled::Kept) return false;
+    droppedAtClose_ = settled == Settled::Dropped;
+    // Open drops the copy only once another document has taken this one's place.
+    if (droppedAtClose_ && !s_.switchingDocument) DiscardCopy(s_.dialog.fileName);
+    return true;
   }
   if (!s_.switchingDocument) shell_.StoreWindowPosition();
   s_.switchingDocument = false;
   return true;
 }
 
+bool DocumentCommands::EndSession(const std::function<bool()>& mayAsk) {
+  if (!s_.doc.modified || SettledAtSessionEnd()) return true;
+  if (!mayAsk()) {
+    // Nobody may be asked: the changes go to the recovery copy, offered at the next start.
+    if (recovery_) recovery_->WriteCopyNow(s_.dialog.fileName);
+  } else {
+    const Settled settled = SettleUnsavedChanges();
+    if (settled == Settled::Kept) return false;
+    if (settled == Settled::Dropped) DiscardCopy(s_.dialog.fileName);
+  }
+  sessionEndRevision_ = s_.doc.modified.Revision();
+  return true;
+}
+
 void DocumentCommands::New() {
-  if (!SettleUnsavedChanges()) return;
+  const std::string previous = s_.dialog.fileName;
+  const Settled settled = SettleUnsavedChanges();
+  if (settled == Settled::Kept) return;
   ClearDocument(s_.doc, s_.list);
   shell_.ClearEntryDetail();
   if (const auto index = AppendCategory(s_.doc.tabs, s_.defaultCat, 0, NO_PARENT)) {
@@ -51,14 +82,25 @@ void DocumentCommands::New() {
   }
   s_.dialog.fileName.clear();
   shell_.DocumentLoaded();
+  if (settled == Settled::Dropped) DiscardCopy(previous);
+}
+
+LoadResult DocumentCommands::OpenAtStart(const std::string& name) {
+  DocumentEnv env = Env();
+  const LoadResult loaded = LoadDocument(env, name);
+  if (loaded != LoadResult::NotZelto && recovery_) recovery_->OfferCopy(env, name);
+  return loaded;
 }
 
 void DocumentCommands::Open() {
   s_.switchingDocument = true;
+  droppedAtClose_ = false;
   if (!CloseQuery()) {
     s_.switchingDocument = false;  // nothing is switched after all
     return;
   }
+  const std::string previous = s_.dialog.fileName;
+  const bool dropped = droppedAtClose_;
   FileDialogData offer = s_.dialog;
   SetDocumentDialog(offer);
   const std::optional<std::string> name = shell_.AskOpenFileName(offer);
@@ -67,12 +109,20 @@ void DocumentCommands::Open() {
     return;
   }
   DocumentEnv env = Env();
-  LoadDocument(env, *name);
+  // A refused file leaves the document as it was, with its changes and their copy.
+  if (LoadDocument(env, *name) == LoadResult::NotZelto) return;
+  if (dropped) DiscardCopy(previous);
+  if (recovery_) recovery_->OfferCopy(env, *name);
 }
 
 SaveResult DocumentCommands::Save() {
   DocumentEnv env = Env();
-  return SaveDocument(env);
+  const SaveResult result = SaveDocument(env);
+  if (result == SaveResult::Saved) {
+    DiscardCopy(s_.dialog.fileName);
+    shell_.DocumentSaved();
+  }
+  return result;
 }
 
 void DocumentCommands::SaveAs() {
@@ -94,7 +144,12 @@ void DocumentCommands::SaveAs() {
     // The document was not written there, so it stays bound to the file that holds it.
     s_.dialog.fileName = previous;
     s_.switchingDocument = false;
+    return;
   }
+  // The changes are saved, though under another name.
+  DiscardCopy(previous);
+  DiscardCopy(*name);
+  shell_.DocumentSaved();
 }
 
 void DocumentCommands::SaveAsText() {

@@ -27,6 +27,8 @@ class DocumentShell : public DocumentUi {
   virtual void ClearEntryDetail() = 0;
   // Writes the frame's position and state to the settings.
   virtual void StoreWindowPosition() = 0;
+  // After the document was saved (Save or Save As).
+  virtual void DocumentSaved() {}
 };
 
 }  // namespace zelto

@@ -88,6 +88,7 @@ int ExportTextHeadless(const std::string& document, const std::string& output, H
   FileDialogData dialog;
   HeadlessUi ui;
   DocumentEnv env{doc, list, dialog, ui, io.files, io.defaultCat};
+  env.keepDamagedOriginal = false;  // the export only reads, nothing is saved over the file
   const LoadResult loaded = LoadDocument(env, document);
   switch (loaded) {
     case LoadResult::NewDocument:

@@ -6,9 +6,11 @@
 #include <QFileInfo>
 #include <QStatusBar>
 
+#include "app/RecoveryWriter.h"
 #include "app/TSDIDecFrame.h"
 #include "common/ApplicationName.h"
 #include "common/CommandIds.h"
+#include "common/ProgramConfirmation.h"
 #include "dialogs/TZeltoAboutDlg.h"
 #include "mainwin/TZeltoWindow.h"
 #include "platform/Cp1252.h"
@@ -25,7 +27,8 @@ namespace zelto {
 TZeltoApp::TZeltoApp(TZeltoAppServices services)
     : store_(std::move(services.settings)),
       files_(std::move(services.files)),
-      fileTypeRegistration_(std::move(services.fileTypeRegistration)) {
+      fileTypeRegistration_(std::move(services.fileTypeRegistration)),
+      recoveryFolder_(std::move(services.recoveryFolder)) {
   if (QCoreApplication::instance() != nullptr) QCoreApplication::setApplicationName("Zelto");
   // Every text comparison of the program already ignores letter case (CompareText), and
   // the application name is ApplicationName; what is left is the settings.
@@ -108,6 +111,10 @@ bool TZeltoApp::CloseQuery() {
   return documentCommands_ ? documentCommands_->CloseQuery() : true;
 }
 
+bool TZeltoApp::EndSession(const std::function<bool()>& mayAsk) {
+  return documentCommands_ ? documentCommands_->EndSession(mayAsk) : true;
+}
+
 // ---- what the document commands ask of the windows ----
 
 std::optional<std::string> TZeltoApp::AskSaveFileName(const FileDialogData& data) {
@@ -143,14 +150,18 @@ SaveChangesAnswer TZeltoApp::AskSaveChanges() {
 }
 
 void TZeltoApp::DocumentLoaded() {
+  if (permissions_) permissions_->DocumentReplaced();
   TZeltoWindow* main = MainWindow();
   if (main == nullptr) return;
   // The note window shows the newly selected category from its first line.
   TNoteWindow* notes = main->NoteView();
-  notes->InvalidateLineCount();
   notes->SetCurrentLine(0);
   notes->ScrollTo(0);
-  notes->viewport()->update();
+  notes->Refresh();
+}
+
+void TZeltoApp::DocumentSaved() {
+  if (permissions_) permissions_->DocumentSaved();
 }
 
 bool TZeltoApp::WindowsMayClose() {
@@ -162,7 +173,7 @@ bool TZeltoApp::WindowsMayClose() {
 bool TZeltoApp::ClientMayClose() { return MainWindow() == nullptr || MainWindow()->CanClose(); }
 
 void TZeltoApp::ClearEntryDetail() {
-  if (TZeltoWindow* main = MainWindow()) main->EntryLine()->clear();
+  if (TZeltoWindow* main = MainWindow()) main->EntryLine()->ShowText(QString());
 }
 
 }  // namespace zelto

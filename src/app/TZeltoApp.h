@@ -24,6 +24,8 @@
 
 namespace zelto {
 
+class ProgramPermissions;
+class RecoveryWriter;
 class TSDIDecFrame;
 class TZeltoWindow;
 class TCatWindow;
@@ -36,6 +38,7 @@ struct TZeltoAppServices {
   // Writes the file-type registration, or removes it when the argument is true.
   std::function<void(bool remove)> fileTypeRegistration;
   std::string notePadDefault;  // the NotePad setting when none is stored
+  std::string recoveryFolder;  // where the recovery copies of unsaved changes are kept
 
   static TZeltoAppServices Platform();
 };
@@ -74,6 +77,13 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   // Whether the program may close: offers to save unsaved changes, stores the window
   // position. Also run by Open before another document replaces this one.
   bool CloseQuery() override;
+  // The desktop session ends: see DocumentCommands::EndSession.
+  bool EndSession(const std::function<bool()>& mayAsk);
+  // The writer of the recovery copies (nullptr before InitInstance).
+  RecoveryWriter* Recovery() const { return recovery_.get(); }
+  // Which program entries of the open document run without a question (nullptr before
+  // InitInstance).
+  ProgramPermissions* Permissions() const { return permissions_.get(); }
 
   // The response table; the operations of other windows may add the application's commands.
   CommandTable& Commands() { return commands_; }
@@ -119,11 +129,15 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   bool ClientMayClose() override;
   void ClearEntryDetail() override;
   void StoreWindowPosition() override;
+  void DocumentSaved() override;
 
   std::unique_ptr<SettingsStore> store_;
   std::unique_ptr<FileStore> files_;
   std::function<void(bool)> fileTypeRegistration_;
   CommandTable commands_;
+  std::string recoveryFolder_;
+  std::unique_ptr<RecoveryWriter> recovery_;  // before the commands, which use it
+  std::unique_ptr<ProgramPermissions> permissions_;
   std::unique_ptr<DocumentCommands> documentCommands_;
   // The default file that this run started with and that did not exist yet: the user never
   // chose it, so the first save to it says where it went. Empty once said.

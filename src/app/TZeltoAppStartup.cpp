@@ -4,16 +4,22 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QStatusBar>
 
 #include "app/CommandLine.h"
 #include "app/MenuTable.h"
 #include "app/PrintCommands.h"
+#include "app/RecoveryWriter.h"
+#include "app/SessionEnd.h"
 #include "app/TSDIDecFrame.h"
 #include "app/TZeltoApp.h"
+#include "common/ProgramConfirmation.h"
 #include "mainwin/EditingCommands.h"
 #include "mainwin/MainWindowCommands.h"
 #include "mainwin/ScreenLook.h"
 #include "mainwin/TZeltoWindow.h"
+#include "model/LinkResolution.h"
 #include "platform/FileTypeRegistration.h"
 #include "platform/NotePadDefault.h"
 #include "platform/QtFileStore.h"
@@ -52,6 +58,9 @@ TZeltoAppServices TZeltoAppServices::Platform() {
       RegisterFileType(program);
   };
   s.notePadDefault = DefaultNotePad();
+  s.recoveryFolder =
+      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString() +
+      "/Zelto/recovery";
   return s;
 }
 
@@ -65,8 +74,7 @@ void TZeltoApp::InitInstance(const std::vector<std::string>& args) {
   // run only; the stored DefaultFile stays.
   if (!action.documentName.empty()) settings.DefaultFile = action.documentName;
 
-  DocumentEnv env{doc, *CatList(), fileData, *this, *files_, settings.DefaultCat};
-  const LoadResult loaded = LoadDocument(env, settings.DefaultFile);
+  const LoadResult loaded = documentCommands_->OpenAtStart(settings.DefaultFile);
   if (action.documentName.empty() && loaded == LoadResult::NewDocument)
     unchosenDefaultFile_ = fileData.fileName;
   ShowDocumentInTitle();
@@ -78,17 +86,50 @@ int TZeltoApp::Run(const std::vector<std::string>& args) {
 }
 
 void TZeltoApp::InitMainWindow() {
+  // What the user allowed to run is remembered in the settings, one value per document and
+  // command.
+  permissions_ = std::make_unique<ProgramPermissions>(
+      ProgramPermissions::Memory{[this](const std::string& key) {
+                                   store_->OpenSettingsKey();
+                                   const bool allowed = store_->ReadDword(key, 0) != 0;
+                                   store_->CloseSettingsKey();
+                                   return allowed;
+                                 },
+                                 [this](const std::string& key) {
+                                   store_->OpenSettingsKey();
+                                   store_->WriteDword(key, 1);
+                                   store_->CloseSettingsKey();
+                                 }},
+      [this] {
+        return fileData.fileName.empty() ? std::string()
+                                         : DocumentIdentity(*files_, fileData.fileName);
+      });
   frame_ = std::make_unique<TSDIDecFrame>(this, doc);
   frame_->Client()->SetLook(LookOf(settings));
-  const MainWindowSession session{doc, settings, *store_, screenFont, search, popup, CommandHint};
+  const MainWindowSession session{doc,   settings,           *store_,    screenFont, search,
+                                  popup, permissions_.get(), CommandHint};
   new MainWindowCommands(session, *frame_->Client());  // owned by the main window
-  documentCommands_ =
-      std::make_unique<DocumentCommands>(DocumentSession{doc, *CatList(), fileData, textFileData,
-                                                         settings.DefaultCat, switchingDocument},
-                                         static_cast<DocumentShell&>(*this), *files_);
-  InstallEditingCommands(*frame_->Client(), doc, settings, [this] {
-    return NoteDialogSettings{settings.EditFont != 0, screenFont, settings.DateFormat};
-  });
+  recovery_ = std::make_unique<RecoveryWriter>(doc, fileData.fileName, *files_, recoveryFolder_,
+                                               settings.AutoSaveSeconds);
+  QObject::connect(
+      recovery_.get(), &RecoveryWriter::CopyFinished, frame_.get(), [this](const QString& reason) {
+        // Not worth a window of its own, but the user is told.
+        if (!reason.isEmpty())
+          frame_->statusBar()->showMessage(
+              QStringLiteral("Unsaved changes could not be copied for recovery: ") + reason);
+      });
+  documentCommands_ = std::make_unique<DocumentCommands>(
+      DocumentSession{doc, *CatList(), fileData, textFileData, settings.DefaultCat,
+                      switchingDocument},
+      static_cast<DocumentShell&>(*this), *files_, recovery_.get());
+  ConnectSessionEnd(frame_.get(),
+                    [this](const std::function<bool()>& mayAsk) { return EndSession(mayAsk); });
+  InstallEditingCommands(
+      *frame_->Client(), doc, settings,
+      [this] {
+        return NoteDialogSettings{settings.EditFont != 0, screenFont, settings.DateFormat};
+      },
+      permissions_.get());
 
   const PrintSession printing{doc, settings, print, fileData, commands_};
   new PrintCommands(printing, *frame_);  // owned by the frame

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ProgramInfo.h"
+#include "app/CommandLine.h"
 #include "app/HeadlessExport.h"
 #include "app/TZeltoApp.h"
 #include "common/ZeltoSettings.h"
@@ -36,5 +37,5 @@ int main(int argc, char* argv[]) {
   // The desktop matches the program's windows to its menu entry by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral(ZELTO_DESKTOP_ID));
   zelto::TZeltoApp app;
-  return app.Run(args);
+  return app.Run(zelto::ArgumentsLeftByQt(argc, argv));
 }

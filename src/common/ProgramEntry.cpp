@@ -1,5 +1,7 @@
 #include "common/ProgramEntry.h"
 
+#include "model/TextOrder.h"
+
 namespace zelto {
 
 namespace {
@@ -110,6 +112,17 @@ CommandWords SplitCommandLine(std::string_view command) {
   return result;
 }
 
+bool IsAddressWithScheme(std::string_view command) {
+  const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  const auto schemeChar = [&letter](char c) {
+    return letter(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
+  };
+  if (command.empty() || !letter(command.front())) return false;
+  std::size_t colon = 1;
+  while (colon < command.size() && schemeChar(command[colon])) ++colon;
+  return colon >= 2 && colon + 1 < command.size() && command[colon] == ':';
+}
+
 ProgramLaunchPlan PlanProgramLaunch(std::string_view entryText, const ProgramFinder& findProgram) {
   ProgramLaunchPlan plan;
   const ProgramEntryParts parts = SplitProgramEntry(entryText);
@@ -118,6 +131,11 @@ ProgramLaunchPlan PlanProgramLaunch(std::string_view entryText, const ProgramFin
   if (command.empty()) {
     plan.kind = ProgramLaunchPlan::Kind::Refused;
     plan.reason = "The entry names no program to start.";
+    return plan;
+  }
+  if (IsAddressWithScheme(command)) {
+    plan.kind = ProgramLaunchPlan::Kind::OpenAddress;
+    plan.target = std::string(command);
     return plan;
   }
   CommandWords split = SplitCommandLine(command);

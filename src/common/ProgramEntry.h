@@ -41,13 +41,19 @@ struct CommandWords {
 };
 CommandWords SplitCommandLine(std::string_view command);
 
+// True when `command` is an address with a scheme ("http://...", "mailto:...",
+// "file:///..."): letters, then letters, digits, '+', '-' or '.', then ':' and more. A
+// single letter before the ':' is a drive, not a scheme.
+bool IsAddressWithScheme(std::string_view command);
+
 // How a program entry is started.
 struct ProgramLaunchPlan {
   enum class Kind {
-    Nothing,  // the entry has no command line: nothing happens
-    Start,    // start `target` detached with `arguments`
-    Open,     // open the file `target` with the desktop's default application
-    Refused,  // the command cannot be started; `reason` says why
+    Nothing,      // the entry has no command line: nothing happens
+    Start,        // start `target` detached with `arguments`
+    Open,         // open the file `target` with the desktop's default application
+    OpenAddress,  // hand the address `target` to the desktop's handler for its scheme
+    Refused,      // the command cannot be started; `reason` says why
   };
   Kind kind = Kind::Nothing;
   std::string target;
@@ -59,10 +65,11 @@ struct ProgramLaunchPlan {
 // or the name of one on the search path); the resolved program, or nothing.
 using ProgramFinder = std::function<std::optional<std::string>(const std::string& word)>;
 
-// The plan for running a program entry: its first word, when it names a program, is
-// started with the other words as arguments; anything else is opened as a file (a lone
-// word as it stands, several words as the whole command, so that a path with blanks
-// still opens).
+// The plan for running a program entry: a command that is an address with a scheme is
+// opened as that address; otherwise its first word, when it names a program, is started
+// with the other words as arguments, and anything else is opened as a file (a lone word
+// as it stands, several words as the whole command, so that a path with blanks still
+// opens).
 ProgramLaunchPlan PlanProgramLaunch(std::string_view entryText, const ProgramFinder& findProgram);
 
 }  // namespace zelto

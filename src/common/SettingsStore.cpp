@@ -109,12 +109,13 @@ std::uint32_t SettingsStore::ReadDword(std::string_view name, std::uint32_t fall
   return ParseDword(std::get<std::string>(*value)).value_or(fallback);
 }
 
-std::string SettingsStore::ReadString(std::string_view name, std::string_view fallback) const {
+std::string SettingsStore::ReadString(std::string_view name, std::string_view fallback,
+                                      std::size_t maxLength) const {
   auto value = Lookup(name);
   if (!value) return std::string(fallback);
   if (auto* number = std::get_if<std::uint32_t>(&*value)) return std::to_string(*number);
   std::string& text = std::get<std::string>(*value);
-  if (text.size() > MaxSettingText) return std::string(fallback);
+  if (text.size() > maxLength) return std::string(fallback);
   return std::move(text);
 }
 

@@ -28,6 +28,9 @@ constexpr std::uint8_t BlueOf(Colour c) { return static_cast<std::uint8_t>((c >>
 
 // The longest text a setting may hold; a longer stored text reads as missing.
 inline constexpr std::size_t MaxSettingText = 99;
+// The default file and the default category hold a path or a category name, which are often
+// longer; they take texts up to this length.
+inline constexpr std::size_t MaxLongSettingText = 4096;
 
 // A value as the backend holds it.
 using StoredValue = std::variant<std::uint32_t, std::string>;
@@ -60,7 +63,9 @@ class SettingsStore {
   bool HasValue(std::string_view name) const;
 
   std::uint32_t ReadDword(std::string_view name, std::uint32_t fallback) const;
-  std::string ReadString(std::string_view name, std::string_view fallback) const;
+  // A text longer than `maxLength` gives the default.
+  std::string ReadString(std::string_view name, std::string_view fallback,
+                         std::size_t maxLength = MaxSettingText) const;
   Colour ReadColour(std::string_view name, Colour fallback) const;
   double ReadReal(std::string_view name, double fallback) const;
 
@@ -89,6 +94,7 @@ class MemorySettingsStore : public SettingsStore {
   std::optional<StoredValue> Peek(std::string_view name) const;
   void Erase(std::string_view name);
   std::size_t Size() const { return values_.size(); }
+  const std::map<std::string, StoredValue, std::less<>>& Values() const { return values_; }
   // Makes the next Open fail, as a key without access rights would.
   void SetUnavailable(bool unavailable) { unavailable_ = unavailable; }
   int OpenCount() const { return openCount_; }

@@ -53,6 +53,12 @@ bool IsWebAddress(std::string_view link) {
   return false;
 }
 
+std::optional<std::string> FindWebAddress(std::string_view noteText, bool wwwEnabled) {
+  std::optional<std::string> link = FindUrl(noteText, wwwEnabled);
+  if (link && !IsWebAddress(*link)) link.reset();
+  return link;
+}
+
 std::string NotWebAddressMessage(std::string_view link) {
   return "\"" + std::string(link) +
          "\" is not a web address. Only addresses that begin with http://, https:// or ftp:// "

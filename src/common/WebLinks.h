@@ -29,6 +29,11 @@ std::string MenuLiteral(std::string_view text);
 // http, https or ftp (any letter case), "://", a host, and no control character.
 bool IsWebAddress(std::string_view link);
 
+// The link of a note when it is a web address; nothing otherwise, also when FindUrl finds
+// text that merely begins with the letters ("ftphone" in "softphone", "http:abc"). This is
+// the link that activating a note opens and that the note's popup offers.
+std::optional<std::string> FindWebAddress(std::string_view noteText, bool wwwEnabled);
+
 // The message for a found text that is no web address.
 std::string NotWebAddressMessage(std::string_view link);
 

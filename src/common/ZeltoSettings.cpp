@@ -49,8 +49,10 @@ void ZeltoSettings::ReadSettings(SettingsStore& store, const std::string& notePa
   PhonePrefix2 = store.ReadString("PhonePrefix2", PhonePrefix2);
   PhoneLength3 = store.ReadDword("PhoneLength3", PhoneLength3);
   PhonePrefix3 = store.ReadString("PhonePrefix3", PhonePrefix3);
-  DefaultCat = store.ReadString("DefaultCat", DefaultCat);
-  DefaultFile = store.ReadString("DefaultFile", DefaultFile);
+  AutoSaveSeconds = checked(store.ReadDword("AutoSaveSeconds", AutoSaveSeconds), IsValidAutoSave,
+                            AutoSaveSeconds);
+  DefaultCat = store.ReadString("DefaultCat", DefaultCat, MaxLongSettingText);
+  DefaultFile = store.ReadString("DefaultFile", DefaultFile, MaxLongSettingText);
   store.CloseSettingsKey();
 }
 

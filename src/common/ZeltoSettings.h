@@ -17,6 +17,8 @@ constexpr bool IsValidMargin(double m) { return m >= 0 && m < 10; }
 constexpr bool IsValidFontSize(std::uint32_t size) { return size >= 1 && size <= 1000; }
 // A pane split: the category list keeps some room on either side.
 constexpr bool IsValidRatio(double r) { return r >= 0.05 && r <= 0.95; }
+// Up to a day between recovery copies.
+constexpr bool IsValidAutoSave(std::uint32_t seconds) { return seconds <= 86400; }
 
 // The dialling settings (OutsideLine, Plus, KeepCommas, KeepW, PhoneAsIs, MinPhone and the
 // three length rules) come from PhoneSettings, so the dialling code reads them directly.
@@ -55,6 +57,8 @@ struct ZeltoSettings : PhoneSettings {
   // The text editor of "View note in Notepad"; its default depends on the platform and is
   // given to ReadSettings.
   std::string NotePad;
+  // Seconds between recovery copies of unsaved changes; 0: none.
+  std::uint32_t AutoSaveSeconds = 30;
   // The top-level category every loaded document must have, and the start-up document.
   std::string DefaultCat = "Default";
   std::string DefaultFile = "default.zlt";

@@ -3,6 +3,7 @@
 #include <QListWidget>
 
 #include "platform/Cp1252.h"
+#include "platform/Prompter.h"
 
 namespace zelto {
 
@@ -42,6 +43,14 @@ void TCatDialog::Ok() {
     return;
   }
   const auto index = static_cast<std::size_t>(choices_[static_cast<std::size_t>(row)].data);
+  if (tabs_[index].text.size() > MaxLongSettingText) {
+    // The next start could not read it back; the dialog stays open for another choice.
+    Prompter::Message(QStringLiteral("The default category was not changed: its name is "
+                                     "longer than %1 bytes.")
+                          .arg(MaxLongSettingText),
+                      QString());
+    return;
+  }
   settings_.DefaultCat = tabs_[index].text;
   store_.OpenSettingsKey();
   store_.WriteString("DefaultCat", settings_.DefaultCat);

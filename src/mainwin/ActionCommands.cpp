@@ -7,6 +7,8 @@
 
 #include "common/CommandIds.h"
 #include "common/CommandTable.h"
+#include "common/ProgramConfirmation.h"
+#include "common/ProgramEntry.h"
 #include "common/WebLinks.h"
 #include "model/Records.h"
 #include "platform/Cp1252.h"
@@ -52,35 +54,31 @@ ActionCommands::ActionCommands(ActionSession session, TNoteWindow& notes, Comman
     commands_.Add(id, [this, id] { Dial(id - CM_PHONE0); });
   commands_.Add(CM_RUN, [this] { RunCurrentNote(); });
   connect(&notes_, &TNoteWindow::NoteActivated, this,
-          [this](int category, qsizetype note, bool forEdit) {
-            ActivateNote(category, note, forEdit);
-          });
+          [this](int category, int note, bool forEdit) { ActivateNote(category, note, forEdit); });
 }
 
-const NoteString* ActionCommands::NoteAt(long long category, long long note) const {
-  const TabList& tabs = s_.doc.tabs;
-  if (category < 0 || static_cast<std::size_t>(category) >= tabs.Count()) return nullptr;
-  const NoteList& list = tabs[static_cast<std::size_t>(category)].notes;
-  if (note < 0 || static_cast<std::size_t>(note) >= list.Count()) return nullptr;
-  return &list[static_cast<std::size_t>(note)];
+const NoteString* ActionCommands::NoteAt(int category, int note) const {
+  if (note < 0 || note >= NoteCountOf(s_.doc.tabs, category)) return nullptr;
+  return &s_.doc.tabs[static_cast<std::size_t>(category)].notes[static_cast<std::size_t>(note)];
 }
 
 const NoteString* ActionCommands::CurrentNote() const {
   const NoteLines& lines = notes_.Lines();
-  const std::size_t noteCount = NoteCountOf(s_.doc.tabs, lines.currentCategory);
-  if (lines.lineCount < static_cast<int>(noteCount)) return nullptr;
-  const auto categoryLines = static_cast<std::size_t>(lines.lineCount) - noteCount;
+  const int noteCount = NoteCountOf(s_.doc.tabs, lines.currentCategory);
+  const int categoryLines = lines.lineCount - noteCount;
+  if (categoryLines < 0) return nullptr;
   if (ClassifyLine(lines.currentLine, categoryLines, noteCount) != LineKind::NoteLine)
     return nullptr;
-  return NoteAt(lines.currentCategory, lines.currentLine - static_cast<long long>(categoryLines));
+  return NoteAt(lines.currentCategory, lines.currentLine - categoryLines);
 }
 
-void ActionCommands::ActivateNote(long long category, long long note, bool forEdit) {
+void ActionCommands::ActivateNote(int category, int note, bool forEdit) {
   // Editing (forEdit) is the edit command's own; it only asks the note window to activate.
   if (forEdit) return;
   const NoteString* entry = NoteAt(category, note);
   if (entry == nullptr) return;
-  const std::optional<std::string> link = FindUrl(entry->text, s_.settings.WWWEnabled);
+  // A found text that is no web address counts as no link: the note opens for editing.
+  const std::optional<std::string> link = FindWebAddress(entry->text, s_.settings.WWWEnabled);
   switch (ChooseActivation(entry->flags, false, s_.settings.ClickURL != 0, link.has_value())) {
     case NoteActivation::RunProgram:
       RunProgram(*entry);
@@ -102,7 +100,22 @@ void ActionCommands::RunCurrentNote() {
 }
 
 void ActionCommands::RunProgram(const NoteString& note) {
-  Report(RunProgramEntry(note.text, desktop_));
+  // The question shows the very plan that is then carried out.
+  const ProgramLaunchPlan plan = PlanProgramEntry(note.text, desktop_);
+  const bool startsSomething = plan.kind != ProgramLaunchPlan::Kind::Nothing &&
+                               plan.kind != ProgramLaunchPlan::Kind::Refused;
+  if (startsSomething && s_.permissions != nullptr) {
+    const std::string command = SplitProgramEntry(note.text).command.value_or(std::string());
+    if (!s_.permissions->IsAllowed(command)) {
+      bool doNotAskAgain = false;
+      if (!Prompter::AskWithCheckBox(Cp1252::Decode(RunQuestion(plan)), std::nullopt,
+                                     QString::fromLatin1(RunButtonText),
+                                     QString::fromLatin1(DoNotAskAgainText), doNotAskAgain))
+        return;
+      if (doNotAskAgain) s_.permissions->Allow(command);
+    }
+  }
+  Report(RunLaunchPlan(plan, desktop_));
 }
 
 void ActionCommands::OpenCurrentLink() {

@@ -21,6 +21,7 @@ namespace zelto {
 
 class TNoteWindow;
 class CommandTable;
+class ProgramPermissions;
 struct NoteString;
 
 // What the link and phone items of the last popup act on, kept from one popup to the next.
@@ -36,6 +37,8 @@ struct ActionSession {
   const Document& doc;
   const ZeltoSettings& settings;  // WWWEnabled, ClickURL, Browser and the dialling settings
   PopupTargets& popup;
+  // Which program entries run without a question; without it none asks.
+  ProgramPermissions* permissions;
 };
 
 class ActionCommands : public QObject {
@@ -52,7 +55,7 @@ class ActionCommands : public QObject {
 
   // A note line was activated (Enter, double click): a program entry runs, a text note
   // opens its link when ClickURL is on and it has one, and is edited otherwise.
-  void ActivateNote(long long category, long long note, bool forEdit);
+  void ActivateNote(int category, int note, bool forEdit);
   // Runs the current note as a program entry (the popup's Run).
   void RunCurrentNote();
   // The L key: opens the current note's link, if it is a note line with one.
@@ -74,7 +77,7 @@ class ActionCommands : public QObject {
   void ShowDetailMenu(QWidget* detail, QPoint pos);
 
  private:
-  const NoteString* NoteAt(long long category, long long note) const;
+  const NoteString* NoteAt(int category, int note) const;
   void Apply(const ActionItems& items);
   // A request that could not be carried out is said in a message.
   void Report(const ActionOutcome& outcome);

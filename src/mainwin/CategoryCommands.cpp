@@ -121,9 +121,13 @@ void CategoryCommands::EditCategory() {
   if (!RunNoteDialog(c_.dialogs, c_.doc, "Edit category", copy, EditedText::CategoryName)) return;
   tab.text = copy.text;
   tab.flags = copy.flags;
-  // The list is filled again so that the new name stands at its sorted place, selected.
-  FillLevel(c_.doc.tabs, tab.parent, c_.list);
-  SelectItemOf(c_.list, *current);
+  // Only the renamed item changes in the list: out with the old name, in with the new one
+  // at its sorted place, selected. The rest of the level stays as listed, a cut category
+  // that a search showed there included.
+  c_.list.DeleteString(c_.list.GetSelIndex());
+  const int pos = c_.list.AddString(tab.text);
+  c_.list.SetItemData(pos, *current);
+  c_.list.SetSelIndex(pos);
   c_.RefreshNoteWindow();
 }
 
@@ -156,7 +160,10 @@ void CategoryCommands::DeleteCategory(TabInx category) {
 
   const auto before = c_.CurrentCategory();
   const bool currentGoes = before && IsSelfOrDescendant(tabs, *before, category);
+  // Deleting an ancestor of the current category takes the whole level the list shows.
+  const bool levelGoes = currentGoes && *before != category && answer == Prompter::Answer::No;
   const std::string currentName = before ? tabs[*before].text : std::string();
+  const std::string deletedName = tabs[category].text;
   if (answer == Prompter::Answer::No) {
     MarkSubtree(tabs, category, TabState::Deleted);
   } else {
@@ -172,10 +179,16 @@ void CategoryCommands::DeleteCategory(TabInx category) {
     c_.RefreshNoteWindow();
     return;
   }
-  // The first sibling whose name begins with the former current category's name takes its
-  // place (none when no name matches).
-  if (c_.list.GetSelIndex() == CategoryList::None && !currentName.empty())
+  if (levelGoes) {
+    // The list shows the level the deleted category was on instead, with the first
+    // category whose name begins with the deleted one's name selected (none when none does).
+    FillLevel(tabs, static_cast<TabInx>(parentAfterSort), c_.list);
+    if (!deletedName.empty()) c_.list.SelectString(deletedName);
+  } else if (c_.list.GetSelIndex() == CategoryList::None && !currentName.empty()) {
+    // The first sibling whose name begins with the former current category's name takes
+    // its place (none when no name matches).
     c_.list.SelectString(currentName);
+  }
   // A level left with no category at all offers nothing to choose: the list goes up to the
   // level of the removed category's parent, which is selected.
   if (c_.list.GetCount() == 0 && parentAfterSort != NO_PARENT && tabs.Valid(parentAfterSort)) {

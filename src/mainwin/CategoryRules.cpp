@@ -81,7 +81,8 @@ TreePasteResult PasteTree(Document& doc, CategoryList& list, TabInx current, Tre
   if (cut == NO_PARENT) return TreePasteResult::NothingCut;
   tabs[cut].state = TabState::Normal;
   tabs[cut].parent = newParent;
-  doc.cutPending = false;
+  // A second cut category still waits for its paste; the next save would leave it out.
+  doc.cutPending = FirstCutCategory(tabs) != NO_PARENT;
   if (where == TreePaste::AsSibling || !tabs.Valid(current)) {
     // Listed and selected first, so that the sort shows the pasted category's level.
     const int pos = list.AddString(tabs[cut].text);

@@ -67,6 +67,7 @@ enum class TreePasteResult {
 // categories and refills `list` (as SortCategories does, from its selection). Without a
 // valid current category it goes to the top level. A paste that would hang the category
 // below itself is refused and changes nothing; with nothing cut only `modified` is set.
+// `cutPending` stays set while another category is still cut.
 TreePasteResult PasteTree(Document& doc, CategoryList& list, TabInx current, TreePaste where);
 
 }  // namespace zelto

@@ -81,10 +81,11 @@ void ConfigCommands::AddTo(CommandTable& commands) {
       CM_ENABLEWEB, [this] { ToggleWebLinks(); }, {}, [this] { return s_.settings.WWWEnabled; });
 }
 
-void ConfigCommands::WriteText(std::string_view name, std::string_view text) {
+bool ConfigCommands::WriteText(std::string_view name, std::string_view text) {
   s_.store.OpenSettingsKey();
-  s_.store.WriteString(name, text);
+  const bool written = s_.store.WriteString(name, text);
   s_.store.CloseSettingsKey();
+  return written;
 }
 
 void ConfigCommands::WriteNumber(std::string_view name, std::uint32_t value) {
@@ -196,13 +197,28 @@ void ConfigCommands::ChooseDefaultFile() {
   data.fileName = "";
   data.filter = "Zelto Files (*.zlt)|*.zlt|";
   data.defaultExt = "zlt";
+  // Only a file that is there can become the default file.
+  data.flags = FileDialogFileMustExist | FileDialogPathMustExist | FileDialogNoChangeDir;
   const std::optional<std::string> path = Prompter::AskOpenFileName(data);
   if (!path || path->empty()) return;
   // The default file is opened at the next start, from whatever folder: keep it whole.
   // File names are kept in the encoding of the file system, as the document's own name is.
   const QString full =
       QFileInfo(QFile::decodeName(QByteArray::fromStdString(*path))).absoluteFilePath();
-  WriteText("DefaultFile", QFile::encodeName(full).toStdString());
+  const std::string stored = QFile::encodeName(full).toStdString();
+  if (stored.size() > MaxLongSettingText) {
+    Prompter::Message(QStringLiteral("The default file was not changed: the path of ") + full +
+                          QStringLiteral(" is longer than %1 bytes.").arg(MaxLongSettingText),
+                      QString());
+    return;
+  }
+  // The message says what the next start will open, so it is shown only once it is stored.
+  if (!WriteText("DefaultFile", stored)) {
+    Prompter::Message(
+        QStringLiteral("The default file was not changed: the settings could not be written."),
+        QString());
+    return;
+  }
   Prompter::Message(QStringLiteral("Default file changed to ") + full, QString());
 }
 

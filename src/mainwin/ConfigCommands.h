@@ -60,8 +60,8 @@ class ConfigCommands : public QObject {
   static void SetDialogRunner(DialogRunner runner);
 
  private:
-  // Writes one value between opening and closing the settings key.
-  void WriteText(std::string_view name, std::string_view text);
+  // Writes one value between opening and closing the settings key; whether it was written.
+  bool WriteText(std::string_view name, std::string_view text);
   void WriteNumber(std::string_view name, std::uint32_t value);
   // The main window takes the changed colours or line setting and repaints.
   void ApplyLook();

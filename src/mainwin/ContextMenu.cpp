@@ -25,7 +25,7 @@ bool IsProtectedDefault(const Tab& category, std::string_view defaultCat) {
 
 }  // namespace
 
-void DescribeCurrentLine(const NoteLines& lines, const TabList& tabs, long long selectedCategory,
+void DescribeCurrentLine(const NoteLines& lines, const TabList& tabs, int selectedCategory,
                          ContextMenuState& state) {
   const int line = lines.currentLine;
   state.lineKind = lines.GetLineKind(tabs, selectedCategory, line);

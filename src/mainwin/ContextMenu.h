@@ -36,7 +36,7 @@ struct ContextMenuState {
 
 // Fills in the note window's part of `state`: the kind of its current line, whether that is
 // the up-arrow line, and the category on it. `selectedCategory` is the list's selection.
-void DescribeCurrentLine(const NoteLines& lines, const TabList& tabs, long long selectedCategory,
+void DescribeCurrentLine(const NoteLines& lines, const TabList& tabs, int selectedCategory,
                          ContextMenuState& state);
 
 // Whether a command that depends on the current line, the current category or the

@@ -19,11 +19,12 @@ class EditingCommandSet : public QObject {
  public:
   EditingCommandSet(TZeltoWindow& window, TNoteWindow& notes, Document& doc,
                     const ZeltoSettings& settings,
-                    std::function<NoteDialogSettings()> dialogSettings)
+                    std::function<NoteDialogSettings()> dialogSettings,
+                    ProgramPermissions* permissions)
       : QObject(&window),
         dialogs_(&window, std::move(dialogSettings)),
         context_(doc, *window.CatList(), notes, dialogs_, settings),
-        noteCommands_(context_, desktop_),
+        noteCommands_(context_, desktop_, QString(), permissions),
         categoryCommands_(context_) {
     noteCommands_.Register(window.Commands());
     categoryCommands_.Register(window.Commands());
@@ -44,10 +45,11 @@ class EditingCommandSet : public QObject {
 }  // namespace
 
 void InstallEditingCommands(TZeltoWindow& window, Document& doc, const ZeltoSettings& settings,
-                            std::function<NoteDialogSettings()> dialogSettings) {
+                            std::function<NoteDialogSettings()> dialogSettings,
+                            ProgramPermissions* permissions) {
   auto* notes = qobject_cast<TNoteWindow*>(window.NoteView());
   if (notes == nullptr) return;
-  new EditingCommandSet(window, *notes, doc, settings, std::move(dialogSettings));
+  new EditingCommandSet(window, *notes, doc, settings, std::move(dialogSettings), permissions);
 }
 
 }  // namespace zelto

@@ -21,9 +21,9 @@ LineTarget EditingContext::CurrentLine() const {
 
 void EditingContext::RefreshNoteWindow() {
   const auto current = CurrentCategory();
-  notes.Lines().currentCategory = current ? static_cast<long long>(*current) : -1;
+  notes.Lines().currentCategory = current ? static_cast<int>(*current) : -1;
   notes.CountLines();
-  notes.viewport()->update();
+  notes.Refresh();
 }
 
 void EditingContext::ShowSelectionFromTop() {
@@ -32,12 +32,11 @@ void EditingContext::ShowSelectionFromTop() {
   notes.ScrollTo(0);
 }
 
-void EditingContext::ShowAddedNote(TabInx category, long long note, bool scroll) {
+void EditingContext::ShowAddedNote(TabInx category, int note, bool scroll) {
   notes.Lines().currentCategory = category;
   notes.CountLines();
   notes.ShowAddedNote(note);
   if (scroll && note != NoAddedNote) notes.ScrollToNote(note);
-  notes.viewport()->update();
 }
 
 }  // namespace zelto

@@ -31,10 +31,10 @@ class EditingContext {
   void RefreshNoteWindow();
   // The same, starting again at the first line (another category is shown).
   void ShowSelectionFromTop();
-  // Note `note` of `category` was added, pasted, edited or split: its line becomes current at
-  // the next paint, and with `scroll` it is brought into view. An index that was not found
-  // again (NoAddedNote) selects no line and scrolls nowhere.
-  void ShowAddedNote(TabInx category, long long note, bool scroll);
+  // Note `note` of `category` was added, pasted, edited or split: its line becomes current
+  // once it is in view, and with `scroll` it is brought into view. An index that was not
+  // found again (NoAddedNote) selects no line and scrolls nowhere.
+  void ShowAddedNote(TabInx category, int note, bool scroll);
 
   Document& doc;
   CategoryList& list;

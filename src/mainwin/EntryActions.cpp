@@ -38,7 +38,7 @@ void ActionItems::ApplyTo(ActionState& state) const {
 ActionItems NoteLineActions(std::string_view noteText, bool wwwEnabled,
                             const PhoneSettings& settings) {
   ActionItems items;
-  items.link = FindUrl(noteText, wwwEnabled);
+  items.link = FindWebAddress(noteText, wwwEnabled);
   items.calledParty = CalledParty(noteText);
   items.numbers = ExtractPhoneNumbers(noteText, MaxPhoneItems, settings);
   return items;

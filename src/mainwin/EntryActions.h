@@ -47,8 +47,8 @@ struct ActionItems {
   void ApplyTo(ActionState& state) const;
 };
 
-// The items of a note line's popup: its link (when web links are on) and up to six phone
-// numbers found in its text.
+// The items of a note line's popup: its link when that is a web address (and web links are
+// on), and up to six phone numbers found in its text.
 ActionItems NoteLineActions(std::string_view noteText, bool wwwEnabled,
                             const PhoneSettings& settings);
 

@@ -1,7 +1,6 @@
 #pragma once
-// What a line of the note window stands for, worked out from the document itself rather
-// than from the last paint, so that a command run before the next paint still acts on
-// the line the user sees.
+// What a line of the note window stands for, worked out from the document itself, so that
+// a command acts on the line the user sees even right after the document changed.
 #include <cstddef>
 
 #include "model/Records.h"
@@ -27,6 +26,6 @@ struct LineTarget {
 
 // Line `line` of the note window while it shows category `shown` (-1 or an index that is
 // no category: nothing is shown).
-LineTarget TargetOfLine(const TabList& tabs, long long shown, long long line);
+LineTarget TargetOfLine(const TabList& tabs, int shown, int line);
 
 }  // namespace zelto

@@ -22,8 +22,9 @@ MainWindowCommands::MainWindowCommands(const MainWindowSession& session, TZeltoW
 
   auto* notes = qobject_cast<TNoteWindow*>(window.NoteView());
   if (notes == nullptr) return;
-  actions_ = new ActionCommands(ActionSession{session.doc, session.settings, session.popup}, *notes,
-                                window.Commands(), *desktop_, this);
+  actions_ = new ActionCommands(
+      ActionSession{session.doc, session.settings, session.popup, session.permissions}, *notes,
+      window.Commands(), *desktop_, this);
   search_ = new SearchCommands(session.doc, session.search, *notes, *window.CatList(),
                                window.Commands(), &window, this);
 

@@ -24,10 +24,11 @@ class ConfigCommands;
 struct MainWindowSession {
   Document& doc;
   ZeltoSettings& settings;
-  SettingsStore& store;  // where a changed setting is written at once
-  QFont& screenFont;     // made from the ScreenFont and ScreenFontSize settings
-  SearchState& search;   // where Find and Next stand
-  PopupTargets& popup;   // what the last popup's link and phone items act on
+  SettingsStore& store;             // where a changed setting is written at once
+  QFont& screenFont;                // made from the ScreenFont and ScreenFontSize settings
+  SearchState& search;              // where Find and Next stand
+  PopupTargets& popup;              // what the last popup's link and phone items act on
+  ProgramPermissions* permissions;  // which program entries run without a question
   // The menu hint of a command (the colour dialog's title names the colour by it).
   std::function<std::string_view(int id)> commandHint = {};
 };

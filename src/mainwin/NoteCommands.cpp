@@ -9,12 +9,15 @@
 
 #include "common/ApplicationName.h"
 #include "common/CommandIds.h"
+#include "common/ProgramConfirmation.h"
+#include "common/ProgramEntry.h"
 #include "common/ZeltoSettings.h"
 #include "mainwin/NoteClipboard.h"
 #include "mainwin/NoteOperations.h"
 #include "platform/Cp1252.h"
 #include "platform/DesktopActions.h"
 #include "platform/Prompter.h"
+#include "platform/ScratchFile.h"
 #include "view/TNoteWindow.h"
 
 namespace zelto {
@@ -40,8 +43,12 @@ void PutOnClipboard(const NoteString& note) {
 
 }  // namespace
 
-NoteCommands::NoteCommands(EditingContext& context, DesktopActions& desktop, QString scratchDir)
-    : c_(context), desktop_(desktop), scratchDir_(std::move(scratchDir)) {}
+NoteCommands::NoteCommands(EditingContext& context, DesktopActions& desktop, QString scratchDir,
+                           ProgramPermissions* permissions)
+    : c_(context),
+      desktop_(desktop),
+      scratchDir_(std::move(scratchDir)),
+      permissions_(permissions) {}
 
 void NoteCommands::Register(CommandTable& table) {
   const auto hasCategory = [this] { return c_.HasCurrentCategory(); };
@@ -87,6 +94,9 @@ void NoteCommands::AddProgram() {
   NoteString entry;
   entry.text = *text;
   entry.flags = static_cast<std::uint8_t>(EntryKind::Program);
+  // Typed here by the user: it runs without a question.
+  if (const auto command = SplitProgramEntry(entry.text).command; command && permissions_)
+    permissions_->Allow(*command);
   c_.doc.tabs[*category].notes.Add(std::move(entry));
   c_.RefreshNoteWindow();
 }
@@ -102,6 +112,12 @@ void NoteCommands::EditNote(TabInx category, std::size_t index) {
   if (index >= notes.Count()) return;
   NoteString copy = notes[index];
   if (!RunNoteDialog(c_.dialogs, c_.doc, "Edit entry", copy)) return;
+  // A command the user typed anew in the dialog runs without a question; one left as it
+  // came keeps its question.
+  const auto command = SplitProgramEntry(copy.text).command;
+  if (permissions_ && IsProgram(copy.flags) && command &&
+      command != SplitProgramEntry(notes[index].text).command)
+    permissions_->Allow(*command);
   notes.RemoveAt(index);
   notes.Add(copy);
   // The note window keeps its scroll place: the edited note may move out of view.
@@ -158,19 +174,15 @@ void NoteCommands::ViewCurrentNoteInNotepad() {
   const std::string& text = c_.doc.tabs[line.category].notes[line.note].text;
   const QString caption = QString::fromLatin1(ApplicationName);
 
-  const QDir dir(scratchDir_.isEmpty() ? QDir::currentPath() : scratchDir_);
-  const QString path = dir.absoluteFilePath(QString::fromLatin1(ScratchFileName));
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      file.write(text.data(), static_cast<qint64>(text.size())) !=
-          static_cast<qint64>(text.size()) ||
-      !file.flush()) {
+  const ScratchFile scratch =
+      WriteScratchFile(text, scratchDir_.isEmpty() ? PrivateScratchFolder() : scratchDir_);
+  const QString path = scratch.path;
+  if (!scratch.error.isEmpty()) {
     Prompter::Message(QStringLiteral("Cannot write the file %1: %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()),
+                          .arg(QDir::toNativeSeparators(path), scratch.error),
                       caption, Prompter::Icon::Warning);
     return;
   }
-  file.close();
 
   // The NotePad setting may carry options of its own after the editor's name.
   QStringList words = QProcess::splitCommand(Cp1252::Decode(c_.settings.NotePad));

@@ -12,14 +12,14 @@
 namespace zelto {
 
 class DesktopActions;
-
-// The scratch file that View note in Notepad writes in the current directory.
-inline constexpr const char ScratchFileName[] = "zelto.tmp";
+class ProgramPermissions;
 
 class NoteCommands {
  public:
-  // `scratchDir` is where the scratch file goes (the current directory when empty).
-  NoteCommands(EditingContext& context, DesktopActions& desktop, QString scratchDir = {});
+  // `scratchDir` is where the scratch file goes (a private folder of the user's when
+  // empty). With `permissions`, program entries typed here are allowed to run.
+  NoteCommands(EditingContext& context, DesktopActions& desktop, QString scratchDir = {},
+               ProgramPermissions* permissions = nullptr);
 
   // Adds the handlers and enablers of the note commands to `table`.
   void Register(CommandTable& table);
@@ -42,6 +42,7 @@ class NoteCommands {
   EditingContext& c_;
   DesktopActions& desktop_;
   QString scratchDir_;
+  ProgramPermissions* permissions_;
 };
 
 }  // namespace zelto

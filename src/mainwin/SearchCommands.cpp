@@ -57,8 +57,8 @@ void SearchCommands::ShowStatus(const QString& text) {
 }
 
 void SearchCommands::ShowHit(const SearchHit& hit) {
-  const auto category = static_cast<long long>(hit.category);
-  const auto note = static_cast<long long>(hit.note);
+  const auto category = static_cast<int>(hit.category);
+  const auto note = static_cast<int>(hit.note);
   NoteLines& lines = notes_.Lines();
   if (lines.currentCategory != category) {
     lines.currentCategory = category;

@@ -1,10 +1,10 @@
 #include "mainwin/TZeltoWindow.h"
 
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QResizeEvent>
 
 #include "common/CommandIds.h"
+#include "dialogs/FaceTable.h"
 #include "mainwin/KeyTable.h"
 #include "platform/CommandRouter.h"
 #include "platform/Cp1252.h"
@@ -185,7 +185,7 @@ void TZeltoWindow::OnCategorySelected() {
     noteView_->Lines().currentCategory = category;
     noteView_->CountLines();
   }
-  noteView_->viewport()->update();
+  noteView_->Refresh();
   noteView_->ScrollTo(0);
   emit CategorySelectionChanged(category);
 }
@@ -198,7 +198,7 @@ void TZeltoWindow::OnCategoryListClick() {
 
 void TZeltoWindow::OnCategoryListRightClick(QPoint pos) {
   // The note window shows the newly selected category before the menu opens.
-  noteView_->viewport()->repaint();
+  noteView_->Refresh();
   pos.rx() += catList_->x();
   emit ContextMenuRequested(pos, false);
 }
@@ -238,9 +238,10 @@ void TZeltoWindow::Perform(const KeyAction& action) {
       HelpWindow::ShowContext(1, window());
       break;
     case KeyAction::Kind::FontList: {
+      // The faces the font dialogs offer, from the same table.
+      const FaceTable::Use table;
       QString names;
-      for (const QString& family : QFontDatabase::families())
-        names += QStringLiteral(", ") + family;
+      for (const QString& face : table.Faces()) names += QStringLiteral(", ") + face;
       Prompter::Message(names, QString());
       break;
     }

@@ -40,6 +40,15 @@ int MemoryCategoryList::AddString(const std::string& name) {
   return pos;
 }
 
+void MemoryCategoryList::DeleteString(int pos) {
+  if (pos < 0 || pos >= GetCount()) return;
+  items_.erase(items_.begin() + pos);
+  if (selected_ == pos)
+    selected_ = None;
+  else if (selected_ > pos)
+    --selected_;
+}
+
 void MemoryCategoryList::SetItemData(int pos, std::uint32_t data) {
   if (pos >= 0 && pos < GetCount()) items_[static_cast<std::size_t>(pos)].data = data;
 }

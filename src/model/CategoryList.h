@@ -17,6 +17,9 @@ class CategoryList {
   virtual void Clear() = 0;
   // Adds a name at its sorted place (text order, after equal names); returns its position.
   virtual int AddString(const std::string& name) = 0;
+  // Removes the item at `pos` (nothing when there is none). A selection of that item is
+  // cleared; a selected item below it stays selected.
+  virtual void DeleteString(int pos) = 0;
   virtual void SetItemData(int pos, std::uint32_t data) = 0;
   virtual std::uint32_t GetItemData(int pos) const = 0;
   virtual int GetCount() const = 0;
@@ -42,6 +45,7 @@ class MemoryCategoryList : public CategoryList {
  public:
   void Clear() override;
   int AddString(const std::string& name) override;
+  void DeleteString(int pos) override;
   void SetItemData(int pos, std::uint32_t data) override;
   std::uint32_t GetItemData(int pos) const override;
   int GetCount() const override { return static_cast<int>(items_.size()); }

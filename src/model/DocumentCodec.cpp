@@ -204,8 +204,13 @@ DecodedDocument DecodeDocument(std::string_view bytes) {
   // category whose notes come out of order has them gathered aside and sorted once at the
   // end, so that such a file cannot make the load quadratic. The sort is stable: equal
   // texts keep the order in which they came, as inserting them one by one would.
-  std::vector<std::vector<NoteString>> outOfOrder(result.tabs.Count());
-  std::vector<bool> sortLater(result.tabs.Count(), false);
+  // The notes of the category after the last record are kept aside in the last slot.
+  const std::size_t categories = result.tabs.Count();
+  const auto notesOf = [&result, categories](std::size_t k) -> NoteList& {
+    return k < categories ? result.tabs[k].notes : result.notesOfNextCategory;
+  };
+  std::vector<std::vector<NoteString>> outOfOrder(categories + 1);
+  std::vector<bool> sortLater(categories + 1, false);
   for (std::uint32_t j = 0; j < *noteCount; ++j) {
     auto text = in.String(format);
     const auto flags = text ? in.Unsigned(1) : std::nullopt;
@@ -214,12 +219,12 @@ DecodedDocument DecodeDocument(std::string_view bytes) {
       result.truncated = true;
       break;
     }
-    if (*category >= result.tabs.Count()) {
+    if (*category > categories) {
       ++result.notesSkipped;
       continue;
     }
     NoteString note{std::move(*text), static_cast<std::uint8_t>(*flags)};
-    NoteList& notes = result.tabs[*category].notes;
+    NoteList& notes = notesOf(*category);
     if (!sortLater[*category]) {
       if (notes.Empty() || !TextLess(note.text, notes[notes.Count() - 1].text)) {
         notes.Add(std::move(note));
@@ -238,7 +243,7 @@ DecodedDocument DecodeDocument(std::string_view bytes) {
     std::stable_sort(
         gathered.begin(), gathered.end(),
         [](const NoteString& a, const NoteString& b) { return TextLess(a.text, b.text); });
-    for (NoteString& note : gathered) result.tabs[i].notes.Add(std::move(note));
+    for (NoteString& note : gathered) notesOf(i).Add(std::move(note));
     std::vector<NoteString>().swap(gathered);
   }
   return result;

@@ -23,8 +23,13 @@ struct DecodedDocument {
   bool truncated = false;           // the bytes ended (or a count overran them) before the end
   std::size_t parentsRepaired = 0;  // categories with a parent out of range or in a cycle
   std::size_t notesSkipped = 0;     // complete notes whose category does not exist
+  // Complete notes whose category is the one after the last record: they belong to the
+  // default category when the load adds it there, and are left out otherwise.
+  NoteList notesOfNextCategory;
 
-  bool Damaged() const { return truncated || parentsRepaired > 0 || notesSkipped > 0; }
+  bool Damaged() const {
+    return truncated || parentsRepaired > 0 || notesSkipped > 0 || !notesOfNextCategory.Empty();
+  }
 };
 
 // The layout a version string selects: its leading decimal number, as a float, from

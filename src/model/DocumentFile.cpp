@@ -3,11 +3,22 @@
 #include <utility>
 
 #include "model/DocumentCodec.h"
+#include "model/LinkResolution.h"
 #include "model/TreeOps.h"
 
 namespace zelto {
 
 namespace {
+
+// Where the extension of a file name begins (at its '.'), or its length when it has none.
+std::size_t ExtensionStart(const std::string& fileName) {
+  const std::size_t separator = fileName.find_last_of("/\\");
+  const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
+  const std::size_t dot = fileName.rfind('.');
+  // A dot in a folder name, or one that only begins a hidden name, is no extension.
+  if (dot == std::string::npos || dot <= nameStart) return fileName.size();
+  return dot;
+}
 
 std::string VersionQuestion() {
   return "Save file in Brindamor " + std::string(Document::fileVersion) + " format?";
@@ -29,28 +40,56 @@ std::string DamagedMessage(const std::string& fileName, const DecodedDocument& d
   return text;
 }
 
-// Makes `tabs` the document: the category list shows the top level, the default
-// category exists at the top level and is selected.
-void InstallDocument(DocumentEnv& env, TabList tabs) {
+// Copies the bytes of a damaged file aside, beside the file itself (where a link points),
+// under a name no save ever writes; a copy made earlier of the same bytes serves again.
+// Returns the sentence that tells the user where the original is. When no copy can be made,
+// the document is unbound from the file, so that a save cannot replace it.
+std::string KeepDamagedOriginal(DocumentEnv& env, const std::string& path,
+                                const std::string& bytes) {
+  const std::string real =
+      ResolveLinks(path, [&env](const std::string& p) { return env.files.LinkTarget(p); }).path;
+  std::string reason = "no free name";
+  for (int number = 1; number <= 9999; ++number) {
+    const std::string copy = DamagedCopyName(real, number);
+    if (env.files.Exists(copy)) {
+      if (env.files.ReadAll(copy) == bytes) return "Its original content is kept as " + copy + ".";
+      continue;
+    }
+    reason = env.files.WriteAtomic(copy, bytes);
+    if (reason.empty()) return "Its original content is kept as " + copy + ".";
+    break;
+  }
+  env.dialog.fileName.clear();
+  return "Its original content could not be kept aside (" + reason +
+         "), so the document has no file name now: save it under a new name.";
+}
+
+}  // namespace
+
+std::size_t InstallDocument(DocumentEnv& env, TabList tabs, NoteList notesOfNextCategory) {
   ClearDocument(env.doc, env.list);
   env.doc.tabs = std::move(tabs);
-  env.doc.cutPending = false;  // a loaded document has no category waiting to be pasted
   FillLevel(env.doc.tabs, NO_PARENT, env.list);
   env.doc.modified = false;
 
+  const std::size_t next = env.doc.tabs.Count();
+  std::size_t leftOut = notesOfNextCategory.Count();
   int pos = env.list.FindStringExact(env.defaultCat);
   if (pos == CategoryList::None) {
     if (const auto index = AppendCategory(env.doc.tabs, env.defaultCat, 0, NO_PARENT)) {
       pos = env.list.AddString(env.defaultCat);
       env.list.SetItemData(pos, *index);
       env.doc.modified = true;
+      if (*index == next) {
+        env.doc.tabs[*index].notes = std::move(notesOfNextCategory);
+        leftOut = 0;
+      }
     }
   }
   env.list.SetSelIndex(pos);
   env.ui.DocumentLoaded();
+  return leftOut;
 }
-
-}  // namespace
 
 void SetDocumentDialog(FileDialogData& data) {
   data.filter = DocumentFilter;
@@ -59,12 +98,14 @@ void SetDocumentDialog(FileDialogData& data) {
 }
 
 std::string BackupName(const std::string& fileName) {
-  const std::size_t separator = fileName.find_last_of("/\\");
-  const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
-  const std::size_t dot = fileName.rfind('.');
-  // A dot in a folder name, or one that only begins a hidden name, is no extension.
-  if (dot == std::string::npos || dot <= nameStart) return fileName + ".BAK";
-  return fileName.substr(0, dot) + ".BAK";
+  return fileName.substr(0, ExtensionStart(fileName)) + ".BAK";
+}
+
+std::string DamagedCopyName(const std::string& fileName, int number) {
+  const std::size_t extension = ExtensionStart(fileName);
+  std::string name = fileName.substr(0, extension) + ".damaged";
+  if (number > 1) name += "." + std::to_string(number);
+  return name + fileName.substr(extension);
 }
 
 std::string SaveFailedMessage(const std::string& fileName, const std::string& reason) {
@@ -96,9 +137,13 @@ LoadResult LoadDocument(DocumentEnv& env, const std::optional<std::string>& name
   }
   env.dialog.fileName = path;
   env.doc.oldFormat = decoded.layout == FileLayout::V100;
-  InstallDocument(env, std::move(decoded.tabs));
+  decoded.notesSkipped +=
+      InstallDocument(env, std::move(decoded.tabs), std::move(decoded.notesOfNextCategory));
+  decoded.notesOfNextCategory.Clear();
   if (decoded.Damaged()) {
-    env.ui.ShowMessage(DamagedMessage(path, decoded));
+    std::string message = DamagedMessage(path, decoded);
+    if (env.keepDamagedOriginal) message += ' ' + KeepDamagedOriginal(env, path, *bytes);
+    env.ui.ShowMessage(message);
     return LoadResult::Damaged;
   }
   return LoadResult::Loaded;
@@ -113,27 +158,41 @@ SaveResult SaveDocument(DocumentEnv& env, const std::optional<std::string>& name
     if (!chosen || chosen->empty()) return SaveResult::Cancelled;
     env.dialog.fileName = *chosen;
   }
-  const std::string path = env.dialog.fileName;
+  const std::string named = env.dialog.fileName;
+
+  // A document reached through a symbolic link is written where the link points: the link
+  // stays a link, and the backup goes beside the file that holds the content.
+  const ResolvedPath target =
+      ResolveLinks(named, [&env](const std::string& p) { return env.files.LinkTarget(p); });
+  std::string refusal = target.error;
+  if (refusal.empty() && target.endsInLink && !env.files.Exists(target.path))
+    refusal = "the symbolic link points to " + target.path + ", which does not exist";
+  if (!refusal.empty()) {
+    env.dialog.fileName = previousName;
+    env.ui.ShowMessage(SaveFailedMessage(named, refusal));
+    return SaveResult::Failed;
+  }
+  const std::string& path = target.path;
 
   FileLayout layout = FileLayout::V101;
   if (env.doc.oldFormat && !env.ui.AskYesNo(VersionQuestion())) layout = FileLayout::V100;
   const std::string bytes = EncodeDocument(env.doc.tabs, layout);
 
-  // The previous file becomes the backup only once the new content is safely written.
+  // The previous file becomes the backup only once the new content is safely written. It
+  // is kept under the backup name while it still stands under its own, so that at every
+  // moment the document's name holds the old or the new content, and the backup's name an
+  // older or the previous one.
   const std::string backup = BackupName(path);
-  bool movedToBackup = false;
   const auto makeBackup = [&] {
     // A document named like its own backup keeps no backup; with no previous file to take
     // its place, an older backup stays.
     if (backup == path || !env.files.Exists(path)) return;
-    if (env.files.Exists(backup)) env.files.Remove(backup);
-    movedToBackup = env.files.Rename(path, backup);
+    env.files.BackUp(path, backup);
   };
   const std::string reason = env.files.WriteAtomic(path, bytes, makeBackup);
   if (!reason.empty()) {
-    if (movedToBackup && !env.files.Exists(path)) env.files.Rename(backup, path);
     env.dialog.fileName = previousName;
-    env.ui.ShowMessage(SaveFailedMessage(path, reason));
+    env.ui.ShowMessage(SaveFailedMessage(named, reason));
     return SaveResult::Failed;
   }
   env.doc.modified = false;

@@ -7,11 +7,19 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/CategoryList.h"
 #include "model/Document.h"
 
 namespace zelto {
+
+// Options of a file dialog (FileDialogData::flags).
+inline constexpr std::uint32_t FileDialogOverwritePrompt = 0x0002;
+inline constexpr std::uint32_t FileDialogHideReadOnly = 0x0004;
+inline constexpr std::uint32_t FileDialogNoChangeDir = 0x0008;
+inline constexpr std::uint32_t FileDialogPathMustExist = 0x0800;
+inline constexpr std::uint32_t FileDialogFileMustExist = 0x1000;
 
 // The data a file dialog works on; `fileName` is the document's file name (empty: none yet).
 struct FileDialogData {
@@ -49,13 +57,53 @@ class FileStore {
   // takes the place of `path`. Returns an empty text on success, else the reason.
   virtual std::string WriteAtomic(const std::string& path, std::string_view data,
                                   const std::function<void()>& beforeReplace = {}) = 0;
+  // Makes `backup` hold what `path` holds now, replacing an older backup in one step, while
+  // `path` itself stays where it is: a save that stops half-way never leaves the document's
+  // name without a file. An empty text on success, else the reason. This copies; a store on
+  // a real disk may link the file instead.
+  virtual std::string BackUp(const std::string& path, const std::string& backup) {
+    const std::optional<std::string> bytes = ReadAll(path);
+    if (!bytes) return "The file " + path + " could not be read";
+    return WriteAtomic(backup, *bytes);
+  }
+  // The target of a symbolic link as the link stores it; nothing when `path` is no link (or
+  // the store knows no links).
+  virtual std::optional<std::string> LinkTarget(const std::string& path) {
+    (void)path;
+    return std::nullopt;
+  }
+
+  // What the recovery copies need besides. Each has a default for a store without folders
+  // or clocks.
+  // The full path of `path` (a relative one is taken from the current folder).
+  virtual std::string AbsolutePath(const std::string& path) { return path; }
+  // When the file was last written, in milliseconds since 1970; nothing when it is not there.
+  virtual std::optional<std::int64_t> ModifiedTime(const std::string& path) {
+    (void)path;
+    return std::nullopt;
+  }
+  // The names of the files in `folder`.
+  virtual std::vector<std::string> FileNames(const std::string& folder) {
+    (void)folder;
+    return {};
+  }
+  // Creates `folder` and its parents when missing; the folder itself is made openable by its
+  // owner alone. An empty text on success, else the reason.
+  virtual std::string MakePrivateFolder(const std::string& folder) {
+    (void)folder;
+    return {};
+  }
+  // WriteAtomic for a file that only its owner may read or write.
+  virtual std::string WritePrivate(const std::string& path, std::string_view data) {
+    return WriteAtomic(path, data);
+  }
 };
 
 // The document's file dialog, set up by every load and save.
 inline constexpr std::string_view DocumentFilter = "Zelto files (*.zlt)|*.zlt|";
 inline constexpr std::string_view DocumentDefaultExt = "zlt";
 inline constexpr std::uint32_t DocumentDialogFlags =
-    0x1006;  // hide read-only, must exist, overwrite prompt
+    FileDialogHideReadOnly | FileDialogFileMustExist | FileDialogOverwritePrompt;
 
 // Puts the document filter, extension and flags into `data`, keeping its file name.
 void SetDocumentDialog(FileDialogData& data);
@@ -68,6 +116,9 @@ struct DocumentEnv {
   DocumentUi& ui;
   FileStore& files;
   std::string defaultCat;  // the DefaultCat setting
+  // A damaged file is copied aside before anything can be saved over it. Off where the
+  // document is only read.
+  bool keepDamagedOriginal = true;
 };
 
 // NewDocument: there is no such file; the document is empty and bound to the name.
@@ -75,6 +126,12 @@ struct DocumentEnv {
 // the document and its file name are as they were. Damaged: a message said what was lost.
 enum class LoadResult { Loaded, NewDocument, NotZelto, Damaged };
 enum class SaveResult { Saved, Cancelled, Failed };
+
+// Makes `tabs` the document, as a load does: the category list shows the top level, and the
+// default category exists at the top level and is selected; `modified` is set only when it
+// had to be added. `notesOfNextCategory` go into the default category when it is added after
+// the last category of `tabs`; the count of those left out is returned.
+std::size_t InstallDocument(DocumentEnv& env, TabList tabs, NoteList notesOfNextCategory = {});
 
 // Reads the file named by `name` (or by env.dialog.fileName) into the document.
 LoadResult LoadDocument(DocumentEnv& env, const std::optional<std::string>& name = std::nullopt);
@@ -84,6 +141,10 @@ SaveResult SaveDocument(DocumentEnv& env, const std::optional<std::string>& name
 // The ".BAK" name of a document file name: the name's extension (from the last '.' of its
 // last path component) replaced by ".BAK", or ".BAK" appended when it has none.
 std::string BackupName(const std::string& fileName);
+
+// Where a damaged document file is kept: "work.zlt" as "work.damaged.zlt", then
+// "work.damaged.2.zlt" and on when `number` is above 1.
+std::string DamagedCopyName(const std::string& fileName, int number);
 
 // The message of a failed write.
 std::string SaveFailedMessage(const std::string& fileName, const std::string& reason);

@@ -14,7 +14,11 @@ class MemoryFileStore : public FileStore {
   enum class WriteFault { None, BeforeWrite, AtReplace };
 
   std::map<std::string, std::string> files;
-  std::set<std::string> unreadable;  // there, but ReadAll fails on them
+  std::set<std::string> unreadable;          // there, but ReadAll fails on them
+  std::map<std::string, std::string> links;  // symbolic links: path to target as stored
+  // When each file was written: a clock that ticks once a write or rename.
+  std::map<std::string, std::int64_t> times;
+  std::int64_t clock = 0;
   WriteFault fault = WriteFault::None;
   std::string faultReason = "Disk full";
 
@@ -24,6 +28,10 @@ class MemoryFileStore : public FileStore {
   bool Rename(const std::string& from, const std::string& to) override;
   std::string WriteAtomic(const std::string& path, std::string_view data,
                           const std::function<void()>& beforeReplace = {}) override;
+  std::optional<std::string> LinkTarget(const std::string& path) override;
+  std::optional<std::int64_t> ModifiedTime(const std::string& path) override;
+  // The files whose name is `folder` + "/" + a name without a further "/".
+  std::vector<std::string> FileNames(const std::string& folder) override;
 };
 
 }  // namespace zelto

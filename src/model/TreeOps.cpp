@@ -106,6 +106,8 @@ void SortCategories(Document& doc, CategoryList& list) {
 void ClearDocument(Document& doc, CategoryList& list) {
   list.Clear();
   doc.tabs.Clear();
+  doc.cutPending = false;  // the cut categories went with the rest
+  doc.modified.NewRevision();
 }
 
 std::optional<TabInx> AppendCategory(TabList& tabs, std::string name, std::uint8_t flags,

@@ -22,7 +22,7 @@ bool CategoryCompare(const Tab& a, const Tab& b);
 // category that was selected and selects it again. Sets `modified`.
 void SortCategories(Document& doc, CategoryList& list);
 
-// Empties the document and the list.
+// Empties the document and the list; nothing is left cut.
 void ClearDocument(Document& doc, CategoryList& list);
 
 // Appends a new Normal category with no notes; its index, or nothing when full.

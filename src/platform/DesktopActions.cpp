@@ -80,13 +80,20 @@ ActionOutcome SystemDesktopActions::Dial(const QString& dialString, const QStrin
 }
 
 ActionOutcome RunProgramEntry(const std::string& entryText, DesktopActions& desktop) {
+  return RunLaunchPlan(PlanProgramEntry(entryText, desktop), desktop);
+}
+
+ProgramLaunchPlan PlanProgramEntry(const std::string& entryText, const DesktopActions& desktop) {
   // The word that names a program is started as written; the start finds it on the
   // search path the same way the check did.
-  const ProgramLaunchPlan plan = PlanProgramLaunch(
-      entryText, [&desktop](const std::string& word) -> std::optional<std::string> {
-        if (desktop.IsProgram(Cp1252::Decode(word))) return word;
-        return std::nullopt;
-      });
+  return PlanProgramLaunch(entryText,
+                           [&desktop](const std::string& word) -> std::optional<std::string> {
+                             if (desktop.IsProgram(Cp1252::Decode(word))) return word;
+                             return std::nullopt;
+                           });
+}
+
+ActionOutcome RunLaunchPlan(const ProgramLaunchPlan& plan, DesktopActions& desktop) {
   switch (plan.kind) {
     case ProgramLaunchPlan::Kind::Nothing:
       return ActionOutcome::Nothing();
@@ -99,6 +106,13 @@ ActionOutcome RunProgramEntry(const std::string& entryText, DesktopActions& desk
     }
     case ProgramLaunchPlan::Kind::Open:
       return desktop.OpenFile(Cp1252::Decode(plan.target));
+    case ProgramLaunchPlan::Kind::OpenAddress: {
+      const QUrl url(Cp1252::Decode(plan.target), QUrl::TolerantMode);
+      if (!url.isValid())
+        return ActionOutcome::Failed(
+            QStringLiteral("\"%1\" is not a valid address.").arg(Cp1252::Decode(plan.target)));
+      return desktop.OpenUrl(url);
+    }
   }
   return ActionOutcome::Nothing();
 }

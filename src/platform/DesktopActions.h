@@ -12,6 +12,8 @@
 
 namespace zelto {
 
+struct ProgramLaunchPlan;
+
 // What came of handing something over; a failure carries the reason for the message.
 struct ActionOutcome {
   enum class Status {
@@ -38,7 +40,8 @@ class DesktopActions {
   virtual ActionOutcome StartDetached(const QString& program, const QStringList& arguments) = 0;
   // Opens a file with the desktop's default application for it.
   virtual ActionOutcome OpenFile(const QString& path) = 0;
-  // Opens a web address with the desktop's browser.
+  // Opens an address with the desktop's handler for its scheme (the browser for a web
+  // address, the mail program for "mailto:", ...).
   virtual ActionOutcome OpenUrl(const QUrl& url) = 0;
   // Asks the desktop to dial a number (a "tel:" address); the called party is what the
   // caller shows while it does.
@@ -66,11 +69,15 @@ class SystemDesktopActions : public DesktopActions {
   DefaultApplicationQuery query_;
 };
 
-// Runs a program entry (its text as stored: description, line break, command line): the
-// first word of the command, when it names a program, is started with the others as its
-// arguments; anything else is opened as a file. An entry without a command line does
+// Runs a program entry (its text as stored: description, line break, command line): a
+// command that is an address with a scheme is opened by the desktop's handler for it;
+// otherwise the first word, when it names a program, is started with the others as its
+// arguments, and anything else is opened as a file. An entry without a command line does
 // nothing.
 ActionOutcome RunProgramEntry(const std::string& entryText, DesktopActions& desktop);
+// The same in two steps: what running the entry will start on this desktop, and starting it.
+ProgramLaunchPlan PlanProgramEntry(const std::string& entryText, const DesktopActions& desktop);
+ActionOutcome RunLaunchPlan(const ProgramLaunchPlan& plan, DesktopActions& desktop);
 
 // Opens a found link, but only when it is a web address (http, https or ftp; blanks at
 // either end are left out); anything else is refused with a message saying so.

@@ -1,20 +1,18 @@
 #include "platform/Prompter.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QStringList>
 
 namespace zelto {
 namespace {
-
-// Bits of FileDialogData::flags that change the dialogs.
-constexpr std::uint32_t kOverwritePrompt = 0x0002;
-constexpr std::uint32_t kFileMustExist = 0x1000;
 
 struct HookState {
   bool testMode = false;
@@ -25,6 +23,7 @@ struct HookState {
   };
   std::deque<NextFile> fileNames;
   std::deque<std::optional<QColor>> colors;
+  std::deque<bool> checkBoxes;
   std::vector<Prompter::Asked> history;
   int beeps = 0;
   QPointer<QWidget> owner;
@@ -151,7 +150,8 @@ std::optional<QString> RunFileDialog(bool save, const FileDialogData& data, cons
   const QString filter = QtFileFilter(data.filter);
   HookState& hooks = Hooks();
   hooks.history.push_back({save ? Prompter::Asked::Kind::SaveFile : Prompter::Asked::Kind::OpenFile,
-                           start, title, Prompter::Buttons::Ok, Prompter::Answer::Ok, filter});
+                           start, title, Prompter::Buttons::Ok, Prompter::Answer::Ok, filter,
+                           data.flags, QString()});
   if (hooks.testMode) {
     if (hooks.fileNames.empty()) return std::nullopt;
     const HookState::NextFile next = hooks.fileNames.front();
@@ -165,11 +165,12 @@ std::optional<QString> RunFileDialog(bool save, const FileDialogData& data, cons
   if (save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if ((data.flags & kOverwritePrompt) == 0) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if ((data.flags & FileDialogOverwritePrompt) == 0)
+      dialog.setOption(QFileDialog::DontConfirmOverwrite);
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode((data.flags & kFileMustExist) != 0 ? QFileDialog::ExistingFile
-                                                          : QFileDialog::AnyFile);
+    dialog.setFileMode((data.flags & FileDialogFileMustExist) != 0 ? QFileDialog::ExistingFile
+                                                                   : QFileDialog::AnyFile);
   }
   if (!start.isEmpty()) dialog.selectFile(start);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -220,7 +221,7 @@ Prompter::Answer Prompter::Ask(Buttons buttons, const QString& text,
   const QString shownCaption = CaptionOr(caption);
   HookState& hooks = Hooks();
   hooks.history.push_back({buttons == Buttons::Ok ? Asked::Kind::Message : Asked::Kind::Question,
-                           text, shownCaption, buttons, defaultAnswer, QString()});
+                           text, shownCaption, buttons, defaultAnswer, QString(), 0, QString()});
   if (hooks.testMode) {
     if (hooks.answers.empty()) return defaultAnswer;
     const Answer next = hooks.answers.front();
@@ -229,6 +230,36 @@ Prompter::Answer Prompter::Ask(Buttons buttons, const QString& text,
     return Offers(buttons, next) ? next : EscapeAnswer(buttons);
   }
   return ShowBox(buttons, text, shownCaption, defaultAnswer, icon);
+}
+
+bool Prompter::AskWithCheckBox(const QString& text, const std::optional<QString>& caption,
+                               const QString& acceptText, const QString& checkText, bool& checked,
+                               Icon icon) {
+  const QString shownCaption = CaptionOr(caption);
+  HookState& hooks = Hooks();
+  hooks.history.push_back({Asked::Kind::Question, text, shownCaption, Buttons::OkCancel,
+                           Answer::Cancel, QString(), 0, checkText});
+  checked = false;
+  if (hooks.testMode) {
+    if (!hooks.checkBoxes.empty()) {
+      checked = hooks.checkBoxes.front();
+      hooks.checkBoxes.pop_front();
+    }
+    if (hooks.answers.empty()) return false;
+    const Answer next = hooks.answers.front();
+    hooks.answers.pop_front();
+    return next == Answer::Ok;
+  }
+  QMessageBox box(ToQtIcon(icon), shownCaption, text, QMessageBox::NoButton, DialogParent());
+  QPushButton* accept = box.addButton(acceptText, QMessageBox::AcceptRole);
+  QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+  box.setDefaultButton(cancel);
+  box.setEscapeButton(cancel);
+  auto* check = new QCheckBox(checkText);  // the box owns it
+  box.setCheckBox(check);
+  box.exec();
+  checked = check->isChecked();
+  return box.clickedButton() == accept;
 }
 
 bool Prompter::OpenFileDialog(FileDialogData& data, const QString& title) {
@@ -256,7 +287,7 @@ std::optional<std::string> Prompter::AskSaveFileName(const FileDialogData& data,
 std::optional<QColor> Prompter::AskColor(const QColor& initial, const QString& title) {
   HookState& hooks = Hooks();
   hooks.history.push_back(
-      {Asked::Kind::Color, initial.name(), title, Buttons::Ok, Answer::Ok, QString()});
+      {Asked::Kind::Color, initial.name(), title, Buttons::Ok, Answer::Ok, QString(), 0, QString()});
   if (hooks.testMode) {
     if (hooks.colors.empty()) return std::nullopt;
     std::optional<QColor> next = hooks.colors.front();
@@ -292,6 +323,11 @@ void Prompter::SetNextColor(const std::optional<QColor>& color) {
   Hooks().colors.push_back(color);
 }
 
+void Prompter::SetNextCheckBox(bool checked) {
+  Hooks().testMode = true;
+  Hooks().checkBoxes.push_back(checked);
+}
+
 const std::vector<Prompter::Asked>& Prompter::History() { return Hooks().history; }
 int Prompter::BeepCount() { return Hooks().beeps; }
 
@@ -301,6 +337,7 @@ void Prompter::ResetTestHooks() {
   hooks.answers.clear();
   hooks.fileNames.clear();
   hooks.colors.clear();
+  hooks.checkBoxes.clear();
   hooks.history.clear();
   hooks.beeps = 0;
 }

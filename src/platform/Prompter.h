@@ -42,6 +42,12 @@ class Prompter {
   // A question with OK and Cancel (default OK); closing the box answers Cancel.
   static bool AskOkCancel(const QString& text, const std::optional<QString>& caption = std::nullopt,
                           Icon icon = Icon::Question);
+  // A question with the buttons `acceptText` and Cancel (the default; closing the box
+  // answers Cancel too) and a check box `checkText` under the text, not ticked at first.
+  // True for `acceptText`; `checked` then tells whether the box was ticked.
+  static bool AskWithCheckBox(const QString& text, const std::optional<QString>& caption,
+                              const QString& acceptText, const QString& checkText, bool& checked,
+                              Icon icon = Icon::Warning);
   // Any of the button sets.
   static Answer Ask(Buttons buttons, const QString& text, const std::optional<QString>& caption,
                     Answer defaultAnswer, Icon icon);
@@ -73,6 +79,9 @@ class Prompter {
   // The next file dialog returns `name` as typed by the user; nothing = cancelled.
   static void SetNextFileName(const std::optional<QString>& name);
   static void SetNextColor(const std::optional<QColor>& color);
+  // The check box of the next AskWithCheckBox is ticked (or not); its answer comes from
+  // SetNextAnswer: Ok accepts, Cancel does not.
+  static void SetNextCheckBox(bool checked);
 
   struct Asked {
     enum class Kind { Message, Question, OpenFile, SaveFile, Color };
@@ -81,7 +90,9 @@ class Prompter {
     QString caption;  // caption or dialog title
     Buttons buttons = Buttons::Ok;
     Answer defaultAnswer = Answer::Ok;
-    QString filter;  // file dialogs: the Qt filter shown
+    QString filter;           // file dialogs: the Qt filter shown
+    std::uint32_t flags = 0;  // file dialogs: the options (FileDialogFileMustExist, ...)
+    QString checkBox;         // AskWithCheckBox: the check box's text
   };
   static const std::vector<Asked>& History();
   static int BeepCount();

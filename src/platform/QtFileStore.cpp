@@ -1,9 +1,20 @@
 #include "platform/QtFileStore.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QString>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#endif
 
 namespace zelto {
 
@@ -14,6 +25,21 @@ QString ToQString(const std::string& path) {
 }
 
 std::string Reason(const QFileDevice& file) { return file.errorString().toStdString(); }
+
+// The new file takes over the owner and group of the file it replaces (its mode it has
+// already), as far as the user may give them away: the group alone when not the owner.
+void KeepOwner(const std::string& path, const QFileDevice& replacement) {
+#ifdef Q_OS_UNIX
+  struct stat old {};
+  if (::stat(QFile::encodeName(ToQString(path)).constData(), &old) != 0) return;
+  const int fd = replacement.handle();
+  if (fd < 0 || ::fchown(fd, old.st_uid, old.st_gid) == 0) return;
+  (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+#else
+  (void)path;
+  (void)replacement;
+#endif
+}
 
 }  // namespace
 
@@ -46,8 +72,24 @@ bool QtFileStore::Rename(const std::string& from, const std::string& to) {
 
 std::string QtFileStore::WriteAtomic(const std::string& path, std::string_view data,
                                      const std::function<void()>& beforeReplace) {
+  return Write(path, data, beforeReplace, false);
+}
+
+std::string QtFileStore::WritePrivate(const std::string& path, std::string_view data) {
+  return Write(path, data, {}, true);
+}
+
+std::string QtFileStore::Write(const std::string& path, std::string_view data,
+                               const std::function<void()>& beforeReplace, bool ownerOnly) {
   QSaveFile file(ToQString(path));
   if (!file.open(QIODevice::WriteOnly)) return Reason(file);
+  // The mode is set before anything is written, so the file is never readable by others.
+  if (ownerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+    const std::string reason = Reason(file);
+    file.cancelWriting();
+    return reason.empty() ? "The file could not be made private" : reason;
+  }
+  KeepOwner(path, file);
   qint64 done = 0;
   const auto total = static_cast<qint64>(data.size());
   while (done < total) {
@@ -70,6 +112,59 @@ std::string QtFileStore::WriteAtomic(const std::string& path, std::string_view d
     const std::string reason = Reason(file);
     return reason.empty() ? "The file could not be replaced" : reason;
   }
+  return {};
+}
+
+std::string QtFileStore::BackUp(const std::string& path, const std::string& backup) {
+#ifdef Q_OS_UNIX
+  // A fresh name beside the backup, linked to the file and then renamed over the backup:
+  // both steps leave every name whole.
+  const QByteArray from = QFile::encodeName(ToQString(path));
+  const QByteArray to = QFile::encodeName(ToQString(backup));
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const QByteArray linked =
+        to + ".new-" + QByteArray::number(QRandomGenerator::global()->generate());
+    if (::link(from.constData(), linked.constData()) == 0) {
+      if (::rename(linked.constData(), to.constData()) == 0) return {};
+      ::unlink(linked.constData());
+      break;
+    }
+    if (errno != EEXIST) break;
+  }
+#endif
+  return FileStore::BackUp(path, backup);
+}
+
+std::optional<std::string> QtFileStore::LinkTarget(const std::string& path) {
+  const QFileInfo info(ToQString(path));
+  if (!info.isSymLink()) return std::nullopt;
+  return info.symLinkTarget().toStdString();
+}
+
+std::string QtFileStore::AbsolutePath(const std::string& path) {
+  return QFileInfo(ToQString(path)).absoluteFilePath().toStdString();
+}
+
+std::optional<std::int64_t> QtFileStore::ModifiedTime(const std::string& path) {
+  const QFileInfo info(ToQString(path));
+  if (!info.exists()) return std::nullopt;
+  return info.lastModified().toMSecsSinceEpoch();
+}
+
+std::vector<std::string> QtFileStore::FileNames(const std::string& folder) {
+  std::vector<std::string> names;
+  const QDir dir(ToQString(folder));
+  for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+    names.push_back(name.toStdString());
+  return names;
+}
+
+std::string QtFileStore::MakePrivateFolder(const std::string& folder) {
+  const QString path = ToQString(folder);
+  if (!QDir().mkpath(path)) return "The folder " + folder + " could not be created";
+  if (!QFile::setPermissions(
+          path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+    return "The folder " + folder + " could not be made private";
   return {};
 }
 

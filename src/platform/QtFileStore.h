@@ -14,6 +14,22 @@ class QtFileStore : public FileStore {
   bool Rename(const std::string& from, const std::string& to) override;
   std::string WriteAtomic(const std::string& path, std::string_view data,
                           const std::function<void()>& beforeReplace = {}) override;
+  // A second name for the file (a hard link) that then replaces the backup; a copy where
+  // the file system has no hard links.
+  std::string BackUp(const std::string& path, const std::string& backup) override;
+  // An absolute path (the link's folder joined with what the link holds).
+  std::optional<std::string> LinkTarget(const std::string& path) override;
+  std::string AbsolutePath(const std::string& path) override;
+  std::optional<std::int64_t> ModifiedTime(const std::string& path) override;
+  std::vector<std::string> FileNames(const std::string& folder) override;
+  // Mode 0700 on Linux.
+  std::string MakePrivateFolder(const std::string& folder) override;
+  // Mode 0600 on Linux, from the moment the file appears.
+  std::string WritePrivate(const std::string& path, std::string_view data) override;
+
+ private:
+  std::string Write(const std::string& path, std::string_view data,
+                    const std::function<void()>& beforeReplace, bool ownerOnly);
 };
 
 }  // namespace zelto

@@ -1,6 +1,7 @@
 #include "platform/QtSettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -44,7 +45,23 @@ QString QtSettingsStore::DefaultIniPath() {
          QStringLiteral("/Zelto/Zelto.conf");
 }
 
+void QtSettingsStore::MakeFilePrivate() {
+  if (filePrivate_ || iniPath_.isEmpty()) return;
+  // A new file and a new folder are the user's alone. The file is made empty before the
+  // settings write it, so that it never appears readable by others; it keeps its mode
+  // when it is replaced. A file or folder that is there keeps the mode the user gave it.
+  filePrivate_ = true;
+  const QString folder = QFileInfo(iniPath_).absolutePath();
+  constexpr QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+  if (!QFileInfo::exists(folder) &&
+      (!QDir().mkpath(folder) || !QFile::setPermissions(folder, ownerOnly | QFileDevice::ExeOwner)))
+    return;
+  QFile file(iniPath_);
+  if (!file.exists()) file.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerOnly);
+}
+
 bool QtSettingsStore::Open() {
+  MakeFilePrivate();
   if (iniPath_.isEmpty()) {
     settings_ = std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\Zelto"),
                                             QSettings::NativeFormat);

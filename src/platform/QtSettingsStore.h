@@ -33,7 +33,11 @@ class QtSettingsStore : public SettingsStore {
   bool Set(std::string_view name, const StoredValue& value) override;
 
  private:
+  // Once per store: the INI file and its folder readable by the user alone (0600 in 0700).
+  void MakeFilePrivate();
+
   QString iniPath_;  // empty: the Windows registry
+  bool filePrivate_ = false;
   std::unique_ptr<QSettings> settings_;
 };
 

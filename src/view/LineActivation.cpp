@@ -6,10 +6,10 @@ namespace zelto {
 
 namespace {
 
-void SelectByData(CategoryList& list, long long data) {
+void SelectByData(CategoryList& list, int data) {
   list.SetSelIndex(CategoryList::None);
   for (int i = 0; i < list.GetCount(); ++i) {
-    if (static_cast<long long>(list.GetItemData(i)) == data) {
+    if (data >= 0 && list.GetItemData(i) == static_cast<std::uint32_t>(data)) {
       list.SetSelIndex(i);
       return;
     }
@@ -18,25 +18,25 @@ void SelectByData(CategoryList& list, long long data) {
 
 }  // namespace
 
-void FillCategoryList(const TabList& tabs, TabInx parent, long long select, CategoryList& list) {
+void FillCategoryList(const TabList& tabs, TabInx parent, int select, CategoryList& list) {
   FillLevel(tabs, parent, list);
   SelectByData(list, select);
 }
 
-LineActivation ActivateLine(const TabList& tabs, const NoteLines& lines, long long line,
-                            long long selectedCategory, CategoryList& list) {
+LineActivation ActivateLine(const TabList& tabs, const NoteLines& lines, int line,
+                            int selectedCategory, CategoryList& list) {
   LineActivation result;
-  const std::size_t categoryLines = lines.lineCategories.size();
+  const auto categoryLines = static_cast<int>(lines.lineCategories.size());
   if (line < 0) return result;
 
-  if (static_cast<std::size_t>(line) < categoryLines) {
+  if (line < categoryLines) {
     if (!lines.IsUpArrowLine(line)) {
       // Down: the list shows the subcategories of the shown category with the target
       // selected. Category lines that no longer name a category are skipped.
-      const TabInx target = lines.lineCategories[static_cast<std::size_t>(line)];
+      const TabInx target = *lines.CategoryOfLine(line);
       if (!tabs.Valid(target)) return result;
       list.Clear();
-      for (std::size_t k = lines.hasParentLine ? 1 : 0; k < categoryLines; ++k) {
+      for (std::size_t k = lines.hasParentLine ? 1 : 0; k < lines.lineCategories.size(); ++k) {
         const TabInx c = lines.lineCategories[k];
         if (!tabs.Valid(c)) continue;
         list.SetItemData(list.AddString(tabs[c].text), c);
@@ -57,9 +57,8 @@ LineActivation ActivateLine(const TabList& tabs, const NoteLines& lines, long lo
     return result;
   }
 
-  const std::size_t notes = NoteCountOf(tabs, selectedCategory);
-  const auto note = static_cast<std::size_t>(line) - categoryLines;
-  if (note >= notes) return result;  // the end line
+  const int note = line - categoryLines;
+  if (note >= NoteCountOf(tabs, selectedCategory)) return result;  // the end line
   result.kind = LineActivation::Kind::Note;
   result.category = static_cast<TabInx>(selectedCategory);
   result.note = note;

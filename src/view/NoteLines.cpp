@@ -1,6 +1,7 @@
 #include "view/NoteLines.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zelto {
 
@@ -15,53 +16,52 @@ void ForEachSubcategory(const TabList& tabs, TabInx category, F&& f) {
   }
 }
 
-long long FloorDiv(long long a, long long b) {
-  return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+bool IsCategory(const TabList& tabs, int index) {
+  return index >= 0 && tabs.Valid(static_cast<std::size_t>(index));
 }
-long long CeilDiv(long long a, long long b) { return -FloorDiv(-a, b); }
 
 }  // namespace
 
-LineKind ClassifyLine(long long line, std::size_t categoryLines, std::size_t noteCount) {
+LineKind ClassifyLine(int line, int categoryLines, int noteCount) {
   if (line < 0) return LineKind::EndLine;
-  const auto l = static_cast<unsigned long long>(line);
-  if (l < categoryLines) return LineKind::CategoryLine;
-  if (l < categoryLines + noteCount) return LineKind::NoteLine;
+  if (line < categoryLines) return LineKind::CategoryLine;
+  if (line - categoryLines < noteCount) return LineKind::NoteLine;
   return LineKind::EndLine;
 }
 
-std::size_t NoteCountOf(const TabList& tabs, long long index) {
-  if (index < 0 || !tabs.Valid(static_cast<std::size_t>(index))) return 0;
-  return tabs[static_cast<std::size_t>(index)].notes.Count();
+int NoteCountOf(const TabList& tabs, int index) {
+  if (!IsCategory(tabs, index)) return 0;
+  const std::size_t count = tabs[static_cast<std::size_t>(index)].notes.Count();
+  return static_cast<int>(std::min<std::size_t>(count, MaxNoteLines));
 }
 
 void NoteLines::CountLines(const TabList& tabs) {
   hasParentLine = false;
-  long long count = 0;
-  if (currentCategory >= 0 && tabs.Valid(static_cast<std::size_t>(currentCategory))) {
+  int count = 0;
+  if (IsCategory(tabs, currentCategory)) {
     const auto cat = static_cast<TabInx>(currentCategory);
     hasParentLine = !tabs[cat].IsTopLevel();
     count = hasParentLine ? 1 : 0;
     ForEachSubcategory(tabs, cat, [&count](TabInx) { ++count; });
-    count += static_cast<long long>(tabs[cat].notes.Count());
+    count += NoteCountOf(tabs, currentCategory);
   }
-  lineCount = static_cast<int>(std::min<long long>(count, PendingLine - 1));
+  lineCount = count;
   lineCountValid = true;
 }
 
-int NoteLines::LineOfNote(const TabList& tabs, long long note) {
+int NoteLines::LineOfNote(const TabList& tabs, int note) {
   CountLines(tabs);
-  const long long line =
-      lineCount + note - static_cast<long long>(NoteCountOf(tabs, currentCategory));
-  return static_cast<int>(std::clamp<long long>(line, 0, PendingLine - 1));
+  const int line =
+      lineCount - NoteCountOf(tabs, currentCategory) + std::clamp(note, 0, MaxNoteLines);
+  return std::min(line, PendingLine - 1);
 }
 
-LineKind NoteLines::GetLineKind(const TabList& tabs, long long selectedCategory,
-                                long long line) const {
-  return ClassifyLine(line, lineCategories.size(), NoteCountOf(tabs, selectedCategory));
+LineKind NoteLines::GetLineKind(const TabList& tabs, int selectedCategory, int line) const {
+  return ClassifyLine(line, static_cast<int>(lineCategories.size()),
+                      NoteCountOf(tabs, selectedCategory));
 }
 
-std::optional<TabInx> NoteLines::CategoryOfLine(long long line) const {
+std::optional<TabInx> NoteLines::CategoryOfLine(int line) const {
   if (line < 0 || static_cast<std::size_t>(line) >= lineCategories.size()) return std::nullopt;
   return lineCategories[static_cast<std::size_t>(line)];
 }
@@ -72,111 +72,91 @@ TabIndex SubcategoryLines(const TabList& tabs, TabInx category) {
   return result;
 }
 
-PaintPlan PlanPaint(const TabList& tabs, long long selectedCategory, NoteLines& state,
-                    UpdateBand band, int lineHeight, int scrollRange) {
-  PaintPlan plan;
-  const long long h = std::max(lineHeight, 1);
-
-  if (!state.lineCountValid) state.CountLines(tabs);
-  // Keep the scroll range between lineCount and lineCount + 5.
-  if (state.lineCount < scrollRange - 5 || state.lineCount > scrollRange)
-    plan.scrollRange = state.lineCount + 5;
-
-  if (selectedCategory < 0) return plan;  // nothing selected: keep the previous line data
-  const long long shown = state.showSearchHit ? state.searchCategory : selectedCategory;
-  if (shown < 0 || !tabs.Valid(static_cast<std::size_t>(shown))) return plan;
+std::optional<std::string> UpdateLines(const TabList& tabs, int selectedCategory, NoteLines& state,
+                                       VisibleLines visible) {
+  if (selectedCategory < 0) return std::nullopt;  // nothing selected: the line data stays
+  const int shown = state.showSearchHit ? state.searchCategory : selectedCategory;
+  if (!IsCategory(tabs, shown)) {
+    state.shown = false;
+    return std::nullopt;
+  }
   const auto cat = static_cast<TabInx>(shown);
   const Tab& category = tabs[cat];
+  state.shown = true;
   state.currentCategory = shown;
-  plan.shown = true;
-
-  state.lineCategories.clear();
-  if (state.showSearchHit || state.showAddedNote) state.currentLine = PendingLine;
-
-  // Line n meets the band when its pixels [n*h, (n+1)*h) overlap [top, bottom).
-  const long long firstLine = FloorDiv(band.top, h);  // lines before it lie above
-  const long long endLine = CeilDiv(band.bottom, h);  // lines from it on lie below
-  const auto below = [endLine](long long n) { return n >= endLine; };
-  const auto above = [firstLine](long long n) { return n < firstLine; };
-  const auto drawn = [&](long long n) { return !above(n) && !below(n); };
-
-  long long n = 0;
   state.hasParentLine = !category.IsTopLevel();
-  if (state.hasParentLine) {
-    state.lineCategories.push_back(cat);
-    if (below(0)) return plan;
-    if (!above(0)) {
-      const bool current = state.currentLine == 0;
-      plan.lines.push_back({0, PaintedKind::UpArrow, current, cat});
-      if (current) plan.detailText = std::string();
-    }
-    n = 1;
-  }
-
-  // Subcategory lines; every one is recorded, drawn or not, so lineCategories is complete.
-  ForEachSubcategory(tabs, cat, [&](TabInx i) {
-    state.lineCategories.push_back(i);
-    if (drawn(n)) {
-      const bool current = n == state.currentLine;
-      if (current) {
-        state.currentSubcategory = i;
-        plan.detailText = std::string();
-      }
-      plan.lines.push_back({static_cast<int>(n), PaintedKind::Subcategory, current, i});
-    }
-    ++n;
-  });
-
-  // Note lines. A pending search hit or added note becomes current when the paint reaches
-  // its line, i.e. when no earlier note line lies below the band.
-  const long long first = n;
-  const auto count = static_cast<long long>(category.notes.Count());
-  const auto reached = [&](long long j) {
-    return j >= 0 && j < count && (j == 0 || !below(first + j - 1));
-  };
-  struct Request {
-    long long note;
-    bool* flag;
-  };
-  Request requests[] = {{state.searchNote, &state.showSearchHit},
-                        {state.addedNote, &state.showAddedNote}};
-  // The later note wins, as it would in a walk from the top.
-  if (requests[0].note > requests[1].note) std::swap(requests[0], requests[1]);
-  for (Request& r : requests) {
-    if (*r.flag && reached(r.note)) {
-      state.currentLine = static_cast<int>(first + r.note);
-      *r.flag = false;
-    }
-  }
-
-  const long long jFrom = std::max<long long>(0, firstLine - first);
-  const long long jTo = std::min<long long>(count, endLine - first);
-  for (long long j = jFrom; j < jTo; ++j) {
-    const long long line = first + j;
-    const bool current = line == state.currentLine;
-    if (current) {
-      state.currentNote = j;
-      plan.detailText = category.notes[static_cast<std::size_t>(j)].text;
-    }
-    plan.lines.push_back(
-        {static_cast<int>(line), PaintedKind::Note, current, static_cast<std::size_t>(j)});
-  }
-  if (count > 0 && below(first + count - 1)) {
-    state.lineCountValid = false;
-    return plan;
-  }
-
-  // The end line. A current line past the end is pulled back to it.
-  n = first + count;
-  if (state.currentLine >= n) {
-    if (!drawn(n)) return plan;
-    state.currentLine = static_cast<int>(n);
-    plan.lines.push_back({static_cast<int>(n), PaintedKind::End, true, 0});
-    plan.detailText = std::string();
-  }
-  state.lineCount = static_cast<int>(n);
+  state.lineCategories.clear();
+  if (state.hasParentLine) state.lineCategories.push_back(cat);
+  ForEachSubcategory(tabs, cat, [&state](TabInx i) { state.lineCategories.push_back(i); });
+  const int first = static_cast<int>(state.lineCategories.size());  // the first note line
+  const int count = NoteCountOf(tabs, shown);
+  const int end = first + count;  // the end line
+  state.lineCount = end;
   state.lineCountValid = true;
-  return plan;
+
+  if (state.showSearchHit || state.showAddedNote) state.currentLine = PendingLine;
+  if (visible.count <= 0) return std::nullopt;  // nothing in view: the requests wait
+
+  // A request is met once no note line before its own lies below the window. When both
+  // are met the later note wins, as it would in a walk from the top.
+  const auto below = [&visible](int line) { return line - visible.first >= visible.count; };
+  const auto reached = [&](int note) {
+    return note >= 0 && note < count && (note == 0 || !below(first + note - 1));
+  };
+  std::pair<int, bool*> requests[] = {{state.searchNote, &state.showSearchHit},
+                                      {state.addedNote, &state.showAddedNote}};
+  if (requests[0].first > requests[1].first) std::swap(requests[0], requests[1]);
+  for (auto& [note, pending] : requests) {
+    if (*pending && reached(note)) {
+      state.currentLine = first + note;
+      *pending = false;
+    }
+  }
+
+  // A current line past the end goes back to the end line once that is in view.
+  if (state.currentLine >= end && visible.Contains(end)) state.currentLine = end;
+
+  const int line = state.currentLine;
+  if (line == PendingLine || !visible.Contains(line) || line > end) return std::nullopt;
+  if (line < first) {
+    if (!state.IsUpArrowLine(line)) state.currentSubcategory = state.lineCategories[line];
+    return std::string();
+  }
+  if (line < end) {
+    state.currentNote = line - first;
+    return category.notes[static_cast<std::size_t>(state.currentNote)].text;
+  }
+  return std::string();  // the end line
+}
+
+int ScrollRangeFor(int lineCount, int currentRange) {
+  if (lineCount < currentRange - 5 || lineCount > currentRange) return lineCount + 5;
+  return currentRange;
+}
+
+std::vector<PaintedLine> LinesToPaint(const TabList& tabs, const NoteLines& state, int firstLine,
+                                      int endLine) {
+  std::vector<PaintedLine> lines;
+  if (!state.shown || !IsCategory(tabs, state.currentCategory)) return lines;
+  const int first = static_cast<int>(state.lineCategories.size());
+  const int end = first + NoteCountOf(tabs, state.currentCategory);
+  firstLine = std::max(firstLine, 0);
+  endLine = std::min(endLine, end + 1);
+  for (int n = firstLine; n < endLine; ++n) {
+    const bool current = n == state.currentLine;
+    if (n < first) {
+      const TabInx c = state.lineCategories[static_cast<std::size_t>(n)];
+      if (!tabs.Valid(c)) continue;
+      const PaintedKind kind =
+          state.IsUpArrowLine(n) ? PaintedKind::UpArrow : PaintedKind::Subcategory;
+      lines.push_back({n, kind, current, c});
+    } else if (n < end) {
+      lines.push_back({n, PaintedKind::Note, current, n - first});
+    } else if (current) {
+      lines.push_back({n, PaintedKind::End, true, 0});
+    }
+  }
+  return lines;
 }
 
 }  // namespace zelto

@@ -4,8 +4,11 @@
 // Lines, top to bottom: the up-arrow line (only when the shown category has a parent),
 // one line per live child category, one line per note, then the end line. Category
 // lines and note lines are counted in `lineCount`; the end line is not.
-#include <cstddef>
-#include <cstdint>
+//
+// Lines and notes are numbered with int throughout, as the scroll bar and the window's
+// rows are. The state changes only in UpdateLines, which the window runs whenever the
+// document, the category list, its size or its scroll position change; a paint only
+// reads it (LinesToPaint).
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,49 +21,78 @@ namespace zelto {
 enum class LineKind : int { NoteLine = 0, CategoryLine = 1, EndLine = 2 };
 
 // A current line that a pending search hit or added note has yet to decide. It lies past
-// the end of any category, so no line is drawn current while it is pending, and the next
-// complete paint pulls it back to the end line when the target is never reached.
+// the end of any category, so no line is current while it is pending, and an update that
+// sees the end line pulls it back there when the target is never reached.
 inline constexpr int PendingLine = 0x3FFFFFFF;
 
+// The most notes a category shows: the lines stay clear of PendingLine.
+inline constexpr int MaxNoteLines = PendingLine - MaxCategories - 16;
+
 // The kind of `line` when `categoryLines` category lines precede `noteCount` notes.
-LineKind ClassifyLine(long long line, std::size_t categoryLines, std::size_t noteCount);
+LineKind ClassifyLine(int line, int categoryLines, int noteCount);
 
-// The note count of category `index`, 0 when there is no such category.
-std::size_t NoteCountOf(const TabList& tabs, long long index);
+// The note count of category `index` (at most MaxNoteLines), 0 when there is no such
+// category.
+int NoteCountOf(const TabList& tabs, int index);
 
-// What the note window knows about its lines; it survives paints.
+// The lines of the window in view: `count` lines from line `first` (the scroll position),
+// the last one perhaps only in part.
+struct VisibleLines {
+  int first = 0;
+  int count = 0;
+  bool Contains(int line) const { return line >= first && line - first < count; }
+};
+
+// What the note window knows about its lines.
 struct NoteLines {
-  long long currentCategory = -1;     // TabList index of the category shown, -1 for none
-  int currentLine = 0;                // index of the current line
-  long long currentNote = 0;          // note index of the current line when painted current
-  long long currentSubcategory = -1;  // category of the current line when it is a subcategory
-  bool hasParentLine = false;         // line 0 is the up-arrow line
-  int lineCount = 0;                  // category lines + note lines (the end line not counted)
+  bool shown = false;           // a category is shown (the list had a selection)
+  int currentCategory = -1;     // TabList index of the category shown, -1 for none
+  int currentLine = 0;          // index of the current line
+  int currentNote = 0;          // note index of the current line, set while it is in view
+  int currentSubcategory = -1;  // category of the current line when it is a subcategory
+  bool hasParentLine = false;   // line 0 is the up-arrow line
+  int lineCount = 0;            // category lines + note lines (the end line not counted)
   bool lineCountValid = false;
-  TabIndex lineCategories;  // category index of every category line of the last paint
+  TabIndex lineCategories;  // category index of every category line, in line order
 
-  // Requests for the next paint: make the line of a search hit or of an added note current.
+  // Requests: make the line of a search hit or of an added note current once it is
+  // reached, i.e. once no earlier note line lies below the window.
   bool showSearchHit = false;
-  long long searchCategory = -1;
-  long long searchNote = -1;
+  int searchCategory = -1;
+  int searchNote = -1;
   bool showAddedNote = false;
-  long long addedNote = -1;
+  int addedNote = -1;
 
   // Recomputes hasParentLine and lineCount for currentCategory.
   void CountLines(const TabList& tabs);
   // The line on which note `note` of currentCategory is drawn (recounts first).
-  int LineOfNote(const TabList& tabs, long long note);
-  // The kind of `line` by the category lines of the last paint and the note count of
-  // `selectedCategory` (the category list's selection).
-  LineKind GetLineKind(const TabList& tabs, long long selectedCategory, long long line) const;
+  int LineOfNote(const TabList& tabs, int note);
+  // The kind of `line` by the category lines and the note count of `selectedCategory`
+  // (the category list's selection).
+  LineKind GetLineKind(const TabList& tabs, int selectedCategory, int line) const;
   // True when `line` is the up-arrow line.
-  bool IsUpArrowLine(long long line) const { return hasParentLine && line == 0; }
-  // The category shown on category line `line` of the last paint, if it is one.
-  std::optional<TabInx> CategoryOfLine(long long line) const;
+  bool IsUpArrowLine(int line) const { return hasParentLine && line == 0; }
+  // The category shown on category line `line`, if it is one.
+  std::optional<TabInx> CategoryOfLine(int line) const;
 };
 
 // The live children of `category` in TabList order (the subcategory lines).
 TabIndex SubcategoryLines(const TabList& tabs, TabInx category);
+
+// Brings `state` up to date with the document, the category list's selection
+// (`selectedCategory`, -1 for none) and the lines in view: the category shown, its
+// category lines and line count, the hand-over of a pending search hit or added note, a
+// current line past the end pulled back to the end line when that is in view, and the
+// note or subcategory of the current line. Nothing here depends on when, or how much of,
+// the window is painted. Without a selection nothing changes.
+// Returns the detail window's text when the current line is in view: the whole note on
+// a note line, "" on any other line.
+std::optional<std::string> UpdateLines(const TabList& tabs, int selectedCategory, NoteLines& state,
+                                       VisibleLines visible);
+
+// The vertical scroll range for `lineCount` lines: `currentRange` while it lies between
+// lineCount and lineCount + 5, else lineCount + 5.
+int ScrollRangeFor(int lineCount, int currentRange);
 
 // One line that a paint draws.
 enum class PaintedKind { UpArrow, Subcategory, Note, End };
@@ -68,30 +100,13 @@ struct PaintedLine {
   int line = 0;
   PaintedKind kind = PaintedKind::Note;
   bool current = false;
-  std::size_t item = 0;  // category index (up-arrow, subcategory) or note index
+  int item = 0;  // category index (up-arrow, subcategory) or note index
 };
 
-// The part of the window a paint must fill, in painting coordinates (the origin at the top
-// of line 0); `bottom` is exclusive.
-struct UpdateBand {
-  long long top = 0;
-  long long bottom = 0;
-};
-
-struct PaintPlan {
-  bool shown = false;                     // false: no category to show, nothing drawn
-  std::optional<int> scrollRange;         // a new vertical scroll range, when it must change
-  std::vector<PaintedLine> lines;         // the lines to draw, top to bottom
-  std::optional<std::string> detailText;  // new text of the detail window, when handed over
-};
-
-// Plans one paint of the note window and applies its effects to `state`: the category
-// shown, the hand-over of a search hit or an added note, the current line pulled back to
-// the end line, lineCategories, lineCount and lineCountValid. Only the lines that meet
-// `band` are visited, so the cost does not grow with the lines above it.
-// `selectedCategory` is the category list's selection (-1 for none), `scrollRange` the
-// scroller's current vertical range.
-PaintPlan PlanPaint(const TabList& tabs, long long selectedCategory, NoteLines& state,
-                    UpdateBand band, int lineHeight, int scrollRange);
+// The lines among [firstLine, endLine) that a paint draws, from the state the last update
+// left; the end line only when it is current. Changes nothing, and costs only the lines
+// asked for.
+std::vector<PaintedLine> LinesToPaint(const TabList& tabs, const NoteLines& state, int firstLine,
+                                      int endLine);
 
 }  // namespace zelto

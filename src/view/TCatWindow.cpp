@@ -19,7 +19,7 @@ TCatWindow::TCatWindow(QWidget* parent) : QListWidget(parent) {
   setFocusPolicy(Qt::NoFocus);  // a click hands the focus on to the note window
   setFrameShape(QFrame::StyledPanel);
   setFrameShadow(QFrame::Sunken);
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);  // shown only when the items overflow
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setUniformItemSizes(true);
   SetTextColor(QColor(255, 0, 0));
@@ -54,6 +54,17 @@ int TCatWindow::AddString(const std::string& name) {
   --codeSelecting_;
   lastSelected_ = GetSelIndex();
   return pos;
+}
+
+void TCatWindow::DeleteString(int pos) {
+  if (pos < 0 || pos >= count()) return;
+  const bool wasSelected = pos == GetSelIndex();
+  ++codeSelecting_;
+  delete takeItem(pos);
+  // The list must not hand the selection on to a neighbour of the removed item.
+  if (wasSelected) SetSelIndex(None);
+  --codeSelecting_;
+  lastSelected_ = GetSelIndex();
 }
 
 void TCatWindow::SetItemData(int pos, std::uint32_t data) {

@@ -18,6 +18,7 @@ class TCatWindow : public QListWidget, public CategoryList {
 
   void Clear() override;
   int AddString(const std::string& name) override;
+  void DeleteString(int pos) override;
   void SetItemData(int pos, std::uint32_t data) override;
   std::uint32_t GetItemData(int pos) const override;
   int GetCount() const override;

@@ -25,8 +25,7 @@ FileDialogData ProgramFileDialog() {
   data.filter =
       "All Files (*)|*|Exe Files (*.exe)|*.exe|Com Files (*.com)|*.com|Bat Files (*.bat)|*.bat|";
   // The file and its folder must exist; the current directory stays as it is.
-  constexpr std::uint32_t FileMustExist = 0x1000, PathMustExist = 0x0800, NoChangeDir = 0x0008;
-  data.flags = FileMustExist | PathMustExist | NoChangeDir;
+  data.flags = FileDialogFileMustExist | FileDialogPathMustExist | FileDialogNoChangeDir;
   return data;
 }
 

@@ -26,6 +26,11 @@ std::string_view DrawnText(const std::string& text, bool multiLine) {
   return std::string_view(text).substr(0, text.find('\r'));
 }
 
+// "A" or "a" typed alone or with Shift adds a note; with Ctrl it is a control character.
+bool IsAddNoteKey(const QString& text, bool control) {
+  return !control && (text == QLatin1String("A") || text == QLatin1String("a"));
+}
+
 // The up-arrow glyph of a line whose top is at `y`.
 void DrawUpArrow(QPainter& p, int y, int h) {
   p.drawLine(20, y + h - 3, 20, y + 3);
@@ -50,7 +55,7 @@ TNoteWindow::TNoteWindow(Document& doc, CategoryList* categories, QWidget* paren
 
 void TNoteWindow::SetCategoryList(CategoryList* categories) {
   categories_ = categories;
-  viewport()->update();
+  Refresh();
 }
 
 void TNoteWindow::SetLook(const NoteViewLook& look) {
@@ -62,34 +67,77 @@ void TNoteWindow::SetLineHeight(int height) {
   lineHeight_ = std::max(height, 1);
   scroller_.SetUnits(lineHeight_);
   scroller_.SetPage(viewport()->height() / lineHeight_);
-  viewport()->update();
+  Refresh();
 }
 
-long long TNoteWindow::SelectedCategory() const {
+int TNoteWindow::SelectedCategory() const {
   return categories_ ? categories_->SelectedCategory() : -1;
 }
 
-LineKind TNoteWindow::GetLineKind(long long line) const {
+LineKind TNoteWindow::GetLineKind(int line) const {
   return lines_.GetLineKind(doc_.tabs, SelectedCategory(), line);
+}
+
+VisibleLines TNoteWindow::LinesInView() const {
+  // A line only partly in view at the bottom counts.
+  return {scroller_.YPos(), (viewport()->height() + lineHeight_ - 1) / lineHeight_};
+}
+
+void TNoteWindow::UpdateLineState() {
+  if (updating_) {
+    updateAgain_ = true;  // a scroll caused by the range set below: run once more
+    return;
+  }
+  updating_ = true;
+  const NoteLines before = lines_;
+  std::optional<std::string> detail;
+  do {
+    updateAgain_ = false;
+    detail = UpdateLines(doc_.tabs, SelectedCategory(), lines_, LinesInView());
+    const int range = ScrollRangeFor(lines_.lineCount, scroller_.YRange());
+    if (range != scroller_.YRange()) scroller_.SetRange(0, range);
+  } while (updateAgain_);
+  updating_ = false;
+
+  const bool otherLines =
+      lines_.shown != before.shown || lines_.currentCategory != before.currentCategory ||
+      lines_.lineCount != before.lineCount || lines_.lineCategories != before.lineCategories;
+  if (otherLines) {
+    viewport()->update();
+  } else if (lines_.currentLine != before.currentLine) {
+    InvalidateLine(before.currentLine);
+    InvalidateLine(lines_.currentLine);
+  }
+  if (lines_.currentLine != before.currentLine) emit CurrentLineChanged(lines_.currentLine);
+  if (detail) emit DetailTextChanged(Cp1252::Decode(*detail));
+}
+
+void TNoteWindow::Refresh() {
+  UpdateLineState();
+  viewport()->update();
 }
 
 void TNoteWindow::SetCurrentLine(int line) {
   if (line == lines_.currentLine) return;
+  const int previous = lines_.currentLine;
   lines_.currentLine = line;
   emit CurrentLineChanged(line);
+  UpdateLineState();
+  InvalidateLine(previous);
+  InvalidateLine(line);
 }
 
-void TNoteWindow::ShowSearchHit(long long category, long long note) {
+void TNoteWindow::ShowSearchHit(int category, int note) {
   lines_.searchCategory = category;
   lines_.searchNote = note;
   lines_.showSearchHit = true;
-  viewport()->update();
+  Refresh();
 }
 
-void TNoteWindow::ShowAddedNote(long long note) {
+void TNoteWindow::ShowAddedNote(int note) {
   lines_.addedNote = note;
   lines_.showAddedNote = true;
-  viewport()->update();
+  Refresh();
 }
 
 void TNoteWindow::ScrollTo(int line) {
@@ -103,16 +151,15 @@ NoteViewport TNoteWindow::LineGeometry() const {
           lines_.currentLine};
 }
 
-void TNoteWindow::ScrollToNote(long long note) {
+void TNoteWindow::ScrollToNote(int note) {
   const int line = LineOfNote(note);
   const int top = ScrollToLine(line, LineGeometry());
   if (top != scroller_.YPos()) ScrollTo(top);
 }
 
-void TNoteWindow::InvalidateLine(long long line) {
-  const long long y = (line - scroller_.YPos()) * lineHeight_;
-  if (y + lineHeight_ <= 0 || y >= viewport()->height()) return;  // off screen
-  viewport()->update(0, static_cast<int>(y), viewport()->width(), lineHeight_);
+void TNoteWindow::InvalidateLine(int line) {
+  if (!LinesInView().Contains(line)) return;
+  viewport()->update(0, (line - scroller_.YPos()) * lineHeight_, viewport()->width(), lineHeight_);
 }
 
 bool TNoteWindow::MoveByKey(NoteKey key, bool shift) {
@@ -122,16 +169,11 @@ bool TNoteWindow::MoveByKey(NoteKey key, bool shift) {
   if (move.repaint == NoteMove::Repaint::None) return true;
   SetCurrentLine(move.currentLine);
   if (move.scrollPos != scroller_.YPos()) ScrollTo(move.scrollPos);
-  if (move.repaint == NoteMove::Repaint::Whole) {
-    viewport()->update();
-  } else {
-    InvalidateLine(move.previousLine);
-    InvalidateLine(move.currentLine);
-  }
+  if (move.repaint == NoteMove::Repaint::Whole) viewport()->update();
   return true;
 }
 
-void TNoteWindow::ActivateLine(long long line, bool forEdit) {
+void TNoteWindow::ActivateLine(int line, bool forEdit) {
   if (!categories_) return;
   const LineActivation a =
       zelto::ActivateLine(doc_.tabs, lines_, line, SelectedCategory(), *categories_);
@@ -139,15 +181,14 @@ void TNoteWindow::ActivateLine(long long line, bool forEdit) {
     case LineActivation::Kind::Nothing:
       return;
     case LineActivation::Kind::Note:
-      emit NoteActivated(a.category, static_cast<qsizetype>(a.note), forEdit);
+      emit NoteActivated(a.category, a.note, forEdit);
       return;
     case LineActivation::Kind::WentDown:
     case LineActivation::Kind::WentUp:
       // The new level starts at its first line, which is current and in view.
       SetCurrentLine(0);
-      InvalidateLineCount();
       ScrollTo(0);
-      viewport()->update();
+      Refresh();
       return;
   }
 }
@@ -163,11 +204,9 @@ bool TNoteWindow::HandleCommand(int id) {
       return true;
     case CM_RUN: {
       // Only a note that exists is handed on; the receiver checks that it is a program.
-      const long long note = lines_.currentNote;
-      if (note >= 0 &&
-          static_cast<std::size_t>(note) < NoteCountOf(doc_.tabs, lines_.currentCategory))
-        emit RunProgramRequested(static_cast<int>(lines_.currentCategory),
-                                 static_cast<qsizetype>(note));
+      const int note = lines_.currentNote;
+      if (note >= 0 && note < NoteCountOf(doc_.tabs, lines_.currentCategory))
+        emit RunProgramRequested(lines_.currentCategory, note);
       return true;
     }
     default:
@@ -175,10 +214,10 @@ bool TNoteWindow::HandleCommand(int id) {
   }
 }
 
-void TNoteWindow::FillCategoryList(TabInx parent, long long select) {
+void TNoteWindow::FillCategoryList(TabInx parent, int select) {
   if (!categories_) return;
   zelto::FillCategoryList(doc_.tabs, parent, select, *categories_);
-  viewport()->update();
+  Refresh();
 }
 
 void TNoteWindow::paintEvent(QPaintEvent* event) {
@@ -188,79 +227,70 @@ void TNoteWindow::paintEvent(QPaintEvent* event) {
 
   const int h = lineHeight_;
   const int top = scroller_.YPos();
-  const long long origin = static_cast<long long>(top) * h;
-  const int lineBefore = lines_.currentLine;
-  const PaintPlan plan =
-      PlanPaint(doc_.tabs, SelectedCategory(), lines_,
-                {area.top() + origin, area.bottom() + 1 + origin}, h, scroller_.YRange());
-  if (plan.scrollRange) scroller_.SetRange(0, *plan.scrollRange);
+  const int firstLine = top + std::max(area.top(), 0) / h;
+  const int endLine = top + (area.bottom() + h) / h;  // past the last line the area meets
+  const std::vector<PaintedLine> lines = LinesToPaint(doc_.tabs, lines_, firstLine, endLine);
+  if (lines.empty()) return;
 
-  if (plan.shown) {
-    p.setFont(look_.screenFont);
-    const int ascent = QFontMetrics(look_.screenFont).ascent();
-    const QColor highlight = palette().color(QPalette::Active, QPalette::Highlight);
-    const QColor highlightText = palette().color(QPalette::Active, QPalette::HighlightedText);
-    const Tab& shown = doc_.tabs[static_cast<std::size_t>(lines_.currentCategory)];
+  p.setFont(look_.screenFont);
+  const int ascent = QFontMetrics(look_.screenFont).ascent();
+  const QColor highlight = palette().color(QPalette::Active, QPalette::Highlight);
+  const QColor highlightText = palette().color(QPalette::Active, QPalette::HighlightedText);
+  const Tab& shown = doc_.tabs[static_cast<std::size_t>(lines_.currentCategory)];
 
-    for (const PaintedLine& line : plan.lines) {
-      const int y = static_cast<int>((static_cast<long long>(line.line) - top) * h);
-      // The line rectangle leaves the last pixel row of the pitch free.
-      const QRect lineRect(0, y, lineRight, h - 1);
-      if (line.current) p.fillRect(lineRect, highlight);
+  for (const PaintedLine& line : lines) {
+    const int y = (line.line - top) * h;
+    // The line rectangle leaves the last pixel row of the pitch free.
+    const QRect lineRect(0, y, lineRight, h - 1);
+    if (line.current) p.fillRect(lineRect, highlight);
 
-      QColor color;
-      std::string_view text;
-      switch (line.kind) {
-        case PaintedKind::UpArrow:
-          p.setPen(line.current ? QPen(highlightText, 1) : QPen(Qt::black, 1));
-          DrawUpArrow(p, y, h);
-          continue;
-        case PaintedKind::End:
-          continue;
-        case PaintedKind::Subcategory:
-          color = FromColorRef(look_.CatColor);
-          text = doc_.tabs[line.item].text;
-          break;
-        case PaintedKind::Note: {
-          const NoteString& note = shown.notes[line.item];
-          color = IsNoPrint(note.flags)   ? FromColorRef(look_.NoPrintColor)
-                  : IsProgram(note.flags) ? FromColorRef(look_.ExecColor)
-                                          : FromColorRef(look_.MainColor);
-          if (line.current && !IsProgram(note.flags)) color = highlightText;
-          text = DrawnText(note.text, look_.MultiLine);
-          break;
-        }
+    QColor color;
+    std::string_view text;
+    switch (line.kind) {
+      case PaintedKind::UpArrow:
+        p.setPen(line.current ? QPen(highlightText, 1) : QPen(Qt::black, 1));
+        DrawUpArrow(p, y, h);
+        continue;
+      case PaintedKind::End:
+        continue;
+      case PaintedKind::Subcategory:
+        color = FromColorRef(look_.CatColor);
+        text = doc_.tabs[static_cast<std::size_t>(line.item)].text;
+        break;
+      case PaintedKind::Note: {
+        const NoteString& note = shown.notes[static_cast<std::size_t>(line.item)];
+        color = IsNoPrint(note.flags)   ? FromColorRef(look_.NoPrintColor)
+                : IsProgram(note.flags) ? FromColorRef(look_.ExecColor)
+                                        : FromColorRef(look_.MainColor);
+        if (line.current && !IsProgram(note.flags)) color = highlightText;
+        text = DrawnText(note.text, look_.MultiLine);
+        break;
       }
-      p.save();
-      if (line.current) p.setClipRect(lineRect);
-      p.setPen(color);
-      p.drawText(QPoint(textLeft, y + ascent), Cp1252::Decode(text));
-      p.restore();
     }
+    p.save();
+    if (line.current) p.setClipRect(lineRect);
+    p.setPen(color);
+    p.drawText(QPoint(textLeft, y + ascent), Cp1252::Decode(text));
+    p.restore();
   }
-
-  if (plan.detailText) emit DetailTextChanged(Cp1252::Decode(*plan.detailText));
-  if (lines_.currentLine != lineBefore) emit CurrentLineChanged(lines_.currentLine);
 }
 
 void TNoteWindow::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   scroller_.SetPage(viewport()->height() / lineHeight_);
+  UpdateLineState();
 }
 
-void TNoteWindow::scrollContentsBy(int /*dx*/, int /*dy*/) { viewport()->update(); }
-
-int TNoteWindow::LineAtY(int y) const {
-  const long long line = (static_cast<long long>(scroller_.YPos()) * lineHeight_ + y) / lineHeight_;
-  return static_cast<int>(std::clamp<long long>(line, 0, PendingLine - 1));
+void TNoteWindow::scrollContentsBy(int /*dx*/, int /*dy*/) {
+  UpdateLineState();
+  viewport()->update();
 }
+
+int TNoteWindow::LineAtY(int y) const { return scroller_.YPos() + std::max(y, 0) / lineHeight_; }
 
 void TNoteWindow::MakeLineCurrent(int line) {
-  const int previous = lines_.currentLine;
   SetCurrentLine(line);
   setFocus(Qt::MouseFocusReason);
-  InvalidateLine(previous);
-  InvalidateLine(line);
 }
 
 void TNoteWindow::mousePressEvent(QMouseEvent* event) {
@@ -271,9 +301,7 @@ void TNoteWindow::mousePressEvent(QMouseEvent* event) {
     const int line = LineAtY(y);
     if (!lines_.lineCountValid) CountLines();
     // The note under the pointer; out of the note range on other lines.
-    lines_.currentNote =
-        line -
-        (lines_.lineCount - static_cast<long long>(NoteCountOf(doc_.tabs, lines_.currentCategory)));
+    lines_.currentNote = line - (lines_.lineCount - NoteCountOf(doc_.tabs, lines_.currentCategory));
     MakeLineCurrent(line);
     emit ContextMenuRequested(event->globalPosition().toPoint());
   }
@@ -286,8 +314,14 @@ void TNoteWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TNoteWindow::keyPressEvent(QKeyEvent* event) {
   emit KeyDown(event->key(), event->modifiers());
+  const Qt::KeyboardModifiers mods = event->modifiers();
+  // With Alt or Meta a key belongs to the menus and the desktop: it types nothing here.
+  if (mods & (Qt::AltModifier | Qt::MetaModifier)) {
+    event->ignore();
+    return;
+  }
   const QString text = event->text();
-  if (text == QLatin1String("A") || text == QLatin1String("a"))
+  if (IsAddNoteKey(text, (mods & Qt::ControlModifier) != 0))
     emit AddNoteRequested();
   else if (!text.isEmpty())
     emit CharacterTyped(text);

@@ -1,8 +1,9 @@
 #pragma once
 // The note window: the lines of the shown category (up-arrow line, subcategories, notes,
-// end line), one of them current and highlighted. It paints from the document on every
-// paint and hands what it cannot do itself (keys, characters, activation, the popup menu)
-// to the main window through signals.
+// end line), one of them current and highlighted. Its line state is brought up to date
+// whenever the document, the category list, its size or its scroll position change, and a
+// paint only draws it. What it cannot do itself (keys, characters, activation, the popup
+// menu) goes to the main window through signals.
 #include <QAbstractScrollArea>
 #include <QFont>
 #include <QString>
@@ -49,26 +50,29 @@ class TNoteWindow : public QAbstractScrollArea {
   const NoteLines& Lines() const { return lines_; }
   NoteLines& Lines() { return lines_; }
   int CurrentLine() const { return lines_.currentLine; }
+  // Makes `line` current and repaints the two lines concerned.
   void SetCurrentLine(int line);
   void CountLines() { lines_.CountLines(doc_.tabs); }
-  int LineOfNote(long long note) { return lines_.LineOfNote(doc_.tabs, note); }
-  LineKind GetLineKind(long long line) const;
-  // The document changed: the next paint counts the lines again.
-  void InvalidateLineCount() { lines_.lineCountValid = false; }
+  int LineOfNote(int note) { return lines_.LineOfNote(doc_.tabs, note); }
+  LineKind GetLineKind(int line) const;
+  // The document or the category list changed: the lines are brought up to date and the
+  // whole window is repainted.
+  void Refresh();
+  void InvalidateLineCount() { Refresh(); }
 
-  // The next paint shows note `note` of `category` and makes its line current.
-  void ShowSearchHit(long long category, long long note);
-  // The next paint makes the line of note `note` of the shown category current.
-  void ShowAddedNote(long long note);
+  // Shows note `note` of `category` and makes its line current once it is in view.
+  void ShowSearchHit(int category, int note);
+  // Makes the line of note `note` of the shown category current once it is in view.
+  void ShowAddedNote(int note);
 
   TNoteScroller& Scroller() { return scroller_; }
   int ScrollPos() const { return scroller_.YPos(); }
   // Scrolls so that `line` is the first visible line (the range grows when it must).
   void ScrollTo(int line);
   // Brings the line of note `note` of the shown category into view.
-  void ScrollToNote(long long note);
+  void ScrollToNote(int note);
   // Repaints one line.
-  void InvalidateLine(long long line);
+  void InvalidateLine(int line);
   // Carries out a movement key. False when the key is for the category list instead
   // (Shift held); nothing changes here then.
   bool MoveByKey(NoteKey key, bool shift);
@@ -77,32 +81,33 @@ class TNoteWindow : public QAbstractScrollArea {
   // Activates a line (double click, Enter; `forEdit` for the edit commands): a subcategory
   // line shows that subcategory, the up-arrow line the parent; a note line is reported
   // through NoteActivated; the end line does nothing.
-  void ActivateLine(long long line, bool forEdit);
+  void ActivateLine(int line, bool forEdit);
   // The commands that reach the note window first while it has the focus (Copy, Paste,
   // Run); false for any other command, which goes on to the main window.
   bool HandleCommand(int id);
 
   // Loads the level of `parent` into the category list and selects `select`.
-  void FillCategoryList(TabInx parent, long long select);
+  void FillCategoryList(TabInx parent, int select);
 
  signals:
-  // The current line's text for the detail window ("" unless it is a note line).
+  // The current line's text for the detail window ("" unless it is a note line), sent by
+  // every update that finds the current line in view.
   void DetailTextChanged(const QString& text);
   void CurrentLineChanged(int line);
   // A note line was activated: run, open or edit note `note` of `category`.
-  void NoteActivated(int category, qsizetype note, bool forEdit);
+  void NoteActivated(int category, int note, bool forEdit);
   // A key press, passed on unchanged; the characters follow through CharacterTyped.
   void KeyDown(int key, Qt::KeyboardModifiers modifiers);
-  // A typed character other than "A" and "a".
+  // A typed character other than "A" and "a" (with Ctrl too); nothing with Alt or Meta.
   void CharacterTyped(const QString& text);
-  // "A" or "a" typed: add a note.
+  // "A" or "a" typed, alone or with Shift: add a note.
   void AddNoteRequested();
   // The Copy command: copy the current note, as Ctrl+C does.
   void CopyNoteRequested();
   // The Paste command: paste a note into the selected category.
   void PasteNoteRequested();
   // The Run command: start the program entry `note` of `category`.
-  void RunProgramRequested(int category, qsizetype note);
+  void RunProgramRequested(int category, int note);
   // A right click made a line current; `globalPos` is where the popup goes.
   void ContextMenuRequested(const QPoint& globalPos);
 
@@ -115,8 +120,13 @@ class TNoteWindow : public QAbstractScrollArea {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  long long SelectedCategory() const;
+  int SelectedCategory() const;
   int LineAtY(int y) const;
+  VisibleLines LinesInView() const;
+  // Brings the line state up to date (UpdateLines), announces what changed and repaints
+  // what looks different: the whole window when other lines are shown, else the lines
+  // that gained or lost the highlight.
+  void UpdateLineState();
   void MakeLineCurrent(int line);
 
   Document& doc_;
@@ -125,6 +135,8 @@ class TNoteWindow : public QAbstractScrollArea {
   int lineHeight_ = 20;
   NoteLines lines_;
   TNoteScroller scroller_;
+  bool updating_ = false;     // UpdateLineState is running
+  bool updateAgain_ = false;  // the scroll position moved while it ran
 };
 
 }  // namespace zelto

@@ -36,8 +36,7 @@ class AppFixture : public ::testing::Test {
     if (!ownedSettings) {
       // A new run reads what the last one stored.
       ownedSettings = std::make_unique<MemorySettingsStore>();
-      for (const char* name : {"FullScreen", "X", "Y", "W", "H", "DefaultFile"})
-        if (auto value = settings->Peek(name)) ownedSettings->Put(name, *value);
+      for (const auto& [name, value] : settings->Values()) ownedSettings->Put(name, value);
       settings = ownedSettings.get();
     }
     app.reset();
@@ -45,10 +44,21 @@ class AppFixture : public ::testing::Test {
     TZeltoAppServices services;
     services.settings = std::move(ownedSettings);
     services.files = std::make_unique<QtFileStore>();
+    services.recoveryFolder = Path("recovery");
     services.fileTypeRegistration = [this](bool remove) { registrations.push_back(remove); };
     app = std::make_unique<TZeltoApp>(std::move(services));
     app->InitInstance(args);
+    askedAtStart = Prompter::History();
     Prompter::ResetTestHooks();  // only what the test itself causes is recorded
+  }
+
+  // The program started on a saved document "start.zlt" holding the category "Default".
+  void StartOnSavedDocument() {
+    Start();
+    ASSERT_TRUE(app->doc.modified);  // a new file: the default category was added
+    app->CmFileSave();
+    ASSERT_FALSE(app->doc.modified);
+    Prompter::ResetTestHooks();
   }
 
   // A change as any editing command makes it.
@@ -81,6 +91,7 @@ class AppFixture : public ::testing::Test {
   std::unique_ptr<MemorySettingsStore> ownedSettings = std::make_unique<MemorySettingsStore>();
   MemorySettingsStore* settings = ownedSettings.get();  // lives in `app` once started
   std::vector<bool> registrations;                      // true: removed
+  std::vector<Prompter::Asked> askedAtStart;  // the questions and messages of the last start
   std::unique_ptr<TZeltoApp> app;
 };
 

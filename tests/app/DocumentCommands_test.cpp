@@ -14,14 +14,6 @@ using Kind = Prompter::Asked::Kind;
 
 class DocumentCommandsTest : public AppFixture {
  protected:
-  // The program started on a saved document "start.zlt" holding the category "Default".
-  void StartOnSavedDocument() {
-    Start();
-    ASSERT_TRUE(app->doc.modified);  // a new file: the default category was added
-    app->CmFileSave();
-    ASSERT_FALSE(app->doc.modified);
-    Prompter::ResetTestHooks();
-  }
   // The notes of the document file `path` as the program reads them back.
   std::vector<std::string> NotesInFile(const std::string& path) {
     Document doc;
@@ -130,10 +122,15 @@ TEST_F(DocumentCommandsTest, NewAsksAboutUnsavedChangesFirst) {
   EXPECT_EQ(app->doc.tabs[0].notes.Count(), 0u);
   EXPECT_FALSE(app->doc.modified);
 
-  // No: the changes are dropped on purpose.
+  // No: the changes are dropped on purpose, a cut category with them: nothing is left to
+  // paste.
   ChangeDocument("dropped");
+  app->doc.tabs.Append(Tab("Box", 0, NO_PARENT));
+  app->doc.tabs[1].state = TabState::Cut;
+  app->doc.cutPending = true;
   Prompter::SetNextAnswer(Answer::No);
   app->CmFileNew();
+  EXPECT_FALSE(app->doc.cutPending);
   EXPECT_EQ(app->doc.tabs[0].notes.Count(), 0u);
   EXPECT_EQ(NotesInFile(Path("start.zlt")), Notes{"work in progress"});
 }

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace zelto {
 namespace {
@@ -88,6 +91,24 @@ TEST_F(PlanProgramLaunchTest, AnythingElseOpensAsAFile) {
   EXPECT_EQ(quoted.target, "/home/me/My Notes.txt");
   // An unquoted path to a program with blanks is no program either; it is opened.
   EXPECT_EQ(Plan("App\r\n/opt/My App/run").kind, ProgramLaunchPlan::Kind::Open);
+}
+
+TEST_F(PlanProgramLaunchTest, AddressesWithASchemeGoToTheDesktopsHandler) {
+  const std::vector<std::pair<std::string, std::string>> addresses = {
+      {"Web\r\nhttp://example.org", "http://example.org"},
+      {"Mail\r\n mailto:x@example.org ", "mailto:x@example.org"},
+      {"Doc\r\nfile:///home/me/My Notes.txt", "file:///home/me/My Notes.txt"},
+      {"Chat\r\nxmpp+secure:room@example.org", "xmpp+secure:room@example.org"},
+  };
+  for (const auto& [entry, address] : addresses) {
+    const ProgramLaunchPlan p = Plan(entry);
+    EXPECT_EQ(p.kind, ProgramLaunchPlan::Kind::OpenAddress) << entry;
+    EXPECT_EQ(p.target, address);
+  }
+  // A drive letter, a path, a bare "scheme:" or a colon in an argument make no address.
+  for (const char* entry : {"Old\r\nC:\\prog.exe", "P\r\n/usr/bin/gimp a:b",
+                            "P\r\nhttp:", "P\r\nfirefox http://example.org", "P\r\n1st:thing"})
+    EXPECT_NE(Plan(entry).kind, ProgramLaunchPlan::Kind::OpenAddress) << entry;
 }
 
 TEST_F(PlanProgramLaunchTest, NothingOrARefusal) {

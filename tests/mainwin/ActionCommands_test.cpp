@@ -30,8 +30,8 @@ class ActionCommandsTest : public AppFixture {
     table.Add(CM_EDITNOTE, [this] { ++edits; });
     desktop.programs << QStringLiteral("/usr/bin/prog");
     notes = std::make_unique<TNoteWindow>(app->doc, app->CatList());
-    actions = std::make_unique<ActionCommands>(ActionSession{app->doc, app->settings, app->popup},
-                                               *notes, table, desktop);
+    actions = std::make_unique<ActionCommands>(
+        ActionSession{app->doc, app->settings, app->popup, nullptr}, *notes, table, desktop);
     notes->Lines().currentCategory = 0;
     notes->CountLines();
   }
@@ -73,6 +73,7 @@ TEST_F(ActionCommandsTest, NotePopupOffersRunLinkAndPhonesAndTheirCommandsActOnT
   EXPECT_EQ(desktop.started[0].program, "/usr/bin/prog");
   EXPECT_EQ(desktop.started[0].arguments, QStringList{QStringLiteral("--new")});
 
+  EXPECT_TRUE(ItemsOnLine(2).empty());  // "http:abc" is no web address: no link item
   EXPECT_TRUE(ItemsOnLine(3).empty());  // the end line
   app->settings.WWWEnabled = false;
   EXPECT_EQ(ItemsOnLine(0), (std::vector<MenuItem>{{CM_PHONE0, "Phone 555-1234"}}));
@@ -86,6 +87,12 @@ TEST_F(ActionCommandsTest, ActivationRunsOpensOrEdits) {
   EXPECT_EQ(desktop.openedUrls.size(), 1u);
   EXPECT_EQ(app->popup.lastUrl, "http://example.org");
   EXPECT_EQ(edits, 0);
+  // "http:abc" is no web address: the note opens for editing, with nothing said.
+  actions->ActivateNote(0, 2, false);
+  EXPECT_EQ(edits, 1);
+  EXPECT_EQ(desktop.openedUrls.size(), 1u);
+  EXPECT_EQ(Asked(Prompter::Asked::Kind::Message), 0);
+  edits = 0;
 
   app->settings.ClickURL = 0;
   actions->ActivateNote(0, 0, false);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "model/DocumentCodec.h"
 #include "model/TreeOps.h"
 
 namespace zelto {
@@ -138,6 +141,24 @@ TEST_F(CategoryRulesTest, PasteWithoutACurrentCategoryComesBackAtTheTop) {
   ASSERT_EQ(PasteTree(doc, list, NO_PARENT, TreePaste::AsChild), TreePasteResult::Pasted);
   EXPECT_EQ(doc.tabs[IndexOf("Archive")].parent, NO_PARENT);
   EXPECT_EQ(list.GetString(list.GetSelIndex()), "Archive");
+}
+
+TEST_F(CategoryRulesTest, ASecondCutWaitsForItsOwnPasteAndBothReachTheFile) {
+  // Clients (with Acme below it) is cut too: two subtrees wait.
+  doc.tabs[1].state = TabState::Cut;
+  ASSERT_EQ(PasteTree(doc, list, 3, TreePaste::AsChild), TreePasteResult::Pasted);
+  EXPECT_TRUE(doc.cutPending);
+  ASSERT_EQ(PasteTree(doc, list, IndexOf("Home"), TreePaste::AsChild), TreePasteResult::Pasted);
+  EXPECT_FALSE(doc.cutPending);
+
+  const DecodedDocument saved = DecodeDocument(EncodeDocument(doc.tabs, FileLayout::V101));
+  std::map<std::string, std::string> parentOf;
+  for (const Tab& tab : saved.tabs)
+    parentOf[tab.text] = tab.IsTopLevel() ? "" : saved.tabs[tab.parent].text;
+  EXPECT_EQ(parentOf["Clients"], "Home");
+  EXPECT_EQ(parentOf["Acme"], "Clients");
+  EXPECT_EQ(parentOf["Archive"], "Home");
+  EXPECT_EQ(parentOf["Old"], "Archive");
 }
 
 TEST(IsSelfOrDescendant, WalksUpAndSurvivesBrokenChains) {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/AppFixture.h"
 #include "common/CommandIds.h"
@@ -144,6 +145,13 @@ TEST_F(ConfigCommandsTest, DefaultFileIsStoredWholeAndTheOpenDocumentStays) {
   Command(CM_DEFAULTFILE);
   EXPECT_EQ(StoredText("DefaultFile"), Path("other.zlt"));
   EXPECT_EQ(app->fileData.fileName, openBefore);
+  // The dialog takes only a file that exists, in a folder that exists.
+  const auto dialog = std::find_if(
+      Prompter::History().begin(), Prompter::History().end(),
+      [](const Prompter::Asked& a) { return a.kind == Prompter::Asked::Kind::OpenFile; });
+  ASSERT_NE(dialog, Prompter::History().end());
+  EXPECT_EQ(dialog->flags & (FileDialogFileMustExist | FileDialogPathMustExist),
+            FileDialogFileMustExist | FileDialogPathMustExist);
   EXPECT_EQ(Asked(Prompter::Asked::Kind::Message, QStringLiteral("Default file changed to ") +
                                                       QString::fromStdString(Path("other.zlt"))),
             1);
@@ -203,6 +211,39 @@ TEST_F(ConfigCommandsTest, DefaultCategoryIsChosenAmongTheTopLevel) {
   Command(CM_DEFAULTCATEGORY);
   EXPECT_EQ(app->settings.DefaultCat, "Work");
   EXPECT_EQ(StoredText("DefaultCat"), "Work");
+}
+
+TEST_F(ConfigCommandsTest, LongDefaultsAreStoredWholeUpToTheirLimit) {
+  // A 200-byte path: the next start opens that very file.
+  const std::string longPath = Path((std::string(190, 'd') + ".zlt").c_str());
+  ASSERT_GT(longPath.size(), 200u);
+  Prompter::SetNextFileName(QString::fromStdString(longPath));
+  Command(CM_DEFAULTFILE);
+  Start();
+  EXPECT_EQ(app->fileData.fileName, longPath);
+
+  // Past the limit: refused with a reason, the stored one stays.
+  Prompter::SetNextFileName(QString::fromStdString(Path(std::string(4100, 'x').c_str())));
+  Command(CM_DEFAULTFILE);
+  EXPECT_EQ(StoredText("DefaultFile"), longPath);
+  ASSERT_EQ(Asked(Prompter::Asked::Kind::Message), 1);
+  EXPECT_TRUE(Prompter::History().back().text.contains("longer than 4096 bytes"));
+
+  const std::string longName(300, 'C');
+  const std::string tooLong(4097, 'T');
+  for (const std::string& name : {longName, tooLong}) {
+    app->doc.tabs.Append(Tab(name, 0, NO_PARENT));
+    ConfigCommands::SetDialogRunner(PressOk<TCatDialog>([&name](TCatDialog& d) {
+      for (int row = 0; row < d.List()->count(); ++row)
+        if (d.List()->item(row)->text().size() == static_cast<int>(name.size()))
+          d.List()->setCurrentRow(row);
+    }));
+    Command(CM_DEFAULTCATEGORY);
+  }
+  EXPECT_EQ(StoredText("DefaultCat"), longName);
+  EXPECT_TRUE(Prompter::History().back().text.contains("longer than 4096 bytes"));
+  Start();
+  EXPECT_EQ(app->settings.DefaultCat, longName);
 }
 
 }  // namespace

@@ -117,7 +117,7 @@ TEST_F(ContextMenuTest, NoCurrentCategoryNamesNoneAndDisablesWhatNeedsOne) {
 
 TEST_F(ContextMenuTest, CurrentLineOfTheNoteWindowDecidesTheSubcategoryItems) {
   NoteLines lines;
-  PlanPaint(tabs, 2, lines, {0, 200}, 20, 10);  // "default" under Work: up-arrow, end line
+  UpdateLines(tabs, 2, lines, {0, 10});  // "default" under Work: up-arrow, end line
   lines.currentLine = 0;
   DescribeCurrentLine(lines, tabs, 2, state);
   state.fromNoteWindow = true;
@@ -126,7 +126,7 @@ TEST_F(ContextMenuTest, CurrentLineOfTheNoteWindowDecidesTheSubcategoryItems) {
   EXPECT_FALSE(Has(CM_EDITSUBCATEGORY));
   EXPECT_EQ(TextOf(CM_DELETECATEGORY), "Delete category default");
 
-  PlanPaint(tabs, 1, lines, {0, 200}, 20, 10);  // Work: its subcategory on line 0
+  UpdateLines(tabs, 1, lines, {0, 10});  // Work: its subcategory on line 0
   lines.currentLine = 0;
   DescribeCurrentLine(lines, tabs, 1, state);
   EXPECT_FALSE(state.upArrowLine);

@@ -7,9 +7,12 @@
 #include <QtTest>
 #include <algorithm>
 #include <deque>
+#include <filesystem>
+#include <set>
 
 #include "common/ApplicationName.h"
 #include "common/CommandIds.h"
+#include "common/ProgramConfirmation.h"
 #include "common/ZeltoSettings.h"
 #include "mainwin/CategoryCommands.h"
 #include "mainwin/NoteCommands.h"
@@ -19,6 +22,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Prompter.h"
 #include "platform/RecordingDesktopActions.h"
+#include "view/TCatWindow.h"
 #include "view/TNoteWindow.h"
 
 namespace zelto {
@@ -66,18 +70,27 @@ std::vector<std::string> Texts(const NoteList& notes) {
 
 struct Editing {
   Document doc;
-  MemoryCategoryList list;
+  MemoryCategoryList memoryList;
+  TCatWindow widgetList;
+  CategoryList& list;  // one of the two
   TNoteWindow notes{doc, &list};
   QueuedDialogs dialogs;
   ZeltoSettings settings;
   EditingContext context{doc, list, notes, dialogs, settings};
   RecordingDesktopActions desktop;
   QTemporaryDir scratch;
-  NoteCommands noteCommands{context, desktop, scratch.path()};
+  std::set<std::string> remembered;  // the settings' memory of allowed commands
+  ProgramPermissions permissions{
+      {[this](const std::string& key) { return remembered.count(key) > 0; },
+       [this](const std::string& key) { remembered.insert(key); }},
+      [] { return std::string("/docs/mine.zlt"); }};
+  NoteCommands noteCommands{context, desktop, scratch.path(), &permissions};
   CategoryCommands categoryCommands{context};
   CommandTable table;
 
-  Editing() {
+  // With `realList` the commands work on the category list widget.
+  explicit Editing(bool realList = false)
+      : list(realList ? static_cast<CategoryList&>(widgetList) : memoryList) {
     Prompter::SetTestMode(true);
     Prompter::ResetTestHooks();
     noteCommands.Register(table);
@@ -127,8 +140,8 @@ class EditingCommandsTest : public QObject {
     QCOMPARE(e.dialogs.kinds.back(), EditedText::Note);
     QCOMPARE(Texts(e.NotesOf(work)), (std::vector<std::string>{"b", "C", "d"}));
     QCOMPARE(e.NotesOf(work)[1].flags, NoPrint);
-    QVERIFY(e.notes.Lines().showAddedNote);
-    QCOMPARE(e.notes.Lines().addedNote, 1LL);
+    QCOMPARE(e.notes.Lines().addedNote, 1);
+    QCOMPARE(e.notes.CurrentLine(), 1);
     QVERIFY(e.doc.modified);
 
     // Cancel adds nothing and leaves the document unchanged.
@@ -138,12 +151,12 @@ class EditingCommandsTest : public QObject {
     QVERIFY(!e.doc.modified);
 
     // A program entry is of kind Program and not selected.
-    e.notes.Lines().showAddedNote = false;
     e.dialogs.programAnswers.push_back(std::string("Editor\r\n/usr/bin/ed -p x"));
     e.table.DoCommand(CM_ADDPROGRAM);
     QCOMPARE(e.NotesOf(work)[3].text, std::string("Editor\r\n/usr/bin/ed -p x"));
     QCOMPARE(e.NotesOf(work)[3].flags, std::uint8_t{1});
     QVERIFY(!e.notes.Lines().showAddedNote);
+    QCOMPARE(e.notes.CurrentLine(), 1);
   }
 
   void editedNoteMovesAndKeepsItsKind() {
@@ -162,7 +175,7 @@ class EditingCommandsTest : public QObject {
     QCOMPARE(Texts(e.NotesOf(work)),
              (std::vector<std::string>{"beta", "gamma", "zeta\r\n/bin/true"}));
     QCOMPARE(e.NotesOf(work)[2].flags, std::uint8_t{1});
-    QCOMPARE(e.notes.Lines().addedNote, 2LL);
+    QCOMPARE(e.notes.Lines().addedNote, 2);
 
     // Not on a note line: the end line offers no note to edit.
     e.notes.SetCurrentLine(3);
@@ -185,7 +198,7 @@ class EditingCommandsTest : public QObject {
     e.table.DoCommand(CM_EDITPASTE);
     QCOMPARE(e.NotesOf(other)[0].text, std::string("Shell\r\n/bin/sh -i"));
     QCOMPARE(e.NotesOf(other)[0].flags, std::uint8_t{1});
-    QCOMPARE(e.notes.Lines().addedNote, 0LL);
+    QCOMPARE(e.notes.Lines().addedNote, 0);
     QVERIFY(e.doc.modified);
 
     const std::vector<std::pair<QString, std::string>> rules = {
@@ -258,7 +271,7 @@ class EditingCommandsTest : public QObject {
     QCOMPARE(Texts(e.NotesOf(work)),
              (std::vector<std::string>{"   \r\n\t", "one", "three", "two  "}));
     for (std::size_t i = 1; i < 4; ++i) QCOMPARE(e.NotesOf(work)[i].flags, std::uint8_t{0});
-    QCOMPARE(e.notes.Lines().addedNote, 1LL);
+    QCOMPARE(e.notes.Lines().addedNote, 1);
 
     // A note of white space only goes, and nothing takes its place.
     e.notes.Lines().showAddedNote = false;
@@ -303,6 +316,74 @@ class EditingCommandsTest : public QObject {
     QVERIFY(e.desktop.started.empty());
   }
 
+  void programEntriesTypedHereRunWithoutAQuestionPastedOnesDoNot() {
+    Editing e;
+    const TabInx work = e.Category("Work");
+    e.Select(work);
+    e.dialogs.programAnswers.push_back(std::string("Typed\r\n/usr/bin/true typed"));
+    e.table.DoCommand(CM_ADDPROGRAM);
+    QVERIFY(e.permissions.IsAllowed("/usr/bin/true typed"));
+
+    SetClipboard(QStringLiteral("\\EPasted\r\n/usr/bin/evil"));
+    e.table.DoCommand(CM_EDITPASTE);
+    QVERIFY(!e.permissions.IsAllowed("/usr/bin/evil"));
+
+    // Editing only the description keeps the question; a command typed anew drops it.
+    const auto pasted = [&e] {
+      for (std::size_t i = 0; i < e.NotesOf(e.Named("Work")).Count(); ++i)
+        if (e.NotesOf(e.Named("Work"))[i].text.find("evil") != std::string::npos) return i;
+      return std::size_t{0};
+    };
+    e.notes.SetCurrentLine(static_cast<long long>(pasted()));
+    e.dialogs.Answer("Renamed\r\n/usr/bin/evil", 1);
+    e.table.DoCommand(CM_EDITNOTE);
+    QVERIFY(!e.permissions.IsAllowed("/usr/bin/evil"));
+    e.notes.SetCurrentLine(static_cast<long long>(pasted()));
+    e.dialogs.Answer("Renamed\r\n/usr/bin/evil --safe", 1);
+    e.table.DoCommand(CM_EDITNOTE);
+    QVERIFY(e.permissions.IsAllowed("/usr/bin/evil --safe"));
+  }
+
+  void theScratchFileIsPrivateAndALinkInTheCurrentFolderIsLeftAlone() {
+    QTemporaryDir runtime, current, elsewhere;
+    const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const QString victim = elsewhere.filePath(QStringLiteral("victim.txt"));
+    QFile v(victim);
+    QVERIFY(v.open(QIODevice::WriteOnly));
+    v.write("keep me");
+    v.close();
+    QVERIFY(QFile::link(victim, current.filePath(QStringLiteral("zelto.tmp"))));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(current.path());
+
+    Editing e;
+    NoteCommands privateScratch{e.context, e.desktop};  // the folder of a real run
+    CommandTable table;
+    privateScratch.Register(table);
+    const TabInx work = e.Category("Work");
+    e.NotesOf(work).Add(Note("secret note"));
+    e.Select(work);
+    e.settings.NotePad = "editor";
+    table.DoCommand(CM_VIEWNOTEPAD);
+    QDir::setCurrent(before);
+
+    QVERIFY(v.open(QIODevice::ReadOnly));
+    QCOMPARE(v.readAll(), QByteArray("keep me"));
+    QCOMPARE(e.desktop.started.size(), std::size_t{1});
+    const QString handed = e.desktop.started[0].arguments.last();
+    QCOMPARE(QFileInfo(handed).absolutePath(), runtime.filePath(QStringLiteral("Zelto")));
+    QFile scratch(handed);
+    QVERIFY(scratch.open(QIODevice::ReadOnly));
+    QCOMPARE(scratch.readAll(), QByteArray("secret note"));
+    namespace fs = std::filesystem;
+    QCOMPARE(fs::status(handed.toStdString()).permissions(),
+             fs::perms::owner_read | fs::perms::owner_write);
+    QCOMPARE(fs::status(runtime.filePath(QStringLiteral("Zelto")).toStdString()).permissions(),
+             fs::perms::owner_all);
+    qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+  }
+
   void namesAreUniqueAmongSiblings() {
     Editing e;
     const TabInx work = e.Category("Work");
@@ -337,7 +418,7 @@ class EditingCommandsTest : public QObject {
     QCOMPARE(e.doc.tabs.Count(), std::size_t{4});
     QCOMPARE(e.doc.tabs[3].flags, NoPrint);
     QCOMPARE(e.list.SelectedCategory(), 3);  // the new category is listed and selected
-    QCOMPARE(e.notes.Lines().currentCategory, 3LL);
+    QCOMPARE(e.notes.Lines().currentCategory, 3);
 
     // Renaming is not checked: both names then stand in the list.
     e.Select(work);
@@ -350,6 +431,30 @@ class EditingCommandsTest : public QObject {
     // Every category dialog edits a one-line name.
     QCOMPARE(std::count(e.dialogs.kinds.begin(), e.dialogs.kinds.end(), EditedText::CategoryName),
              std::ptrdiff_t(e.dialogs.kinds.size()));
+  }
+
+  void renamingACategoryThatASearchListedKeepsTheLevelAsListed() {
+    Editing e(true);
+    const TabInx keep = e.Category("Keep");
+    const TabInx gone = e.Category("Gone");
+    const TabInx also = e.Category("Also gone");
+    e.NotesOf(gone).Add(Note("found here"));
+    e.doc.tabs[gone].state = TabState::Cut;
+    e.doc.tabs[also].state = TabState::Cut;
+    // A search lists the level of its hit, cut categories included, with the hit selected.
+    for (TabInx c : {keep, gone, also}) e.list.SetItemData(e.list.AddString(e.doc.tabs[c].text), c);
+    e.list.SetSelIndex(e.list.FindStringExact("Gone"));
+    e.context.RefreshNoteWindow();
+
+    e.dialogs.Answer("Renamed");
+    e.table.DoCommand(CM_EDITCATEGORY);
+    QCOMPARE(e.doc.tabs[gone].text, std::string("Renamed"));
+    QCOMPARE(e.list.GetCount(), 3);
+    QCOMPARE(e.list.FindStringExact("Also gone"), 0);
+    QCOMPARE(e.list.SelectedCategory(), static_cast<int>(gone));
+    QCOMPARE(e.list.GetString(e.list.GetSelIndex()), std::string("Renamed"));
+    QCOMPARE(e.notes.Lines().currentCategory, static_cast<int>(gone));
+    QVERIFY(e.notes.Lines().shown);
   }
 
   void editingTheCategoryOfALineChangesOnlyItsName() {
@@ -399,7 +504,7 @@ class EditingCommandsTest : public QObject {
     e.table.DoCommand(CM_DELETECATEGORY);
     QCOMPARE(e.doc.tabs.Count(), std::size_t{1});
     QCOMPARE(e.list.SelectedCategory(), static_cast<int>(e.Named("Work items")));
-    QCOMPARE(e.notes.Lines().currentCategory, static_cast<long long>(e.Named("Work items")));
+    QCOMPARE(e.notes.Lines().currentCategory, static_cast<int>(e.Named("Work items")));
     Q_UNUSED(items);
 
     // Yes: cut and waiting; no sibling to take its place leaves no selection, and every
@@ -416,6 +521,36 @@ class EditingCommandsTest : public QObject {
     }
     QCOMPARE(e.doc.tabs.Count(), std::size_t{1});
     QVERIFY(e.doc.cutPending);
+  }
+
+  void deletingTheParentOfTheListedLevelListsTheLevelItWasOn() {
+    Editing e;
+    const TabInx pa = e.Category("Pa");
+    e.Category("Other");
+    e.Category("Pablo");
+    const TabInx c = e.Category("C", pa);
+    e.Category("D", pa);
+    e.Select(c);
+    e.notes.SetCurrentLine(0);  // the up-arrow line stands for Pa
+    Prompter::SetNextAnswer(Prompter::Answer::No);
+    e.table.DoCommand(CM_DELETESUBCATEGORY);
+    QCOMPARE(e.Named("Pa"), NO_PARENT);
+    QCOMPARE(e.Named("C"), NO_PARENT);
+    // The top level is listed; the first name that begins with "Pa" is selected and shown.
+    QCOMPARE(e.list.GetCount(), 2);
+    QCOMPARE(e.list.SelectedCategory(), static_cast<int>(e.Named("Pablo")));
+    QCOMPARE(e.notes.Lines().currentCategory, static_cast<int>(e.Named("Pablo")));
+    QVERIFY(*e.table.Enabled(CM_ADDCATEGORY));
+
+    // No name matches: the level is listed without a selection, ready for a click.
+    const TabInx x = e.Category("X", e.Named("Other"));
+    e.Select(x);
+    e.notes.SetCurrentLine(0);
+    Prompter::SetNextAnswer(Prompter::Answer::No);
+    e.table.DoCommand(CM_DELETESUBCATEGORY);
+    QCOMPARE(e.list.GetCount(), 1);
+    QCOMPARE(e.list.GetString(0), std::string("Pablo"));
+    QCOMPARE(e.list.SelectedCategory(), CategoryList::None);
   }
 
   void cutTreeIsLeftOutOfTheFileAndPastedAsChildOrSibling() {

@@ -39,6 +39,17 @@ TEST(IsWebAddress, OnlyAddressesWithAWebSchemeAndAHost) {
             std::string::npos);
 }
 
+TEST(FindWebAddress, AFoundTextThatIsNoWebAddressIsNoLink) {
+  EXPECT_EQ(FindWebAddress("see http://a.org/x now", true), "http://a.org/x");
+  for (const char* text : {"softphone", "the ftp server", "see http:abc def"})
+    EXPECT_FALSE(FindWebAddress(text, true)) << text;
+  EXPECT_FALSE(FindWebAddress("see http://a.org", false));
+  const PhoneSettings defaults;
+  const ActionItems items = NoteLineActions("softphone 555-1234", true, defaults);
+  EXPECT_FALSE(items.LinkItem());
+  EXPECT_EQ(items.PhoneItems(), std::vector<std::string>{"Phone 555-1234"});
+}
+
 TEST(LinkItemText, LongLinksAreCutInTheItemOnly) {
   EXPECT_EQ(LinkItemText("http:abc"), "Link to URL http:abc");
   const std::string link = "http://example.org/" + std::string(300, 'a');

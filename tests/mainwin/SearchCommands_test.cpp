@@ -93,10 +93,10 @@ TEST_F(SearchCommandsTest, StatusBarSaysWhereTheHitIsOrThatThereIsNone) {
   main.Commands().DoCommand(CM_EDITFIND);
   EXPECT_EQ(status(), "Found in /Default");
   EXPECT_EQ(selected(), "phone");
-  // The note window's paint hands the detail window the same text: the selection stays.
+  // A refresh of the note window hands the detail window the same text: the selection stays.
   int handed = 0;
   QObject::connect(main.NoteView(), &TNoteWindow::DetailTextChanged, [&handed] { ++handed; });
-  main.NoteView()->viewport()->grab();
+  main.NoteView()->Refresh();
   EXPECT_EQ(handed, 1);
   EXPECT_EQ(main.EntryLine()->toPlainText(), "call phone company");
   EXPECT_EQ(selected(), "phone");

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "common/CommandIds.h"
+#include "dialogs/FaceTable.h"
 #include "mainwin/TZeltoWindow.h"
 #include "model/Document.h"
 #include "platform/Prompter.h"
@@ -112,6 +113,44 @@ class TZeltoWindowTest : public QObject {
     QCOMPARE(menu.at(1).at(1).toBool(), true);
   }
 
+  void aSelectionInTheDetailWindowSurvivesTheNoteWindowsRepaints() {
+    Document doc;
+    doc.tabs.Append(Tab("Home", 0, NO_PARENT));
+    doc.tabs[0].notes.Add(NoteString{"Ann\r\nCall 555-1234 today", 0});
+    doc.tabs[0].notes.Add(NoteString{"Bob", 0});
+    TZeltoWindow window(doc);
+    window.resize(500, 300);
+    TCatWindow* list = window.CatList();
+    list->SetItemData(list->AddString("Home"), 0);
+    list->SetSelIndex(0);
+    window.NoteView()->Refresh();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    TNoteWindow* notes = window.NoteView();
+    TOneEdit* detail = window.EntryLine();
+    QTest::mouseClick(notes->viewport(), Qt::LeftButton, {}, QPoint(30, 5));
+    QCOMPARE(detail->toPlainText(), QStringLiteral("Ann\nCall 555-1234 today"));
+
+    // The user selects the number; the note window is painted again, and told again.
+    QTextCursor cursor = detail->textCursor();
+    cursor.setPosition(9);
+    cursor.setPosition(17, QTextCursor::KeepAnchor);
+    detail->setTextCursor(cursor);
+    notes->viewport()->repaint();
+    notes->Refresh();
+    QTest::mouseClick(notes->viewport(), Qt::LeftButton, {}, QPoint(30, 5));  // the same line
+    QCOMPARE(detail->textCursor().selectedText(), QStringLiteral("555-1234"));
+
+    // Typing into it is undone by the next announcement; another note replaces it.
+    detail->moveCursor(QTextCursor::End);
+    QTest::keyClicks(detail, QStringLiteral("xyz"));
+    notes->Refresh();
+    QCOMPARE(detail->toPlainText(), QStringLiteral("Ann\nCall 555-1234 today"));
+    QTest::keyClick(notes, Qt::Key_Down);
+    QCOMPARE(detail->toPlainText(), QStringLiteral("Bob"));
+    QVERIFY(!detail->textCursor().hasSelection());
+  }
+
   void keysFromTheNoteWindowReachTheirActions() {
     Prompter::ResetTestHooks();
     Document doc;
@@ -148,10 +187,13 @@ class TZeltoWindowTest : public QObject {
     QCOMPARE(notes->Lines().currentCategory, 1);
     QCOMPARE(notes->CurrentLine(), 0);
 
+    // X lists the faces of the table the font dialogs offer.
+    FaceTable::SetSource([] { return QStringList{"Alpha Sans", "Beta Serif"}; });
     QTest::keyClick(notes, Qt::Key_X);
+    FaceTable::SetSource({});
     QCOMPARE(Prompter::History().size(), std::size_t{1});
     QCOMPARE(Prompter::History().back().caption, QStringLiteral("Brindamor"));
-    QVERIFY(Prompter::History().back().text.startsWith(QStringLiteral(", ")));
+    QCOMPARE(Prompter::History().back().text, QStringLiteral(", Alpha Sans, Beta Serif"));
   }
 };
 

@@ -333,6 +333,50 @@ TEST(DocumentFile, DefaultCategoryRule) {
   }
 }
 
+TEST(DocumentFile, NotesOfTheAddedDefaultCategoryGoIntoIt) {
+  // One category in the file; two notes name category 1, where the load adds Default.
+  const std::string bytes = FileBytes()
+                                .Header()
+                                .U32(1)
+                                .U32(1)
+                                .Str32("Home")
+                                .U8(0)
+                                .U16(0xFFFF)
+                                .U32(3)
+                                .Str32("kept b")
+                                .U8(NoPrint)
+                                .U16(1)
+                                .Str32("at home")
+                                .U8(0)
+                                .U16(0)
+                                .Str32("kept a")
+                                .U8(0)
+                                .U16(1)
+                                .str();
+  {
+    Session s;
+    s.files.files["d.zlt"] = bytes;
+    EXPECT_EQ(LoadDocument(s.env, std::string("d.zlt")), LoadResult::Loaded);
+    ASSERT_EQ(s.doc.tabs.Count(), 2u);
+    EXPECT_EQ(s.doc.tabs[1].text, "Default");
+    ASSERT_EQ(s.doc.tabs[1].notes.Count(), 2u);
+    EXPECT_EQ(s.doc.tabs[1].notes[0].text, "kept a");  // in text order
+    EXPECT_EQ(s.doc.tabs[1].notes[1].flags, NoPrint);
+    EXPECT_EQ(s.doc.tabs[0].notes.Count(), 1u);
+    EXPECT_TRUE(s.ui.messages.empty());
+  }
+  // With a Default already in the file nothing is added: the two notes have no category.
+  {
+    Session s;
+    s.env.defaultCat = "Home";
+    s.files.files["d.zlt"] = bytes;
+    EXPECT_EQ(LoadDocument(s.env, std::string("d.zlt")), LoadResult::Damaged);
+    EXPECT_EQ(s.doc.tabs.Count(), 1u);
+    ASSERT_EQ(s.ui.messages.size(), 1u);
+    EXPECT_NE(s.ui.messages[0].find("2 notes without a valid category"), std::string::npos);
+  }
+}
+
 TEST(DocumentFile, WriteFailureKeepsPreviousFileAndModified) {
   for (auto fault :
        {MemoryFileStore::WriteFault::BeforeWrite, MemoryFileStore::WriteFault::AtReplace}) {
@@ -485,7 +529,9 @@ TEST(DocumentFile, DamagedFilesKeepCompleteRecords) {
     EXPECT_EQ(NoteTexts(s.doc, "Default"), std::vector<std::string>{"first"});
     EXPECT_TRUE(NoteTexts(s.doc, "Work").empty());
     ASSERT_EQ(s.ui.messages.size(), 1u);
-    EXPECT_EQ(s.ui.messages[0], "The file f.zlt is damaged. Only part of it could be read.");
+    EXPECT_EQ(s.ui.messages[0],
+              "The file f.zlt is damaged. Only part of it could be read. Its original content is "
+              "kept as f.damaged.zlt.");
     EXPECT_EQ(s.dialog.fileName, "f.zlt");
     EXPECT_EQ(s.ui.loads, 1);
   }
@@ -565,5 +611,48 @@ TEST(DocumentFile, BrokenLinksAreRepaired) {
   ASSERT_EQ(s.ui.messages.size(), 1u);
   EXPECT_EQ(s.ui.messages[0],
             "The file l.zlt is damaged. 3 categories without a valid parent were moved to the "
-            "top level. 2 notes without a valid category were left out.");
+            "top level. 2 notes without a valid category were left out. Its original content "
+            "is kept as l.damaged.zlt.");
+}
+
+TEST(DocumentFile, TheDamagedOriginalIsKeptWhereNoSaveReachesIt) {
+  const std::string damaged = FileBytes().Header().U32(2).U32(0).Str32("Default").str();
+  Session s;
+  s.files.files["work.zlt"] = damaged;
+  s.files.files["work.damaged.zlt"] = "an earlier, different damage";
+  ASSERT_EQ(LoadDocument(s.env, std::string("work.zlt")), LoadResult::Damaged);
+  EXPECT_EQ(s.files.files.at("work.damaged.2.zlt"), damaged);
+  EXPECT_NE(s.ui.messages.back().find("kept as work.damaged.2.zlt."), std::string::npos);
+
+  // Two saves move the damaged file to the backup and then replace it; the copy stays.
+  for (const char* note : {"first", "second"}) {
+    s.doc.tabs[0].notes.Add(NoteString{note, 0});
+    ASSERT_EQ(SaveDocument(s.env), SaveResult::Saved);
+  }
+  EXPECT_EQ(s.files.files.at("work.damaged.2.zlt"), damaged);
+  EXPECT_EQ(s.files.files.at("work.damaged.zlt"), "an earlier, different damage");
+
+  // Opening the same damaged bytes again keeps no second copy.
+  s.files.files["again.zlt"] = damaged;
+  s.files.files["again.damaged.zlt"] = damaged;
+  const auto count = s.files.files.size();
+  ASSERT_EQ(LoadDocument(s.env, std::string("again.zlt")), LoadResult::Damaged);
+  EXPECT_EQ(s.files.files.size(), count);
+
+  // Without a copy, the document is not bound to the damaged file: a save asks for a name.
+  Session f;
+  f.files.files["work.zlt"] = damaged;
+  f.files.fault = MemoryFileStore::WriteFault::BeforeWrite;
+  ASSERT_EQ(LoadDocument(f.env, std::string("work.zlt")), LoadResult::Damaged);
+  EXPECT_NE(f.ui.messages.back().find("could not be kept aside (Disk full)"), std::string::npos);
+  EXPECT_EQ(f.dialog.fileName, "");
+  f.files.fault = MemoryFileStore::WriteFault::None;
+  EXPECT_EQ(SaveDocument(f.env), SaveResult::Cancelled);
+  EXPECT_EQ(f.files.files.at("work.zlt"), damaged);
+}
+
+TEST(DocumentFile, DamagedCopyNames) {
+  EXPECT_EQ(DamagedCopyName("/notes/work.zlt", 1), "/notes/work.damaged.zlt");
+  EXPECT_EQ(DamagedCopyName("/notes/work.zlt", 3), "/notes/work.damaged.3.zlt");
+  EXPECT_EQ(DamagedCopyName("/my.files/work", 1), "/my.files/work.damaged");
 }

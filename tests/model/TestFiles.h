@@ -68,14 +68,16 @@ class FakeUi : public DocumentUi {
   void DocumentLoaded() override { ++loads; }
 };
 
-// A document with its list, dialog data, interface and in-memory disk.
-struct Session {
+// A document with its list, dialog data, interface and disk (in memory unless told).
+template <typename Store = MemoryFileStore>
+struct BasicSession {
   Document doc;
   MemoryCategoryList list;
   FileDialogData dialog;
   FakeUi ui;
-  MemoryFileStore files;
+  Store files;
   DocumentEnv env{doc, list, dialog, ui, files, "Default"};
 };
+using Session = BasicSession<>;
 
 }  // namespace zelto::fakes

@@ -26,6 +26,17 @@ TEST(RunProgramEntry, StartsProgramsAndOpensEverythingElse) {
   EXPECT_TRUE(desktop.openedUrls.empty());
 }
 
+TEST(RunProgramEntry, AddressesOpenWithTheDesktopsHandler) {
+  RecordingDesktopActions desktop;
+  for (const char* entry : {"Web\r\nhttp://example.org", "Mail\r\nmailto:x@example.org"})
+    EXPECT_EQ(RunProgramEntry(entry, desktop).status, ActionOutcome::Status::Done);
+  ASSERT_EQ(desktop.openedUrls.size(), 2u);
+  EXPECT_EQ(desktop.openedUrls[0], QUrl(QStringLiteral("http://example.org")));
+  EXPECT_EQ(desktop.openedUrls[1].scheme(), QStringLiteral("mailto"));
+  EXPECT_TRUE(desktop.openedFiles.isEmpty());
+  EXPECT_TRUE(desktop.started.empty());
+}
+
 TEST(RunProgramEntry, NothingRefusalsAndFailuresAreTold) {
   RecordingDesktopActions desktop;
   EXPECT_EQ(RunProgramEntry("no line feed", desktop).status, ActionOutcome::Status::Nothing);

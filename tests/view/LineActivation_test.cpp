@@ -26,8 +26,8 @@ struct ActivationTest : ::testing::Test {
       n.text = t;
       tabs[1].notes.Add(n);
     }
-    FillCategoryList(tabs, 0, 1, list);           // Work selected among Home's children
-    PlanPaint(tabs, 1, lines, {0, 400}, 20, 10);  // up-arrow, Beta, Alpha, n1, n2, end
+    FillCategoryList(tabs, 0, 1, list);    // Work selected among Home's children
+    UpdateLines(tabs, 1, lines, {0, 20});  // up-arrow, Beta, Alpha, n1, n2, end
   }
 };
 
@@ -51,7 +51,7 @@ TEST_F(ActivationTest, NoteLinesAreReportedAndTheEndLineDoesNothing) {
   LineActivation a = ActivateLine(tabs, lines, 4, 1, list);
   EXPECT_EQ(a.kind, LineActivation::Kind::Note);
   EXPECT_EQ(a.category, 1);
-  EXPECT_EQ(a.note, 1u);
+  EXPECT_EQ(a.note, 1);
   EXPECT_EQ(ActivateLine(tabs, lines, 5, 1, list).kind, LineActivation::Kind::Nothing);
   EXPECT_EQ(ActivateLine(tabs, lines, 3, -1, list).kind, LineActivation::Kind::Nothing);
   EXPECT_EQ(list.SelectedCategory(), 1);  // untouched

@@ -7,8 +7,6 @@
 namespace zelto {
 namespace {
 
-constexpr int H = 20;
-
 // Top (0) with children Alpha (1), Cut (2, cut away) and Beta (3); Alpha has a child (4).
 struct LinesFixture : ::testing::Test {
   TabList tabs;
@@ -29,9 +27,13 @@ struct LinesFixture : ::testing::Test {
       tabs[cat].notes.Add(n);
     }
   }
-  // A paint of the whole band of `rows` lines from line `from`.
-  PaintPlan Paint(long long selected, long long from, long long rows) {
-    return PlanPaint(tabs, selected, lines, {from * H, (from + rows) * H}, H, 10);
+  // An update with `rows` lines in view from line `first`.
+  std::optional<std::string> Update(int selected, int first, int rows) {
+    return UpdateLines(tabs, selected, lines, {first, rows});
+  }
+  // The lines a paint of `rows` lines from line `first` draws.
+  std::vector<PaintedLine> Drawn(int first, int rows) const {
+    return LinesToPaint(tabs, lines, first, first + rows);
   }
 };
 
@@ -60,10 +62,10 @@ TEST_F(LinesFixture, CountLinesWithAndWithoutUpArrowLineSkipsCutCategories) {
   EXPECT_FALSE(lines.hasParentLine);
 }
 
-TEST_F(LinesFixture, PaintRecordsCategoryLinesAndClassifiesLines) {
+TEST_F(LinesFixture, UpdateRecordsCategoryLinesAndClassifiesLines) {
   AddNotes(1, 2);
-  const PaintPlan plan = Paint(1, 0, 10);
-  ASSERT_TRUE(plan.shown);
+  Update(1, 0, 10);
+  ASSERT_TRUE(lines.shown);
   EXPECT_EQ(lines.lineCategories, (TabIndex{1, 4}));  // the shown category, then Deep
   EXPECT_EQ(lines.lineCount, 4);
   EXPECT_EQ(lines.GetLineKind(tabs, 1, 0), LineKind::CategoryLine);
@@ -77,91 +79,96 @@ TEST_F(LinesFixture, PaintRecordsCategoryLinesAndClassifiesLines) {
   EXPECT_FALSE(lines.CategoryOfLine(2).has_value());
 
   // The top level has no up-arrow line: its first subcategory is line 0.
-  Paint(0, 0, 10);
+  Update(0, 0, 10);
   EXPECT_EQ(lines.lineCategories, (TabIndex{1, 3}));
   EXPECT_FALSE(lines.IsUpArrowLine(0));
 }
 
-TEST_F(LinesFixture, CurrentUpArrowLineClearsTheDetailText) {
+TEST_F(LinesFixture, CurrentUpArrowAndSubcategoryLinesClearTheDetailText) {
   lines.currentLine = 0;
-  const PaintPlan plan = Paint(1, 0, 10);
-  ASSERT_FALSE(plan.lines.empty());
-  EXPECT_EQ(plan.lines[0].kind, PaintedKind::UpArrow);
-  EXPECT_TRUE(plan.lines[0].current);
-  EXPECT_EQ(plan.detailText, std::string());
+  EXPECT_EQ(Update(1, 0, 10), std::string());
+  const std::vector<PaintedLine> drawn = Drawn(0, 10);
+  ASSERT_FALSE(drawn.empty());
+  EXPECT_EQ(drawn[0].kind, PaintedKind::UpArrow);
+  EXPECT_TRUE(drawn[0].current);
+
+  lines.currentLine = 1;  // Deep
+  EXPECT_EQ(Update(1, 0, 10), std::string());
+  EXPECT_EQ(lines.currentSubcategory, 4);
 }
 
-TEST_F(LinesFixture, CurrentNoteHandsItsWholeTextToTheDetailWindow) {
+TEST_F(LinesFixture, CurrentNoteHandsItsWholeTextToTheDetailWindowWhileInView) {
   NoteString n;
   n.text = "first\r\nsecond";
   tabs[4].notes.Add(n);
   lines.currentLine = 1;
-  const PaintPlan plan = Paint(4, 0, 10);
-  EXPECT_EQ(plan.detailText, n.text);
+  EXPECT_EQ(Update(4, 0, 10), n.text);
   EXPECT_EQ(lines.currentNote, 0);
+  // Scrolled out of view: the detail window keeps what it shows.
+  EXPECT_FALSE(Update(4, 2, 10).has_value());
 }
 
 TEST_F(LinesFixture, EmptyCategoryPullsTheCurrentLineBackToTheEndLine) {
   AppendCategory(tabs, "Empty", 0, NO_PARENT);
   lines.currentLine = 7;
-  const PaintPlan plan = Paint(5, 0, 10);
+  EXPECT_EQ(Update(5, 0, 10), std::string());
   EXPECT_EQ(lines.currentLine, 0);
-  ASSERT_EQ(plan.lines.size(), 1u);
-  EXPECT_EQ(plan.lines[0].kind, PaintedKind::End);
-  EXPECT_TRUE(plan.lines[0].current);
-  EXPECT_EQ(plan.detailText, std::string());
+  const std::vector<PaintedLine> drawn = Drawn(0, 10);
+  ASSERT_EQ(drawn.size(), 1u);
+  EXPECT_EQ(drawn[0].kind, PaintedKind::End);
+  EXPECT_TRUE(drawn[0].current);
 
   // With a parent: line 0 is the up-arrow line, line 1 the end line.
   lines.currentLine = 5;
-  Paint(4, 0, 10);
+  Update(4, 0, 10);
   EXPECT_EQ(lines.currentLine, 1);
 }
 
-TEST_F(LinesFixture, NoSelectionPaintsNothingAndKeepsTheLineData) {
-  Paint(1, 0, 10);
+TEST_F(LinesFixture, NoSelectionKeepsTheLineData) {
+  Update(1, 0, 10);
   const TabIndex before = lines.lineCategories;
-  const PaintPlan plan = Paint(-1, 0, 10);
-  EXPECT_FALSE(plan.shown);
-  EXPECT_TRUE(plan.lines.empty());
+  EXPECT_FALSE(Update(-1, 0, 10).has_value());
+  EXPECT_TRUE(lines.shown);
   EXPECT_EQ(lines.lineCategories, before);
   EXPECT_EQ(lines.currentCategory, 1);
 
-  EXPECT_FALSE(Paint(1234, 0, 10).shown);  // stale item data names no category
+  Update(1234, 0, 10);  // stale item data names no category: nothing is drawn
+  EXPECT_FALSE(lines.shown);
+  EXPECT_TRUE(Drawn(0, 10).empty());
 }
 
-TEST_F(LinesFixture, PartialPaintVisitsOnlyTheBandAndLeavesTheCountInvalid) {
+TEST_F(LinesFixture, PaintDrawsOnlyTheLinesAskedForFromTheStateOfTheUpdate) {
   AddNotes(0, 100);
   lines.currentLine = 50;
-  const PaintPlan plan = Paint(0, 40, 5);  // lines 40..44
-  ASSERT_EQ(plan.lines.size(), 5u);
-  EXPECT_EQ(plan.lines.front().line, 40);
-  EXPECT_EQ(plan.lines.front().item, 38u);  // two subcategory lines come first
-  EXPECT_FALSE(lines.lineCountValid);
-  EXPECT_EQ(lines.lineCategories.size(), 2u);  // still complete
-
-  // A band covering the end of the list completes the count; the current line is kept.
-  const PaintPlan tail = Paint(0, 98, 10);
-  EXPECT_EQ(tail.lines.back().line, 101);
+  Update(0, 40, 5);
   EXPECT_TRUE(lines.lineCountValid);
-  EXPECT_EQ(lines.lineCount, 102);
-  EXPECT_EQ(lines.currentLine, 50);
+  EXPECT_EQ(lines.lineCount, 102);  // counted whole, whatever is in view
+  const NoteLines before = lines;
+  const std::vector<PaintedLine> drawn = Drawn(40, 5);  // lines 40..44
+  ASSERT_EQ(drawn.size(), 5u);
+  EXPECT_EQ(drawn.front().line, 40);
+  EXPECT_EQ(drawn.front().item, 38);          // two subcategory lines come first
+  EXPECT_EQ(Drawn(98, 10).back().line, 101);  // the last note; the end line is not current
+  EXPECT_EQ(lines.currentLine, before.currentLine);
+  EXPECT_EQ(lines.lineCategories, before.lineCategories);
+  EXPECT_TRUE(Drawn(-3, 2).empty());
 }
 
-TEST_F(LinesFixture, AddedNoteBecomesCurrentWhenItsLineIsReached) {
+TEST_F(LinesFixture, AddedNoteBecomesCurrentWhenItsLineComesIntoView) {
   AddNotes(0, 30);
   lines.showAddedNote = true;
-  lines.addedNote = 20;  // line 22, below a band of lines 0..9
-  Paint(0, 0, 10);
+  lines.addedNote = 20;  // line 22, below the lines 0..9 in view
+  Update(0, 0, 10);
   EXPECT_TRUE(lines.showAddedNote);
   EXPECT_EQ(lines.currentLine, PendingLine);
-  EXPECT_FALSE(lines.lineCountValid);
+  for (const PaintedLine& l : Drawn(0, 10)) EXPECT_FALSE(l.current);
 
-  const PaintPlan plan = Paint(0, 18, 10);
+  EXPECT_EQ(Update(0, 18, 10), "note 1020");
   EXPECT_FALSE(lines.showAddedNote);
   EXPECT_EQ(lines.currentLine, 22);
   EXPECT_EQ(lines.currentNote, 20);
   int currentLines = 0;
-  for (const PaintedLine& l : plan.lines) currentLines += l.current;
+  for (const PaintedLine& l : Drawn(18, 10)) currentLines += l.current;
   EXPECT_EQ(currentLines, 1);
 }
 
@@ -169,42 +176,39 @@ TEST_F(LinesFixture, AddedNoteNotFoundMakesTheEndLineCurrent) {
   AddNotes(0, 3);
   lines.showAddedNote = true;
   lines.addedNote = 2147483647;
-  Paint(0, 0, 10);
+  Update(0, 0, 10);
   EXPECT_EQ(lines.currentLine, 5);   // two subcategories, three notes, end line
   EXPECT_TRUE(lines.showAddedNote);  // never reached
 }
 
+TEST_F(LinesFixture, NothingInViewSettlesNothing) {
+  AddNotes(0, 3);
+  lines.showAddedNote = true;
+  lines.addedNote = 0;
+  Update(0, 0, 0);
+  EXPECT_TRUE(lines.showAddedNote);
+  EXPECT_EQ(lines.lineCount, 5);
+}
+
 TEST_F(LinesFixture, SearchHitShowsItsCategoryOnItsTrueLineEvenBelowTheSubcategories) {
-  // Many subcategories below the band, then the hit on the first note.
+  // Many subcategories below the window, then the hit on the first note.
   for (int i = 0; i < 20; ++i) AppendCategory(tabs, "Sub" + std::to_string(i), 0, 3);
   AddNotes(3, 2);
   lines.showSearchHit = true;
   lines.searchCategory = 3;
   lines.searchNote = 0;
-  Paint(0, 0, 5);  // the list still selects the top category
+  Update(0, 0, 5);  // the list still selects the top category
   EXPECT_EQ(lines.currentCategory, 3);
   EXPECT_FALSE(lines.showSearchHit);
   EXPECT_EQ(lines.currentLine, 21);  // up-arrow line + 20 subcategories
   EXPECT_EQ(lines.lineCategories.size(), 21u);
 }
 
-TEST_F(LinesFixture, LargeCategoryPendingLineIsNeverARealLine) {
-  AddNotes(4, 30010);
-  lines.showSearchHit = true;
-  lines.searchCategory = 4;
-  lines.searchNote = 30009;  // line 30010
-  const PaintPlan plan = Paint(4, 29998, 5);
-  for (const PaintedLine& l : plan.lines) EXPECT_FALSE(l.current) << l.line;
-  EXPECT_FALSE(plan.detailText.has_value());
-}
-
 TEST_F(LinesFixture, ScrollRangeStaysWithinFiveLinesOfTheCount) {
-  AddNotes(0, 40);
-  lines.currentCategory = 0;
-  const PaintPlan plan = PlanPaint(tabs, 0, lines, {0, 200}, H, 10);
-  EXPECT_EQ(plan.scrollRange, 42 + 5);
-  const PaintPlan again = PlanPaint(tabs, 0, lines, {0, 200}, H, 45);
-  EXPECT_FALSE(again.scrollRange.has_value());
+  EXPECT_EQ(ScrollRangeFor(42, 10), 47);
+  EXPECT_EQ(ScrollRangeFor(42, 45), 45);
+  EXPECT_EQ(ScrollRangeFor(42, 42), 42);
+  EXPECT_EQ(ScrollRangeFor(42, 48), 47);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -52,9 +53,27 @@ class TCatWindowTest : public QObject {
     list.SetSelIndex(1);
     list.AddString("0");  // the selected row moves down with the insert
     QCOMPARE(list.GetSelIndex(), 2);
+    list.DeleteString(0);  // above the selection: it moves up with its row
+    QCOMPARE(list.GetSelIndex(), 1);
+    list.DeleteString(1);  // the selected row itself: no row takes its place
+    QCOMPARE(list.GetSelIndex(), CategoryList::None);
+    QCOMPARE(list.GetCount(), 2);
     list.Clear();
     QCOMPARE(list.GetSelIndex(), CategoryList::None);
     QCOMPARE(user.count(), 0);
+  }
+
+  void scrollBarOnlyWhenTheItemsOverflow() {
+    TCatWindow list;
+    list.resize(120, 100);
+    for (const char* name : {"a", "b"}) list.AddString(name);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QTRY_VERIFY(!list.verticalScrollBar()->isVisible());
+    for (int i = 0; i < 30; ++i) list.AddString("item " + std::to_string(i));
+    QTRY_VERIFY(list.verticalScrollBar()->isVisible());
+    list.Clear();
+    QTRY_VERIFY(!list.verticalScrollBar()->isVisible());
   }
 
   void navigationKeysMoveTheSelectionWithNotification() {

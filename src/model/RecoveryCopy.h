@@ -1,0 +1,43 @@
+#pragma once
+// The recovery copy of a document's unsaved changes: a document file (layout "1.01")
+// followed by a trailer that records whose copy it is, and the names such copies are kept
+// under in the recovery folder.
+//
+// The trailer, after the document's bytes: the document's path, that path's length (u32),
+// a 64-bit FNV-1a checksum of everything before the checksum, and the mark "ZLTRECOV". The
+// program's loader reads the file as a document and never looks past the notes, so a copy
+// can also be opened like any document.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/TabList.h"
+
+namespace zelto {
+
+inline constexpr std::string_view RecoveryMark = "ZLTRECOV";
+
+// The file image of the copy of `tabs` for the document at `documentPath`.
+std::string EncodeRecoveryCopy(const TabList& tabs, const std::string& documentPath);
+
+struct RecoveryContent {
+  std::string documentPath;
+  std::string_view documentBytes;  // a part of the decoded image
+};
+
+// The parts of a complete recovery copy; nothing when the image is not one (cut short,
+// changed, without its trailer).
+std::optional<RecoveryContent> DecodeRecoveryCopy(std::string_view image);
+
+// The file name (without a folder) of the copy for the document whose full path, links
+// resolved, is `identity`: the document's own name, so that a user finds it, and a hash of
+// the whole path, so that documents of the same name in other folders have copies of their own.
+std::string RecoveryCopyName(const std::string& identity);
+
+// The names a copy is set aside under: "<name without .zlt>.set-aside-<number>.zlt".
+std::string SetAsideName(const std::string& copyName, int number);
+// The number of `name` when it is a set-aside name of `copyName`; nothing otherwise.
+std::optional<int> SetAsideNumber(const std::string& copyName, const std::string& name);
+
+}  // namespace zelto
