@@ -47,7 +47,8 @@ std::string UsageText() {
          "       zelto --export-text DOCUMENT.zlt OUTPUT.txt\n"
          "       zelto --help\n"
          "\n"
-         "Brindamor, version " ZELTO_VERSION ": a desktop organiser for short notes.\n"
+         "Brindamor, version " ZELTO_VERSION
+         ": a desktop organiser for short notes.\n"
          "\n"
          "  DOCUMENT.zlt        the document to open (default: the Default Brindamor file)\n"
          "  -unregister, -u     remove the .zlt file type from the desktop instead of\n"
