@@ -43,7 +43,7 @@ std::optional<std::string> MemoryFileStore::LinkTarget(const std::string& path) 
 }
 
 std::optional<std::int64_t> MemoryFileStore::ModifiedTime(const std::string& path) {
-  if (files.count(path) == 0) return std::nullopt;
+  if (!files.contains(path)) return std::nullopt;
   const auto it = times.find(path);
   return it == times.end() ? 0 : it->second;
 }
