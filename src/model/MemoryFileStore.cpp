@@ -25,17 +25,17 @@ class LimitedSink : public ByteSink {
 
 std::optional<std::string> MemoryFileStore::ReadAll(const std::string& path) {
   const auto it = files.find(path);
-  if (it == files.end() || unreadable.count(path) > 0) return std::nullopt;
+  if (it == files.end() || unreadable.contains(path)) return std::nullopt;
   return it->second;
 }
 
 std::unique_ptr<FileReader> MemoryFileStore::OpenForReading(const std::string& path) {
   const auto it = files.find(path);
-  if (it == files.end() || unreadable.count(path) > 0) return nullptr;
+  if (it == files.end() || unreadable.contains(path)) return nullptr;
   return std::make_unique<MemoryFileReader>(it->second, readPiece, readFailsAfter);
 }
 
-bool MemoryFileStore::Exists(const std::string& path) { return files.count(path) > 0; }
+bool MemoryFileStore::Exists(const std::string& path) { return files.contains(path); }
 
 bool MemoryFileStore::Remove(const std::string& path) {
   times.erase(path);
@@ -44,7 +44,7 @@ bool MemoryFileStore::Remove(const std::string& path) {
 
 bool MemoryFileStore::Rename(const std::string& from, const std::string& to) {
   const auto it = files.find(from);
-  if (it == files.end() || files.count(to) > 0) return false;
+  if (it == files.end() || files.contains(to)) return false;
   std::string content = std::move(it->second);
   files.erase(it);
   files.emplace(to, std::move(content));
@@ -87,7 +87,7 @@ std::optional<std::string> MemoryFileStore::LinkTarget(const std::string& path) 
 }
 
 std::optional<std::int64_t> MemoryFileStore::ModifiedTime(const std::string& path) {
-  if (files.count(path) == 0) return std::nullopt;
+  if (!files.contains(path)) return std::nullopt;
   const auto it = times.find(path);
   return it == times.end() ? 0 : it->second;
 }

@@ -156,7 +156,7 @@ std::string QtFileStore::Write(const std::string& path, const ContentWriter& con
     return sink.FailureReason();
   }
   if (!file.flush()) {
-    const std::string reason = Reason(file);
+    std::string reason = Reason(file);
     file.cancelWriting();
     return reason;
   }

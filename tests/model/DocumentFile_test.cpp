@@ -648,7 +648,7 @@ TEST(DocumentFile, BrokenLinksAreRepaired) {
   EXPECT_EQ(ParentName(s.doc, "Orphan"), "");
   EXPECT_EQ(ParentName(s.doc, "Self"), "");
   // The loop is cut at one place; both stay reachable from the top.
-  EXPECT_NE(ParentName(s.doc, "LoopA") == "", ParentName(s.doc, "LoopB") == "");
+  EXPECT_NE(ParentName(s.doc, "LoopA").empty(), ParentName(s.doc, "LoopB").empty());
   const auto live = LiveCategories(s.doc.tabs);
   for (std::size_t i = 0; i < live.size(); ++i) EXPECT_TRUE(live[i]) << s.doc.tabs[i].text;
   EXPECT_EQ(NoteTexts(s.doc, "Orphan"), std::vector<std::string>{"o"});
