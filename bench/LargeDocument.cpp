@@ -1,5 +1,9 @@
 #include "LargeDocument.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "model/TextOrder.h"
 #include "model/TreeOps.h"
 
 namespace zelto::bench {
@@ -8,6 +12,7 @@ namespace {
 
 constexpr std::size_t TopLevelCount = 20;
 constexpr std::size_t FanOut = 5;  // children per category below the top level
+constexpr unsigned LargeDocumentSeed = 20261209;
 
 }  // namespace
 
@@ -32,16 +37,29 @@ TabList MakeCategories(std::mt19937& rng, std::size_t count) {
   return tabs;
 }
 
-Document MakeLargeDocument(std::size_t categories, std::size_t notes) {
-  std::mt19937 rng(20261209);
+Document MakeDocument(const DocumentShape& shape, unsigned seed) {
+  std::mt19937 rng(seed);
   Document doc;
-  doc.tabs = MakeCategories(rng, categories);
+  doc.tabs = MakeCategories(rng, shape.categories);
   MemoryCategoryList list;
   SortCategories(doc, list);
-  for (std::size_t n = 0; n < notes; ++n)
-    doc.tabs[n % categories].notes.Add(NoteString{RandomText(rng, 20, 200), 0});
+  std::vector<NoteString> notes;
+  for (std::size_t c = 0; c < shape.categories; ++c) {
+    const std::size_t count = shape.notes / shape.categories + (c < shape.notes % shape.categories);
+    notes.clear();
+    for (std::size_t n = 0; n < count; ++n)
+      notes.push_back({RandomText(rng, shape.minNoteLength, shape.maxNoteLength), 0});
+    std::stable_sort(notes.begin(), notes.end(),
+                     [](const auto& a, const auto& b) { return TextLess(a.text, b.text); });
+    for (NoteString& note : notes) doc.tabs[c].notes.Add(std::move(note));  // appends
+  }
   doc.modified = false;
   return doc;
+}
+
+Document MakeLargeDocument(std::size_t categories, std::size_t notes) {
+  return MakeDocument({categories, notes, CoreShape.minNoteLength, CoreShape.maxNoteLength},
+                      LargeDocumentSeed);
 }
 
 }  // namespace zelto::bench

@@ -9,7 +9,7 @@
 #include <malloc.h>
 #endif
 
-namespace bench {
+namespace zelto::bench {
 
 namespace detail {
 
@@ -46,4 +46,4 @@ inline double Megabytes(std::size_t bytes) {
   return static_cast<double>(bytes) / (1024.0 * 1024.0);
 }
 
-}  // namespace bench
+}  // namespace zelto::bench

@@ -47,8 +47,8 @@ void BM_RecoveryCopyLongestWindowPause(benchmark::State& state) {
       sinceTick.restart();
     });
     bool finished = false;
-    const QMetaObject::Connection done = QObject::connect(
-        &s.writer, &RecoveryWriter::CopyFinished, [&finished] { finished = true; });
+    const QMetaObject::Connection done = QObject::connect(&s.writer, &RecoveryWriter::CopyFinished,
+                                                          [&finished] { finished = true; });
     tick.start();
     sinceTick.start();
     s.writer.WriteChanges();

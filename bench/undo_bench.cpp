@@ -17,7 +17,7 @@
 #include <malloc.h>
 #endif
 
-#include "LargeDocuments.h"
+#include "LargeDocument.h"
 #include "mainwin/CategoryRules.h"
 #include "mainwin/DocumentHistory.h"
 #include "mainwin/NoteOperations.h"

@@ -1,18 +1,22 @@
 #include "app/DocumentCommands.h"
 
 #include <optional>
+#include <utility>
 
+#include "app/DocumentSharing.h"
 #include "model/TextExport.h"
 #include "model/TreeOps.h"
 
 namespace zelto {
 
 DocumentCommands::DocumentCommands(DocumentSession session, DocumentShell& shell, FileStore& files,
-                                   RecoveryHooks* recovery)
-    : s_(session), shell_(shell), files_(files), recovery_(recovery) {}
+                                   RecoveryHooks* recovery, DocumentLocks* locks)
+    : s_(session), shell_(shell), files_(files), recovery_(recovery), locks_(locks) {}
 
 DocumentEnv DocumentCommands::Env() {
-  return DocumentEnv{s_.doc, s_.list, s_.dialog, shell_, files_, s_.defaultCat};
+  DocumentEnv env{s_.doc, s_.list, s_.dialog, shell_, files_, s_.defaultCat};
+  env.mayReplace = [this](const std::string& fileName) { return MayReplace(fileName); };
+  return env;
 }
 
 DocumentCommands::Settled DocumentCommands::SettleUnsavedChanges() {
@@ -29,7 +33,7 @@ DocumentCommands::Settled DocumentCommands::SettleUnsavedChanges() {
 }
 
 void DocumentCommands::DiscardCopy(const std::string& name) {
-  if (recovery_ && !name.empty()) recovery_->DiscardCopy(name);
+  if (recovery_) recovery_->DiscardCopy(name);
 }
 
 bool DocumentCommands::SettledAtSessionEnd() const {
@@ -81,6 +85,9 @@ void DocumentCommands::New() {
     s_.list.SetSelIndex(pos);
   }
   s_.dialog.fileName.clear();
+  lock_.reset();
+  readOnly_ = false;
+  disk_.Forget();
   shell_.DocumentLoaded();
   if (settled == Settled::Dropped) DiscardCopy(previous);
 }
@@ -90,13 +97,17 @@ std::string MissingDocumentMessage(const std::string& path) {
 }
 
 LoadResult DocumentCommands::OpenAtStart(const std::string& name, bool chosen) {
+  Opening opening = PrepareOpening(name);
+  const bool offerCopy = opening.offerCopy;
+  const LoadResult loaded = LoadBound(name, std::move(opening));
   DocumentEnv env = Env();
-  const LoadResult loaded = LoadDocument(env, name);
-  if (loaded == LoadResult::NotZelto) return loaded;
-  const RecoveryOffer offer =
-      recovery_ ? recovery_->OfferCopy(env, name) : RecoveryOffer::None;
-  if (chosen && (loaded != LoadResult::NewDocument || offer == RecoveryOffer::Restored))
+  RecoveryOffer offer = RecoveryOffer::None;
+  if (recovery_ && loaded != LoadResult::NotZelto && offerCopy)
+    offer = recovery_->OfferCopy(env, name);
+  if (chosen && loaded != LoadResult::NotZelto &&
+      (loaded != LoadResult::NewDocument || offer == RecoveryOffer::Restored))
     shell_.DocumentOpened();
+  if (recovery_ && offer != RecoveryOffer::Restored) recovery_->OfferUnnamedCopy(env);
   return loaded;
 }
 
@@ -134,13 +145,15 @@ OpenOutcome DocumentCommands::OpenFile(const std::string& name) {
 
 OpenOutcome DocumentCommands::LoadSwitched(const std::string& name, const std::string& previous,
                                            bool dropped) {
-  DocumentEnv env = Env();
-  const LoadResult loaded = LoadDocument(env, name);
+  Opening opening = PrepareOpening(name);
+  const bool offerCopy = opening.offerCopy;
+  const LoadResult loaded = LoadBound(name, std::move(opening));
   // A refused file leaves the document as it was, with its changes and their copy.
   if (loaded == LoadResult::NotZelto) return OpenOutcome::Refused;
   if (dropped) DiscardCopy(previous);
+  DocumentEnv env = Env();
   const RecoveryOffer offer =
-      recovery_ ? recovery_->OfferCopy(env, name) : RecoveryOffer::None;
+      recovery_ && offerCopy ? recovery_->OfferCopy(env, name) : RecoveryOffer::None;
   // Without its copy a file that is gone leaves an empty document of that name.
   if (loaded == LoadResult::NewDocument && offer != RecoveryOffer::Restored)
     return OpenOutcome::Missing;
@@ -149,40 +162,80 @@ OpenOutcome DocumentCommands::LoadSwitched(const std::string& name, const std::s
 }
 
 SaveResult DocumentCommands::Save() {
+  // Another program writes this document: the changes can go only under another name.
+  if (readOnly_) return SaveUnderNewName();
+  outsideAnswer_.reset();
+  const std::string previous = s_.dialog.fileName;
   DocumentEnv env = Env();
   const SaveResult result = SaveDocument(env);
   if (result == SaveResult::Saved) {
+    RecordSaved(s_.dialog.fileName);
+    // A document that had no file yet is named now: the copy it had goes as well.
+    if (previous != s_.dialog.fileName) DiscardCopy(previous);
     DiscardCopy(s_.dialog.fileName);
     shell_.DocumentSaved();
+  } else if (const std::optional<OutsideChangeAnswer> answer = std::exchange(outsideAnswer_, {})) {
+    return ActOnOutsideChange(*answer);
   }
   return result;
 }
 
-void DocumentCommands::SaveAs() {
+void DocumentCommands::SaveAs() { SaveUnderNewName(); }
+
+SaveResult DocumentCommands::SaveUnderNewName() {
   s_.switchingDocument = true;
   if (!shell_.ClientMayClose()) {
     s_.switchingDocument = false;
-    return;
+    return SaveResult::Cancelled;
   }
   FileDialogData offer = s_.dialog;
   SetDocumentDialog(offer);
   const std::optional<std::string> name = shell_.AskSaveFileName(offer);
   if (!name || name->empty()) {
     s_.switchingDocument = false;
-    return;
+    return SaveResult::Cancelled;
   }
   const std::string previous = s_.dialog.fileName;
+  const bool wasReadOnly = readOnly_;
+  // The document takes the lock of its new file; one that another program holds is left to it.
+  Opening target;
+  if (locks_) {
+    if (lock_ && lock_->Path() == locks_->LockFileOf(*name)) {
+      target.keepsLock = true;
+    } else {
+      LockAttempt attempt = locks_->Lock(*name);
+      if (attempt.HeldElsewhere()) {
+        s_.switchingDocument = false;
+        shell_.ShowMessage(LockedSaveMessage(*name, attempt.holder, locks_->LockFileOf(*name)));
+        return SaveResult::Failed;
+      }
+      target.lock = std::move(attempt.lock);
+    }
+  }
+  outsideAnswer_.reset();
   DocumentEnv env = Env();
-  if (SaveDocument(env, *name) != SaveResult::Saved) {
+  const SaveResult result = SaveDocument(env, *name);
+  if (result != SaveResult::Saved) {
     // The document was not written there, so it stays bound to the file that holds it.
     s_.dialog.fileName = previous;
     s_.switchingDocument = false;
-    return;
+    if (const std::optional<OutsideChangeAnswer> answer = std::exchange(outsideAnswer_, {}))
+      return ActOnOutsideChange(*answer);
+    return result;
   }
-  // The changes are saved, though under another name.
-  DiscardCopy(previous);
+  if (!target.keepsLock) lock_ = std::move(target.lock);
+  readOnly_ = false;
+  RecordSaved(*name);
+  // The changes are saved, though under another name. The copy of a document opened
+  // read-only is the copy of the program that writes it.
+  if (!wasReadOnly) DiscardCopy(previous);
   DiscardCopy(*name);
   shell_.DocumentSaved();
+  return SaveResult::Saved;
+}
+
+void DocumentCommands::SaveExportAs(ExportFormat format, FileDialogData& dialog) {
+  zelto::SaveExportAs(format, s_.doc.tabs, dialog, shell_, files_);
 }
 
 void DocumentCommands::SaveAsText() {

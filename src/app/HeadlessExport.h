@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/ExportFormats.h"
 #include "model/DocumentFile.h"
 
 namespace zelto {
@@ -41,5 +42,8 @@ int RunHeadlessCommand(const std::vector<std::string>& args, HeadlessIo& io);
 
 // Writes the text export of `document` to `output` ("-": standard output).
 int ExportTextHeadless(const std::string& document, const std::string& output, HeadlessIo& io);
+// The same for the Markdown, HTML and JSON exports.
+int ExportFormatHeadless(ExportFormat format, const std::string& document,
+                         const std::string& output, HeadlessIo& io);
 
 }  // namespace zelto

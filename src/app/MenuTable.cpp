@@ -57,12 +57,16 @@ constexpr std::array kMainMenu{
     Popup("&Search"),
     Item("&Find...\tF", CM_EDITFIND, "Finds the specified text"),
     Item("&Next\tN", CM_EDITFINDNEXT, "Finds the next match"),
+    Item("Find &all...\tCtrl+Shift+F", CM_FINDALL, "Lists every note that contains a text"),
     End(),
 
     Popup("&Utilities"),
     Item("&View note in Notepad", CM_VIEWNOTEPAD),
     Item("&Split entry", CM_SPLITENTRY, "Split current note into one note per line"),
     Item("Save as &text", CM_SAVEASTEXT, "Save entire file in text format"),
+    Item("Save as &Markdown", CM_SAVEASMARKDOWN, "Save entire file as Markdown"),
+    Item("Save as &HTML", CM_SAVEASHTML, "Save entire file as a web page"),
+    Item("Save as &JSON", CM_SAVEASJSON, "Save entire file as JSON data"),
     End(),
 
     Popup("&Configure"),
@@ -116,13 +120,14 @@ constexpr std::array<ToolButton, 13> kToolBar{{
     {CM_FILEPRINTPREVIEW, "Print Preview"},
 }};
 
-constexpr std::array<Accelerator, 6> kAccelerators{{
+constexpr std::array<Accelerator, 7> kAccelerators{{
     {"Shift+Del", CM_EDITCUT},
     {"Ctrl+Ins", CM_EDITCOPY},
     {"Shift+Ins", CM_EDITPASTE},
     {"Ctrl+Del", CM_EDITCLEAR},
     {"Alt+Backspace", CM_EDITUNDO},
     {"F3", CM_EDITFINDNEXT},
+    {"Ctrl+Shift+F", CM_FINDALL},
 }};
 
 constexpr std::array<Accelerator, 7> kDesktopKeys{{

@@ -1,7 +1,12 @@
 #include "app/RecoveryWriter.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
+#include <atomic>
 #include <chrono>
 #include <utility>
+
+#include "model/RecoveryCopy.h"
 
 namespace zelto {
 
@@ -10,11 +15,22 @@ namespace {
 // How long one step of copying may hold up the window thread.
 constexpr std::chrono::milliseconds StepTime(8);
 
+// Tells this writer's unnamed document from those of other runs and other writers.
+std::string RunTag() {
+  static std::atomic<int> writers{0};
+  return std::to_string(QCoreApplication::applicationPid()) + "-" +
+         std::to_string(QDateTime::currentMSecsSinceEpoch()) + "-" + std::to_string(++writers);
+}
+
 }  // namespace
 
 RecoveryWriter::RecoveryWriter(const Document& doc, const std::string& fileName, FileStore& files,
                                std::string folder, std::uint32_t seconds, QObject* parent)
-    : QObject(parent), doc_(doc), fileName_(fileName), files_(files, std::move(folder)) {
+    : QObject(parent),
+      doc_(doc),
+      fileName_(fileName),
+      files_(files, std::move(folder)),
+      unnamedIdentity_(UnnamedIdentity(RunTag())) {
   stepTimer_.setSingleShot(true);
   stepTimer_.setInterval(0);
   connect(&stepTimer_, &QTimer::timeout, this, &RecoveryWriter::Step);
@@ -28,8 +44,8 @@ RecoveryWriter::RecoveryWriter(const Document& doc, const std::string& fileName,
 RecoveryWriter::~RecoveryWriter() { Settle(); }
 
 void RecoveryWriter::WriteChanges() {
-  if (Busy() || !doc_.modified || fileName_.empty()) return;
-  const std::string identity = files_.IdentityOf(fileName_);
+  if (Busy() || !doc_.modified) return;
+  const std::string identity = IdentityFor(fileName_);
   if (writtenRevision_ == doc_.modified.Revision() && writtenIdentity_ == identity) return;
   copyIdentity_ = identity;
   copyRevision_ = doc_.modified.Revision();
@@ -88,6 +104,10 @@ void RecoveryWriter::Settle() {
   ++generation_;
 }
 
+std::string RecoveryWriter::IdentityFor(const std::string& fileName) {
+  return fileName.empty() ? unnamedIdentity_ : files_.IdentityOf(fileName);
+}
+
 RecoveryOffer RecoveryWriter::OfferCopy(DocumentEnv& env, const std::string& documentPath) {
   return OfferRecoveryCopy(env, files_, documentPath);
 }
@@ -96,22 +116,31 @@ bool RecoveryWriter::HasCopy(const std::string& documentPath) {
   return files_.Files().Exists(files_.CopyPathOf(files_.IdentityOf(documentPath)));
 }
 
+RecoveryOffer RecoveryWriter::OfferUnnamedCopy(DocumentEnv& env) {
+  return OfferUnnamedRecoveryCopy(env, files_, unnamedIdentity_);
+}
+
 void RecoveryWriter::DiscardCopy(const std::string& documentPath) {
   Settle();
   writtenRevision_.reset();
-  files_.Remove(files_.IdentityOf(documentPath));
+  files_.Remove(IdentityFor(documentPath));
 }
 
 std::string RecoveryWriter::WriteCopyNow(const std::string& documentPath) {
   Settle();
-  if (documentPath.empty()) return "The document has no file name";
-  const std::string identity = files_.IdentityOf(documentPath);
+  const std::string identity = IdentityFor(documentPath);
   std::string reason = files_.Write(doc_.tabs, identity);
   if (reason.empty()) {
     writtenRevision_ = doc_.modified.Revision();
     writtenIdentity_ = identity;
   }
   return reason;
+}
+
+std::optional<std::string> RecoveryWriter::SetAsideCopy(const std::string& documentPath) {
+  Settle();
+  writtenRevision_.reset();
+  return files_.SetAside(files_.CopyPathOf(files_.IdentityOf(documentPath)));
 }
 
 }  // namespace zelto

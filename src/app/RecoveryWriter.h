@@ -24,7 +24,8 @@ class RecoveryWriter : public QObject, public RecoveryHooks {
 
  public:
   // `fileName`: the document's file name as the document commands keep it (empty: no name
-  // yet, and no copy). `seconds` between copies; 0 writes copies only when asked.
+  // yet; such a document has a copy of its own for this run). `seconds` between copies; 0
+  // writes copies only when asked.
   RecoveryWriter(const Document& doc, const std::string& fileName, FileStore& files,
                  std::string folder, std::uint32_t seconds, QObject* parent = nullptr);
   // Waits for a copy under way to be on disk.
@@ -38,14 +39,18 @@ class RecoveryWriter : public QObject, public RecoveryHooks {
 
   RecoveryOffer OfferCopy(DocumentEnv& env, const std::string& documentPath) override;
   bool HasCopy(const std::string& documentPath) override;
+  RecoveryOffer OfferUnnamedCopy(DocumentEnv& env) override;
   void DiscardCopy(const std::string& documentPath) override;
   std::string WriteCopyNow(const std::string& documentPath) override;
+  std::optional<std::string> SetAsideCopy(const std::string& documentPath) override;
 
  signals:
   // A copy written in the background is on disk (`reason` empty) or failed.
   void CopyFinished(const QString& reason);
 
  private:
+  // Whose copy the document `fileName` has.
+  std::string IdentityFor(const std::string& fileName);
   void Step();
   void WorkerFinished(std::uint64_t generation, std::uint64_t revision, std::string identity,
                       const std::string& reason);
@@ -56,6 +61,7 @@ class RecoveryWriter : public QObject, public RecoveryHooks {
   const Document& doc_;
   const std::string& fileName_;
   RecoveryFiles files_;
+  const std::string unnamedIdentity_;  // the copy's identity while the document has no file
   QTimer timer_;
   QTimer stepTimer_;
 

@@ -29,7 +29,8 @@ TZeltoApp::TZeltoApp(TZeltoAppServices services)
     : store_(std::move(services.settings)),
       files_(std::move(services.files)),
       fileTypeRegistration_(std::move(services.fileTypeRegistration)),
-      recoveryFolder_(std::move(services.recoveryFolder)) {
+      recoveryFolder_(std::move(services.recoveryFolder)),
+      locks_(std::move(services.locks)) {
   if (QCoreApplication::instance() != nullptr) QCoreApplication::setApplicationName("Zelto");
   // Every text comparison of the program already ignores letter case (CompareText), and
   // the application name is ApplicationName; what is left is the settings.
@@ -52,8 +53,12 @@ void TZeltoApp::AddCommands() {
   commands_.Add(CM_FILENEW, [this] { CmFileNew(); });
   commands_.Add(CM_FILEOPEN, [this] { CmFileOpen(); });
   commands_.Add(CM_FILESAVE, [this] { CmFileSave(); });
+  commands_.AddEnabler(CM_FILESAVE, [this] { return !DocumentReadOnly(); });
   commands_.Add(CM_FILESAVEAS, [this] { CmFileSaveAs(); });
   commands_.Add(CM_SAVEASTEXT, [this] { CmSaveAsText(); });
+  commands_.Add(CM_SAVEASMARKDOWN, [this] { CmSaveExportAs(ExportFormat::Markdown); });
+  commands_.Add(CM_SAVEASHTML, [this] { CmSaveExportAs(ExportFormat::Html); });
+  commands_.Add(CM_SAVEASJSON, [this] { CmSaveExportAs(ExportFormat::Json); });
   commands_.Add(CM_HELPCONTENTS, [this] { CmHelpContents(); });
   commands_.Add(CM_HELPUSING, [this] { CmHelpUsing(); });
   commands_.Add(CM_HELPABOUT, [this] { CmHelpAbout(); });
@@ -86,7 +91,10 @@ void TZeltoApp::CmFileSave() {
 }
 
 void TZeltoApp::ShowDocumentInTitle() {
-  if (frame_) frame_->ShowDocument(fileData.fileName, doc.modified);
+  if (!frame_) return;
+  FollowDocumentFile();
+  frame_->ShowDocument(DocumentReadOnly() ? fileData.fileName + " (read-only)" : fileData.fileName,
+                       doc.modified);
 }
 
 void TZeltoApp::CmFileSaveAs() {
@@ -95,6 +103,11 @@ void TZeltoApp::CmFileSaveAs() {
 
 void TZeltoApp::CmSaveAsText() {
   if (documentCommands_) documentCommands_->SaveAsText();
+}
+
+void TZeltoApp::CmSaveExportAs(ExportFormat format) {
+  if (documentCommands_)
+    documentCommands_->SaveExportAs(format, exportFileData[static_cast<std::size_t>(format)]);
 }
 
 void TZeltoApp::CmHelpContents() { helpUsed = HelpWindow::ShowContents(frame_.get()); }

@@ -4,6 +4,8 @@
 // the parts it works on. It handles the document and help commands itself and answers the
 // close query.
 #include <QFont>
+#include <QTimer>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,15 +18,19 @@
 #include "app/WindowPlacement.h"
 #include "common/CommandTable.h"
 #include "common/CommandTarget.h"
+#include "common/ExportFormats.h"
 #include "common/SettingsStore.h"
 #include "common/ZeltoSettings.h"
 #include "mainwin/ActionCommands.h"
+#include "mainwin/PlaceByName.h"
 #include "mainwin/Search.h"
 #include "model/Document.h"
 #include "model/DocumentFile.h"
+#include "model/DocumentLock.h"
 
 namespace zelto {
 
+class DocumentWatcher;
 class ProgramPermissions;
 class RecoveryWriter;
 class TSDIDecFrame;
@@ -38,8 +44,9 @@ struct TZeltoAppServices {
   std::unique_ptr<FileStore> files;
   // Writes the file-type registration, or removes it when the argument is true.
   std::function<void(bool remove)> fileTypeRegistration;
-  std::string notePadDefault;  // the NotePad setting when none is stored
-  std::string recoveryFolder;  // where the recovery copies of unsaved changes are kept
+  std::string notePadDefault;            // the NotePad setting when none is stored
+  std::string recoveryFolder;            // where the recovery copies of unsaved changes are kept
+  std::unique_ptr<DocumentLocks> locks;  // the documents' locks; none: opened without locks
 
   static TZeltoAppServices Platform();
 };
@@ -72,6 +79,7 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   void CmFileSave();
   void CmFileSaveAs();
   void CmSaveAsText();
+  void CmSaveExportAs(ExportFormat format);
   void CmHelpContents();
   void CmHelpUsing();
   void CmHelpAbout();
@@ -82,6 +90,11 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   OpenOutcome OpenDocumentFile(const std::string& path);
   // The File menu's recent documents (nullptr before InitInstance).
   RecentDocumentCommands* RecentDocuments() const { return recentDocuments_.get(); }
+  // The document's file may have changed on disk: see DocumentCommands::CheckFileOnDisk.
+  // While a question, dialog or command is under way the check waits until it is over.
+  void CheckDocumentOnDisk();
+  // The document was opened read-only (another program holds its lock).
+  bool DocumentReadOnly() const;
   // The desktop session ends: see DocumentCommands::EndSession.
   bool EndSession(const std::function<bool()>& mayAsk);
   // The writer of the recovery copies (nullptr before InitInstance).
@@ -101,9 +114,11 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   ZeltoSettings settings;
 
   // ---- the document ----
-  Document doc;                    // tabs, modified, oldFormat, cutPending
-  FileDialogData fileData;         // the document's file dialog; its fileName names the document
-  FileDialogData textFileData;     // the text export's file dialog; keeps the last export name
+  Document doc;                 // tabs, modified, oldFormat, cutPending
+  FileDialogData fileData;      // the document's file dialog; its fileName names the document
+  FileDialogData textFileData;  // the text export's file dialog; keeps the last export name
+  // The Markdown, HTML and JSON exports' file dialogs, in the order of ExportFormat.
+  std::array<FileDialogData, 3> exportFileData;
   bool switchingDocument = false;  // the next close query leaves the window position alone
   bool helpUsed = false;           // the last help request was shown
 
@@ -136,6 +151,16 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   void StoreWindowPosition() override;
   void DocumentSaved() override;
   void DocumentOpened() override;
+  OutsideChangeAnswer AskOutsideChange(const std::string& fileName, bool maySaveOver) override;
+  LockedDocumentAnswer AskLockedDocument(const std::string& fileName,
+                                         const std::string& holder) override;
+  void ShowStatus(const std::string& text) override;
+  void KeepPlace() override;
+  void ReturnToPlace() override;
+  // Sets up the watch of the document's file on disk.
+  void WatchDocumentFile();
+  // Watches the file the document is bound to now, when that is another one.
+  void FollowDocumentFile();
 
   std::unique_ptr<SettingsStore> store_;
   std::unique_ptr<FileStore> files_;
@@ -143,12 +168,19 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   CommandTable commands_;
   std::string recoveryFolder_;
   std::unique_ptr<RecoveryWriter> recovery_;  // before the commands, which use it
+  std::unique_ptr<DocumentLocks> locks_;      // before the commands, which hold a lock
   std::unique_ptr<ProgramPermissions> permissions_;
   std::unique_ptr<DocumentCommands> documentCommands_;
   std::unique_ptr<RecentDocumentCommands> recentDocuments_;
   // The default file that this run started with and that did not exist yet: the user never
   // chose it, so the first save to it says where it went. Empty once said.
   std::string unchosenDefaultFile_;
+  DocumentWatcher* watcher_ = nullptr;  // owned by the frame
+  std::string watchedFile_;
+  QTimer diskCheckAgain_;  // a check that had to wait is tried again
+  bool checkingDisk_ = false;
+  PlaceByName keptPlace_;  // where the windows stood before a reload
+  int keptScroll_ = 0;
   // Last, so that the windows go first: they may still ask the application on their way out.
   std::unique_ptr<TSDIDecFrame> frame_;
 };

@@ -24,6 +24,7 @@
 #include "model/LinkResolution.h"
 #include "platform/FileTypeRegistration.h"
 #include "platform/NotePadDefault.h"
+#include "platform/QtDocumentLocks.h"
 #include "platform/QtFileStore.h"
 #include "platform/QtSettingsStore.h"
 #include "view/TCatWindow.h"
@@ -63,6 +64,7 @@ TZeltoAppServices TZeltoAppServices::Platform() {
   s.recoveryFolder =
       QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString() +
       "/Zelto/recovery";
+  s.locks = std::make_unique<QtDocumentLocks>();
   return s;
 }
 
@@ -130,11 +132,12 @@ void TZeltoApp::InitMainWindow() {
   documentCommands_ = std::make_unique<DocumentCommands>(
       DocumentSession{doc, *CatList(), fileData, textFileData, settings.DefaultCat,
                       switchingDocument},
-      static_cast<DocumentShell&>(*this), *files_, recovery_.get());
+      static_cast<DocumentShell&>(*this), *files_, recovery_.get(), locks_.get());
+  WatchDocumentFile();
   recentDocuments_ = std::make_unique<RecentDocumentCommands>(
       *store_, *files_, settings.RecentFiles,
       [this](const std::vector<std::string>& paths) { frame_->ShowRecentDocuments(paths); },
-      [this](const std::string& path) { return documentCommands_->OpenFile(path); });
+      [this](const std::string& path) { return OpenDocumentFile(path); });
   recentDocuments_->Register(commands_);
   frame_->SetFileDropHandler([this](const std::vector<std::string>& paths) {
     const DroppedFilesDecision decision = DecideDroppedFiles(paths);

@@ -28,6 +28,9 @@ enum CommandId : int {
   CM_EDITNOTE = 31,
   CM_VIEWNOTEPAD = 32,
   CM_EDITREDO = 33,  // redo the change last undone (undo is CM_EDITUNDO)
+  CM_SAVEASMARKDOWN = 40,  // the exports beside Save as text
+  CM_SAVEASHTML = 41,
+  CM_SAVEASJSON = 42,
   CM_COLORCATEGORY = 50,
   CM_COLORDETAIL = 51,
   CM_COLORNOTE = 52,
@@ -63,6 +66,7 @@ enum CommandId : int {
   CM_RECENTFILE1 = 24360,
   CM_RECENTFILELAST = 24375,
   CM_EDITFINDNEXT = 24353,
+  CM_FINDALL = 24355,  // the Find all pane
 };
 
 }  // namespace zelto

@@ -37,7 +37,7 @@ ProgramPermissions::ProgramPermissions(Memory memory, std::function<std::string(
     : memory_(std::move(memory)), currentDocument_(std::move(currentDocument)) {}
 
 bool ProgramPermissions::IsAllowed(const std::string& command) const {
-  if (allowedHere_.count(command) > 0) return true;
+  if (allowedHere_.contains(command)) return true;
   const std::string document = currentDocument_();
   return !document.empty() && memory_.recalls(AllowedProgramKey(document, command));
 }

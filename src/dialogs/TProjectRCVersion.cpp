@@ -11,6 +11,8 @@ namespace {
 
 // The program's version block. The About box does not read it from memory but finds it again
 // in the program file; `used` keeps it in the executable although no code refers to it.
+// Each key and its value stand on lines of their own, as the block lists them.
+// clang-format off
 [[gnu::used]] constexpr auto versionBlock = version_block::Build(
     "\\VarFileInfo\\Translation\0"
     "0409 04E4\0"
@@ -26,6 +28,7 @@ namespace {
     "zelto\0"
     "\\StringFileInfo\\040904E4\\LegalCopyright\0"
     "Copyright \xA9 1997 the Brindamor authors");
+// clang-format on
 
 // The version block in a file, searched through a memory mapping when the system offers one.
 std::optional<VersionData> FindInFile(const QString& path) {

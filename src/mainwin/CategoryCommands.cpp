@@ -8,6 +8,7 @@
 #include "model/TreeOps.h"
 #include "platform/Cp1252.h"
 #include "platform/Prompter.h"
+#include "platform/StatusMessage.h"
 #include "view/TNoteWindow.h"
 
 namespace zelto {
@@ -27,6 +28,12 @@ std::size_t IndexAfterSort(const TabList& tabs, std::size_t index) {
     if (sortsFirst || (equal && j < index)) ++before;
   }
   return before;
+}
+
+// The status bar's note after a category was cut.
+QString CutCategoryNote(const std::string& name) {
+  return QStringLiteral("Category %1 is cut: choose a category and paste it as child or sibling")
+      .arg(Cp1252::Decode(name));
 }
 
 }  // namespace
@@ -182,6 +189,8 @@ void CategoryCommands::DeleteCategory(TabInx category) {
       parent == NO_PARENT ? NO_PARENT : IndexAfterSort(tabs, parent);
   SortCategories(c_.doc, c_.list, recording.change->SortRecord());
   c_.doc.modified = true;
+  // A cut category is out of sight until it is pasted: say where it went and what next.
+  if (answer == Prompter::Answer::Yes) ShowStatusMessage(&c_.notes, CutCategoryNote(deletedName));
   if (!currentGoes) {
     c_.RefreshNoteWindow();
     recording.Finish(step);
@@ -219,6 +228,8 @@ void CategoryCommands::PasteTree(TreePaste where) {
                       QString::fromLatin1(ApplicationName), Prompter::Icon::Warning);
     return;
   }
+  // The note about the cut category is done.
+  if (result == TreePasteResult::Pasted) ShowStatusMessage(&c_.notes, QString());
   c_.RefreshNoteWindow();
   recording.Finish(where == TreePaste::AsChild ? "Paste Tree as Child" : "Paste Tree as Sibling");
 }

@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QFile>
 #include <QFileInfo>
+#include <utility>
 
 #include "common/CommandIds.h"
 #include "common/CommandTable.h"
@@ -62,7 +63,7 @@ Colour FromQColor(const QColor& c) {
 }  // namespace
 
 ConfigCommands::ConfigCommands(ConfigSession session, TZeltoWindow& window)
-    : QObject(&window), s_(session), window_(window) {}
+    : QObject(&window), s_(std::move(session)), window_(window) {}
 
 void ConfigCommands::AddTo(CommandTable& commands) {
   for (const ColourSetting& c : ColourSettings)

@@ -2,6 +2,7 @@
 
 #include "mainwin/ActionCommands.h"
 #include "mainwin/ConfigCommands.h"
+#include "mainwin/FindAllCommands.h"
 #include "mainwin/SearchCommands.h"
 #include "mainwin/TZeltoWindow.h"
 #include "view/TCatWindow.h"
@@ -27,6 +28,8 @@ MainWindowCommands::MainWindowCommands(const MainWindowSession& session, TZeltoW
       window.Commands(), *desktop_, this);
   search_ = new SearchCommands(session.doc, session.search, *notes, *window.CatList(),
                                window.Commands(), &window, this);
+  findAll_ =
+      new FindAllCommands(session.doc, session.search, *search_, window.Commands(), &window, this);
 
   connect(&window, &TZeltoWindow::OpenLinkRequested, actions_, &ActionCommands::OpenCurrentLink);
   // The entry detail window's own popup offers its selection as a link or a number.

@@ -18,6 +18,7 @@ namespace zelto {
 
 class TZeltoWindow;
 class SearchCommands;
+class FindAllCommands;
 class ConfigCommands;
 
 // What the three groups work on besides the window; the application object owns all of it.
@@ -46,6 +47,7 @@ class MainWindowCommands : public QObject {
   // Each is missing when the window has no note window to work on.
   ActionCommands* Actions() const { return actions_; }
   SearchCommands* Search() const { return search_; }
+  FindAllCommands* FindAll() const { return findAll_; }
   ConfigCommands* Config() const { return config_; }
   DesktopActions& Desktop() const { return *desktop_; }
 
@@ -56,6 +58,7 @@ class MainWindowCommands : public QObject {
   std::unique_ptr<DesktopActions> desktop_;
   ActionCommands* actions_ = nullptr;
   SearchCommands* search_ = nullptr;
+  FindAllCommands* findAll_ = nullptr;
   ConfigCommands* config_ = nullptr;
 };
 

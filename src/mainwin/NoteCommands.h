@@ -28,7 +28,7 @@ class NoteCommands {
   void AddProgram();
   // Edits the note of the current line; EditNote edits any note of a category.
   void EditCurrentNote();
-  void EditNote(TabInx category, std::size_t note);
+  void EditNote(TabInx category, std::size_t index);
   void DeleteCurrentNote();
   void CopyCurrentNote();
   void PasteNote();

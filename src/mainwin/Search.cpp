@@ -4,29 +4,39 @@
 
 namespace zelto {
 
-std::optional<SearchHit> SearchNext(const Document& doc, SearchState& state) {
-  const TabList& tabs = doc.tabs;
-  const std::size_t n = tabs.Count();
-  std::size_t g = 0;
-  // The note to examine next is k + 1; k may lie beyond the notes of g after deletions.
-  std::size_t next = 0;
-  if (state.searchNote >= 0) {
-    if (state.searchCategory >= 0 && static_cast<std::size_t>(state.searchCategory) < n)
-      g = static_cast<std::size_t>(state.searchCategory);
-    next = static_cast<std::size_t>(state.searchNote) + 1;
-  }
-  for (; g < n; ++g, next = 0) {
+ScanStep ScanNotes(const TabList& tabs, std::string_view text, SearchPosition from,
+                   std::size_t budget) {
+  std::size_t examined = 0;
+  std::size_t k = from.note;
+  for (std::size_t g = from.category; g < tabs.Count(); ++g, k = 0) {
     const NoteList& notes = tabs[g].notes;
-    for (std::size_t k = next; k < notes.Count(); ++k) {
-      if (ContainsText(notes[k].text, state.searchText)) {
-        state.searchCategory = static_cast<int>(g);
-        state.searchNote = static_cast<int>(k);
-        return SearchHit{g, k};
-      }
+    for (; k < notes.Count(); ++k) {
+      if (examined == budget) return {ScanStep::Kind::Paused, {g, k}, examined};
+      ++examined;
+      if (ContainsText(notes[k].text, text)) return {ScanStep::Kind::Hit, {g, k}, examined};
     }
   }
-  state.searchNote = -1;
-  return std::nullopt;
+  return {ScanStep::Kind::End, {tabs.Count(), 0}, examined};
+}
+
+std::optional<SearchHit> SearchNext(const Document& doc, SearchState& state) {
+  const std::size_t n = doc.tabs.Count();
+  // The note to examine next is the one after the last hit; it may lie beyond the notes of
+  // its category after deletions.
+  SearchPosition from;
+  if (state.searchNote >= 0) {
+    if (state.searchCategory >= 0 && static_cast<std::size_t>(state.searchCategory) < n)
+      from.category = static_cast<std::size_t>(state.searchCategory);
+    from.note = static_cast<std::size_t>(state.searchNote) + 1;
+  }
+  const ScanStep step = ScanNotes(doc.tabs, state.searchText, from);
+  if (step.kind != ScanStep::Kind::Hit) {
+    state.searchNote = -1;
+    return std::nullopt;
+  }
+  state.searchCategory = static_cast<int>(step.at.category);
+  state.searchNote = static_cast<int>(step.at.note);
+  return SearchHit{step.at.category, step.at.note};
 }
 
 std::optional<ShownRange> ShownMatch(std::string_view noteText, std::string_view searchText) {

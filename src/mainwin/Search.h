@@ -22,6 +22,28 @@ struct SearchHit {
   bool operator==(const SearchHit&) const = default;
 };
 
+// Where a scan of the notes goes on: note `note` of category `category` is examined next.
+// A note index beyond the category's notes moves on to the next category.
+struct SearchPosition {
+  std::size_t category = 0;
+  std::size_t note = 0;
+};
+
+// One piece of a scan: a hit, the end of the document, or a pause after the examined budget.
+struct ScanStep {
+  enum class Kind { Hit, End, Paused };
+  Kind kind;
+  SearchPosition at;     // Hit: the note found; Paused: where the scan goes on
+  std::size_t examined;  // notes examined, the hit included
+};
+
+// Examines the notes from `from` on in search order (categories in index order, cut ones
+// included, each category's notes in list order) for one whose text contains `text`,
+// letters compared without regard to case; an empty text is in every note. At most `budget`
+// notes are examined before the scan pauses. Find, Next and Find all all search with this.
+ScanStep ScanNotes(const TabList& tabs, std::string_view text, SearchPosition from,
+                   std::size_t budget = static_cast<std::size_t>(-1));
+
 // Find starts again from the beginning of the document.
 inline void RestartSearch(SearchState& state) { state.searchNote = -1; }
 

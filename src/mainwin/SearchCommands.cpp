@@ -52,6 +52,13 @@ void SearchCommands::Next() {
   ShowHit(*hit);
 }
 
+void SearchCommands::GoTo(const SearchHit& hit) {
+  if (!doc_.tabs.Valid(hit.category) || hit.note >= doc_.tabs[hit.category].notes.Count()) return;
+  state_.searchCategory = static_cast<int>(hit.category);
+  state_.searchNote = static_cast<int>(hit.note);
+  ShowHit(hit);
+}
+
 void SearchCommands::ShowStatus(const QString& text) {
   ShowStatusMessage(&notes_, text, StatusTimeout);
 }

@@ -30,6 +30,8 @@ class SearchCommands : public QObject {
   // Shows the next note that contains the text, or beeps; after a beep the search starts
   // again at the beginning.
   void Next();
+  // Shows `hit` as Find shows one and makes it the position where Next goes on.
+  void GoTo(const SearchHit& hit);
 
  signals:
   // A hit: the note's text, and where in it (as the entry detail window counts) the search

@@ -107,6 +107,10 @@ TZeltoWindow::TZeltoWindow(Document& doc, QWidget* parent) : QWidget(parent) {
   connect(catList_, &TCatWindow::RightClicked, this, &TZeltoWindow::OnCategoryListRightClick);
   connect(noteView_, &TNoteWindow::DetailTextChanged, entryLine_, &TOneEdit::ShowText);
   connect(entryLine_, &TOneEdit::FocusBackRequested, noteView_, [this] { noteView_->setFocus(); });
+  connect(entryLine_, &TOneEdit::PasteNoteRequested, this,
+          [this] { commands_.DoCommand(CM_EDITPASTE); });
+  connect(entryLine_, &TOneEdit::CopyNoteRequested, this,
+          [this] { commands_.DoCommand(CM_EDITCOPY); });
 
   // Copy, Paste and Run stop at the note window when it has the focus; it hands them back
   // here as requests, which this window's own commands carry out.

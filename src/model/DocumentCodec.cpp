@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -25,59 +25,96 @@ struct StreamFormat {
   bool LongCounts() const { return version > 0; }     // u32 counts, else u16
   std::size_t StringLengthSize() const { return LongStrings() ? 4 : 1; }
   std::size_t CountSize() const { return LongCounts() ? 4 : 2; }
+  bool IsEmptyMark(std::uint32_t length) const {
+    return LongStrings() ? length == LongEmptyLength : length == ShortEmptyLength;
+  }
 };
 
-// Reads little-endian values from a byte image; every read that would pass the end
-// fails and leaves the position where it was.
-class ByteReader {
+// A little-endian value of 1, 2 or 4 bytes.
+std::uint32_t LittleEndian(const char* bytes, std::size_t width) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < width; ++i)
+    value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
+  return value;
+}
+
+// One record: `before` bytes of fixed fields, a string, `after` bytes of fixed fields.
+struct RawRecord {
+  std::string_view before;
+  std::string_view text;
+  std::string_view after;
+  std::size_t size = 0;
+};
+
+// The size of the record at the start of `bytes`: `before` bytes of fixed fields, a string,
+// `after` bytes of fixed fields. The fixed fields before the string and its length must be
+// there.
+std::uint64_t RecordSize(std::string_view bytes, const StreamFormat& format, std::size_t before,
+                         std::size_t after) {
+  const std::uint32_t length = LittleEndian(bytes.data() + before, format.StringLengthSize());
+  const std::uint64_t textSize = format.IsEmptyMark(length) ? 0 : length;
+  return before + format.StringLengthSize() + textSize + after;
+}
+
+// Splits the record at the start of `bytes`; nothing when the bytes end before it does.
+std::optional<RawRecord> SplitRecord(std::string_view bytes, const StreamFormat& format,
+                                     std::size_t before, std::size_t after) {
+  const std::size_t lengthSize = format.StringLengthSize();
+  if (bytes.size() < before + lengthSize) return std::nullopt;
+  const std::uint64_t size = RecordSize(bytes, format, before, after);
+  if (size > bytes.size()) return std::nullopt;
+  const std::size_t textSize = static_cast<std::size_t>(size) - before - lengthSize - after;
+  RawRecord r;
+  r.before = bytes.substr(0, before);
+  r.text = bytes.substr(before + lengthSize, textSize);
+  r.after = bytes.substr(before + lengthSize + textSize, after);
+  r.size = static_cast<std::size_t>(size);
+  return r;
+}
+
+// Reads the records of a file through its window. A record is taken whole, once all of its
+// bytes are in the window, so that its views stay valid until the next one is read.
+class RecordReader {
  public:
-  explicit ByteReader(std::string_view data) : data_(data) {}
-
-  std::size_t Remaining() const { return data_.size() - pos_; }
-
-  std::optional<std::uint8_t> Peek() const {
-    if (Remaining() < 1) return std::nullopt;
-    return static_cast<std::uint8_t>(data_[pos_]);
-  }
+  explicit RecordReader(ByteWindow& in) : in_(in) {}
 
   std::optional<std::uint32_t> Unsigned(std::size_t width) {
-    if (Remaining() < width) return std::nullopt;
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < width; ++i)
-      value |= static_cast<std::uint32_t>(static_cast<unsigned char>(data_[pos_ + i])) << (8 * i);
-    pos_ += width;
+    if (!in_.Need(width)) return std::nullopt;
+    const std::uint32_t value = LittleEndian(in_.View().data(), width);
+    in_.Advance(width);
     return value;
   }
 
-  std::optional<std::string> String(const StreamFormat& format) {
-    const std::size_t start = pos_;
-    const auto length = Unsigned(format.StringLengthSize());
-    if (!length) return std::nullopt;
-    const bool empty =
-        format.LongStrings() ? *length == LongEmptyLength : *length == ShortEmptyLength;
-    if (empty) return std::string();
-    if (*length > Remaining()) {
-      pos_ = start;
-      return std::nullopt;
-    }
-    std::string text(data_.substr(pos_, *length));
-    pos_ += *length;
-    return text;
+  std::optional<RawRecord> Record(const StreamFormat& format, std::size_t before,
+                                  std::size_t after) {
+    // The fields up to the string's length first; they tell how much the record needs.
+    if (!in_.Need(before + format.StringLengthSize())) return std::nullopt;
+    const std::uint64_t size = RecordSize(in_.View(), format, before, after);
+    if (size > SIZE_MAX || !in_.Need(static_cast<std::size_t>(size))) return std::nullopt;
+    const auto record = SplitRecord(in_.View(), format, before, after);
+    in_.Advance(record->size);
+    return record;
   }
 
+  std::optional<std::uint8_t> PeekByte() {
+    if (!in_.Need(1)) return std::nullopt;
+    return static_cast<std::uint8_t>(in_.View()[0]);
+  }
+  std::uint64_t Offset() const { return in_.Offset(); }
+  std::uint64_t KnownLeft() const { return in_.KnownLeft(); }
+
  private:
-  std::string_view data_;
-  std::size_t pos_ = 0;
+  ByteWindow& in_;
 };
 
 // Gives every category whose parent is out of range, itself, or part of a cycle the
 // top level. Returns how many were changed.
-std::size_t RepairParents(TabList& tabs) {
-  const std::size_t n = tabs.Count();
+std::size_t RepairParents(std::vector<CategoryRecord>& categories) {
+  const std::size_t n = categories.size();
   std::size_t repaired = 0;
-  for (Tab& t : tabs) {
-    if (t.parent != NO_PARENT && t.parent >= n) {
-      t.parent = NO_PARENT;
+  for (CategoryRecord& c : categories) {
+    if (c.parent != NO_PARENT && c.parent >= n) {
+      c.parent = NO_PARENT;
       ++repaired;
     }
   }
@@ -90,10 +127,10 @@ std::size_t RepairParents(TabList& tabs) {
     while (mark[c] == 0) {
       mark[c] = 1;
       chain.push_back(c);
-      const TabInx p = tabs[c].parent;
+      const TabInx p = categories[c].parent;
       if (p == NO_PARENT) break;
       if (mark[p] == 1) {  // the chain runs back into itself: cut it here
-        tabs[c].parent = NO_PARENT;
+        categories[c].parent = NO_PARENT;
         ++repaired;
         break;
       }
@@ -104,29 +141,64 @@ std::size_t RepairParents(TabList& tabs) {
   return repaired;
 }
 
-// Appends little-endian values to a byte image whose final size is reserved in advance.
-class ByteWriter {
+// Builds categories with their notes from the records. Notes arrive in text order in every
+// file this program writes, and are appended. A category whose notes come out of order has
+// them gathered aside and sorted once at the end, so that such a file cannot make the load
+// quadratic; the sort keeps equal texts in the order in which they came, as inserting them
+// one by one would.
+// The notes of the category after the last record are kept in a list of their own.
+class TabListBuilder : public RecordHandler {
  public:
-  explicit ByteWriter(std::size_t size) { out_.reserve(size); }
-  void U8(std::uint8_t v) { out_.push_back(static_cast<char>(v)); }
-  void U16(std::uint16_t v) {
-    const char bytes[2] = {static_cast<char>(v), static_cast<char>(v >> 8)};
-    out_.append(bytes, 2);
+  void Categories(std::vector<CategoryRecord> categories) override {
+    outOfOrder_.resize(categories.size() + 1);
+    for (CategoryRecord& c : categories) {
+      tabs_.Append(Tab(std::move(c.name), c.flags, c.parent));
+      tabs_[tabs_.Count() - 1].notes.Reserve(c.noteCountHint);
+    }
   }
-  void U32(std::uint32_t v) {
-    const char bytes[4] = {static_cast<char>(v), static_cast<char>(v >> 8),
-                           static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
-    out_.append(bytes, 4);
+  void Note(const NoteRecord& record) override {
+    NoteString note{std::string(record.text), record.flags};
+    NoteList& notes = NotesOf(record.category);
+    std::vector<NoteString>& gathered = outOfOrder_[record.category];
+    if (!gathered.empty()) {
+      gathered.push_back(std::move(note));
+      return;
+    }
+    if (notes.Add(std::move(note)) + 1 == notes.Count()) return;  // in order: appended
+    // The first note out of order: from here on the category's notes are gathered.
+    gathered.reserve(notes.Count() + 1);
+    for (std::size_t k = 0; k < notes.Count(); ++k) gathered.push_back(std::move(notes[k]));
+    notes.Clear();
   }
-  void String(std::string_view text) {
-    U32(static_cast<std::uint32_t>(text.size()));
-    out_.append(text);
+  // Moves the categories, and the notes of the one after the last, into `result`.
+  void TakeInto(DecodedDocument& result) {
+    for (std::size_t i = 0; i < outOfOrder_.size(); ++i)
+      if (!outOfOrder_[i].empty()) NotesOf(i).Assign(std::move(outOfOrder_[i]));
+    result.tabs = std::move(tabs_);
+    result.notesOfNextCategory = std::move(next_);
   }
-  std::string Take() { return std::move(out_); }
 
  private:
-  std::string out_;
+  NoteList& NotesOf(std::size_t category) {
+    return category < tabs_.Count() ? tabs_[category].notes : next_;
+  }
+
+  TabList tabs_;
+  NoteList next_;
+  std::vector<std::vector<NoteString>> outOfOrder_;
 };
+
+// Little-endian fields for the encoder.
+void PutUnsigned(BufferedWriter& out, std::uint32_t value, std::size_t width) {
+  char bytes[4];
+  for (std::size_t i = 0; i < width; ++i) bytes[i] = static_cast<char>(value >> (8 * i));
+  out.Append(std::string_view(bytes, width));
+}
+
+void PutString(BufferedWriter& out, std::string_view text) {
+  PutUnsigned(out, static_cast<std::uint32_t>(text.size()), 4);
+  out.Append(text);
+}
 
 }  // namespace
 
@@ -153,143 +225,150 @@ FileLayout LayoutOfVersion(std::string_view version) {
   return static_cast<double>(number) >= 1.00999 ? FileLayout::V101 : FileLayout::V100;
 }
 
-DecodedDocument DecodeDocument(std::string_view bytes) {
-  DecodedDocument result;
-  ByteReader in(bytes);
+DecodeReport DecodeRecords(ByteWindow& in, RecordHandler& handler) {
+  DecodeReport report;
+  RecordReader reader(in);
   StreamFormat format;
-  if (in.Peek() == HeaderMark) {
-    in.Unsigned(1);
-    const auto version = in.Unsigned(4);
-    if (!version) return result;
+  if (reader.PeekByte() == HeaderMark) {
+    reader.Unsigned(1);
+    const auto version = reader.Unsigned(4);
+    if (!version) return report;
     format.version = *version;
   }
+  report.streamVersion = format.version;
 
-  const auto signature = in.String(format);
-  if (!signature || !TextEqual(*signature, Document::signature)) return result;
-  result.isZelto = true;
+  const auto signature = reader.Record(format, 0, 0);
+  if (!signature || !TextEqual(signature->text, Document::signature)) return report;
+  report.isZelto = true;
 
-  const auto version = in.String(format);
-  result.layout = LayoutOfVersion(version.value_or(std::string()));
-  const auto count = version ? in.Unsigned(format.CountSize()) : std::nullopt;
+  const auto version = reader.Record(format, 0, 0);
+  report.layout = LayoutOfVersion(version ? version->text : std::string_view());
+  const auto count = version ? reader.Unsigned(format.CountSize()) : std::nullopt;
   if (!count) {
-    result.truncated = true;
-    return result;
+    report.truncated = true;
+    handler.Categories({});
+    return report;
   }
 
-  // The stored count only bounds the loop; nothing is allocated from it.
-  const bool withNoteCounts = result.layout == FileLayout::V101;
+  // The stored counts only bound loops and size containers within what the rest of the
+  // file could hold; nothing is allocated from them beyond that.
+  const bool withNoteCounts = report.layout == FileLayout::V101;
+  const std::size_t countSize = withNoteCounts ? format.CountSize() : 0;
+  std::uint64_t notesThatFit = reader.KnownLeft() / (format.StringLengthSize() + 3);
+  std::vector<CategoryRecord> categories;
   for (std::uint32_t i = 0; i < *count; ++i) {
-    if (withNoteCounts && !in.Unsigned(format.CountSize())) {
-      result.truncated = true;
+    const auto record = reader.Record(format, countSize, 3);
+    if (!record || categories.size() >= MaxCategories) {
+      report.truncated = true;
       break;
     }
-    auto name = in.String(format);
-    const auto flags = name ? in.Unsigned(1) : std::nullopt;
-    const auto parent = flags ? in.Unsigned(2) : std::nullopt;
-    if (!parent || !result.tabs.Append(Tab(std::move(*name), static_cast<std::uint8_t>(*flags),
-                                           static_cast<TabInx>(*parent)))) {
-      result.truncated = true;
-      break;
+    CategoryRecord& c = categories.emplace_back();
+    c.name.assign(record->text);
+    c.flags = static_cast<std::uint8_t>(record->after[0]);
+    c.parent = static_cast<TabInx>(LittleEndian(record->after.data() + 1, 2));
+    if (withNoteCounts) {
+      c.noteCountHint = static_cast<std::size_t>(
+          std::min<std::uint64_t>(LittleEndian(record->before.data(), countSize), notesThatFit));
+      notesThatFit -= c.noteCountHint;
     }
   }
-  result.parentsRepaired = RepairParents(result.tabs);
-  if (result.truncated) return result;
+  report.parentsRepaired = RepairParents(categories);
+  const std::size_t categoryCount = categories.size();
+  handler.Categories(std::move(categories));
+  if (report.truncated) return report;
 
-  const auto noteCount = in.Unsigned(4);
+  const auto noteCount = reader.Unsigned(4);
   if (!noteCount) {
-    result.truncated = true;
-    return result;
+    report.truncated = true;
+    return report;
   }
-  // Notes arrive in text order in every file this program writes, and are appended. A
-  // category whose notes come out of order has them gathered aside and sorted once at the
-  // end, so that such a file cannot make the load quadratic. The sort is stable: equal
-  // texts keep the order in which they came, as inserting them one by one would.
-  // The notes of the category after the last record are kept aside in the last slot.
-  const std::size_t categories = result.tabs.Count();
-  const auto notesOf = [&result, categories](std::size_t k) -> NoteList& {
-    return k < categories ? result.tabs[k].notes : result.notesOfNextCategory;
-  };
-  std::vector<std::vector<NoteString>> outOfOrder(categories + 1);
-  std::vector<bool> sortLater(categories + 1, false);
   for (std::uint32_t j = 0; j < *noteCount; ++j) {
-    auto text = in.String(format);
-    const auto flags = text ? in.Unsigned(1) : std::nullopt;
-    const auto category = flags ? in.Unsigned(2) : std::nullopt;
-    if (!category) {
-      result.truncated = true;
+    const std::uint64_t offset = reader.Offset();
+    const auto record = reader.Record(format, 0, 3);
+    if (!record) {
+      report.truncated = true;
       break;
     }
-    if (*category > categories) {
-      ++result.notesSkipped;
+    const std::uint32_t category = LittleEndian(record->after.data() + 1, 2);
+    if (category > categoryCount) {
+      ++report.notesSkipped;
       continue;
     }
-    NoteString note{std::move(*text), static_cast<std::uint8_t>(*flags)};
-    NoteList& notes = notesOf(*category);
-    if (!sortLater[*category]) {
-      if (notes.Empty() || !TextLess(note.text, notes[notes.Count() - 1].text)) {
-        notes.Add(std::move(note));
-        continue;
-      }
-      sortLater[*category] = true;
-      for (std::size_t k = 0; k < notes.Count(); ++k)
-        outOfOrder[*category].push_back(std::move(notes[k]));
-      notes.Clear();
-    }
-    outOfOrder[*category].push_back(std::move(note));
+    if (category == categoryCount) ++report.nextCategoryNotes;
+    handler.Note(NoteRecord{record->text, static_cast<std::uint8_t>(record->after[0]),
+                            static_cast<TabInx>(category), offset});
   }
-  for (std::size_t i = 0; i < outOfOrder.size(); ++i) {
-    if (!sortLater[i]) continue;
-    std::vector<NoteString>& gathered = outOfOrder[i];
-    std::stable_sort(
-        gathered.begin(), gathered.end(),
-        [](const NoteString& a, const NoteString& b) { return TextLess(a.text, b.text); });
-    for (NoteString& note : gathered) notesOf(i).Add(std::move(note));
-    std::vector<NoteString>().swap(gathered);
-  }
+  return report;
+}
+
+std::string_view NoteTextAt(std::string_view image, std::uint64_t offset,
+                            std::uint32_t streamVersion) {
+  if (offset > image.size()) return {};
+  const auto record = SplitRecord(image.substr(static_cast<std::size_t>(offset)),
+                                  StreamFormat{streamVersion}, 0, 3);
+  return record ? record->text : std::string_view();
+}
+
+DecodedDocument DecodeDocument(ByteWindow& in) {
+  TabListBuilder builder;
+  DecodedDocument result;
+  static_cast<DecodeReport&>(result) = DecodeRecords(in, builder);
+  if (result.isZelto) builder.TakeInto(result);
   return result;
 }
 
-std::string EncodeDocument(const TabList& tabs, FileLayout layout) {
+DecodedDocument DecodeDocument(std::string_view bytes) {
+  ByteWindow in(bytes);
+  return DecodeDocument(in);
+}
+
+void EncodeDocument(const TabList& tabs, FileLayout layout, BufferedWriter& out) {
   const std::vector<bool> live = LiveCategories(tabs);
   // Position in the file of every written category.
   std::vector<std::uint32_t> position(tabs.Count(), 0);
   std::uint32_t written = 0;
   std::uint32_t noteTotal = 0;
-  const std::string_view version = layout == FileLayout::V101 ? Document::fileVersion : "1.00";
-  std::size_t size = 1 + 4 + 4 + Document::signature.size() + 4 + version.size() + 4 + 4;
   for (std::size_t i = 0; i < tabs.Count(); ++i) {
     if (!live[i]) continue;
     position[i] = written++;
-    size += (layout == FileLayout::V101 ? 4 : 0) + 4 + tabs[i].text.size() + 1 + 2;
     noteTotal += static_cast<std::uint32_t>(tabs[i].notes.Count());
-    for (const NoteString& note : tabs[i].notes) size += 4 + note.text.size() + 1 + 2;
   }
+  const std::string_view version = layout == FileLayout::V101 ? Document::fileVersion : "1.00";
 
-  ByteWriter out(size);
-  out.U8(HeaderMark);
-  out.U32(WrittenStreamVersion);
-  out.String(Document::signature);
-  out.String(version);
-  out.U32(written);
+  PutUnsigned(out, HeaderMark, 1);
+  PutUnsigned(out, WrittenStreamVersion, 4);
+  PutString(out, Document::signature);
+  PutString(out, version);
+  PutUnsigned(out, written, 4);
   for (std::size_t i = 0; i < tabs.Count(); ++i) {
     if (!live[i]) continue;
     const Tab& t = tabs[i];
-    if (layout == FileLayout::V101) out.U32(static_cast<std::uint32_t>(t.notes.Count()));
-    out.String(t.text);
-    out.U8(t.flags);
-    out.U16(t.parent == NO_PARENT ? NO_PARENT : static_cast<std::uint16_t>(position[t.parent]));
+    if (layout == FileLayout::V101)
+      PutUnsigned(out, static_cast<std::uint32_t>(t.notes.Count()), 4);
+    PutString(out, t.text);
+    PutUnsigned(out, t.flags, 1);
+    PutUnsigned(out, t.parent == NO_PARENT ? NO_PARENT : position[t.parent], 2);
   }
-  out.U32(noteTotal);
+  PutUnsigned(out, noteTotal, 4);
   for (std::size_t i = 0; i < tabs.Count(); ++i) {
     if (!live[i]) continue;
-    const auto category = static_cast<std::uint16_t>(position[i]);
+    // The flags and the category follow every note's text: three bytes, the flags first.
+    char tail[3] = {0, static_cast<char>(position[i]), static_cast<char>(position[i] >> 8)};
     for (const NoteString& note : tabs[i].notes) {
-      out.String(note.text);
-      out.U8(note.flags);
-      out.U16(category);
+      PutString(out, note.text);
+      tail[0] = static_cast<char>(note.flags);
+      out.Append(std::string_view(tail, 3));
     }
   }
-  return out.Take();
+}
+
+std::string EncodeDocument(const TabList& tabs, FileLayout layout) {
+  std::string image;
+  StringSink sink(image);
+  BufferedWriter out(sink);
+  EncodeDocument(tabs, layout, out);
+  out.Flush();
+  return image;
 }
 
 }  // namespace zelto

@@ -43,19 +43,21 @@ std::string DamagedMessage(const std::string& fileName, const DecodedDocument& d
 // Copies the bytes of a damaged file aside, beside the file itself (where a link points),
 // under a name no save ever writes; a copy made earlier of the same bytes serves again.
 // Returns the sentence that tells the user where the original is. When no copy can be made,
-// the document is unbound from the file, so that a save cannot replace it.
-std::string KeepDamagedOriginal(DocumentEnv& env, const std::string& path,
-                                const std::string& bytes) {
+// the document is unbound from the file, so that a save cannot replace it. The load decodes
+// the file as it reads it and keeps no image of it, so a damaged one is read again here.
+std::string KeepDamagedOriginal(DocumentEnv& env, const std::string& path) {
   const std::string real =
       ResolveLinks(path, [&env](const std::string& p) { return env.files.LinkTarget(p); }).path;
-  std::string reason = "no free name";
-  for (int number = 1; number <= 9999; ++number) {
+  const std::optional<std::string> original = env.files.ReadAll(path);
+  std::string reason = original ? "no free name" : "it could not be read again";
+  for (int number = 1; original && number <= 9999; ++number) {
     const std::string copy = DamagedCopyName(real, number);
     if (env.files.Exists(copy)) {
-      if (env.files.ReadAll(copy) == bytes) return "Its original content is kept as " + copy + ".";
+      if (env.files.ReadAll(copy) == original)
+        return "Its original content is kept as " + copy + ".";
       continue;
     }
-    reason = env.files.WriteAtomic(copy, bytes);
+    reason = env.files.WriteAtomic(copy, *original);
     if (reason.empty()) return "Its original content is kept as " + copy + ".";
     break;
   }
@@ -92,6 +94,20 @@ std::size_t InstallDocument(DocumentEnv& env, TabList tabs, NoteList notesOfNext
   return leftOut;
 }
 
+std::unique_ptr<FileReader> FileStore::OpenForReading(const std::string& path) {
+  std::optional<std::string> content = ReadAll(path);
+  if (!content) return nullptr;
+  return std::make_unique<MemoryFileReader>(std::move(*content));
+}
+
+std::string FileStore::WriteAtomicStream(const std::string& path, const ContentWriter& content,
+                                         const std::function<void()>& beforeReplace) {
+  std::string whole;
+  StringSink sink(whole);
+  content(sink);
+  return WriteAtomic(path, whole, beforeReplace);
+}
+
 void SetDocumentDialog(FileDialogData& data) {
   data.filter = DocumentFilter;
   data.defaultExt = DocumentDefaultExt;
@@ -116,21 +132,27 @@ std::string SaveFailedMessage(const std::string& fileName, const std::string& re
 LoadResult LoadDocument(DocumentEnv& env, const std::optional<std::string>& name) {
   SetDocumentDialog(env.dialog);
   const std::string path = name ? *name : env.dialog.fileName;
-  const std::optional<std::string> bytes = env.files.ReadAll(path);
-  if (!bytes && env.files.Exists(path)) {
-    // A file that is there but cannot be read is refused like a foreign one: binding the
-    // document to its name would let the next saves replace it and then its backup.
-    env.ui.ShowMessage("Could not read " + path + ".");
-    return LoadResult::NotZelto;
-  }
-  if (!bytes) {
+  const std::unique_ptr<FileReader> file = env.files.OpenForReading(path);
+  if (!file && !env.files.Exists(path)) {
     // No such file yet: a new, empty document that a save will create.
     env.dialog.fileName = path;
     InstallDocument(env, TabList());
     return LoadResult::NewDocument;
   }
-
-  DecodedDocument decoded = DecodeDocument(*bytes);
+  DecodedDocument decoded;
+  bool readable = file != nullptr;
+  if (file) {
+    // Decoded as it is read, so that the file is never held whole beside its records.
+    ByteWindow in(*file);
+    decoded = DecodeDocument(in);
+    readable = !in.Failed();
+  }
+  if (!readable) {
+    // A file that is there but cannot be read is refused like a foreign one: binding the
+    // document to its name would let the next saves replace it and then its backup.
+    env.ui.ShowMessage("Could not read " + path + ".");
+    return LoadResult::NotZelto;
+  }
   if (!decoded.isZelto) {
     // The document and its file name stay, so a save cannot overwrite the refused file.
     env.ui.ShowMessage("Not a Brindamor data file!");
@@ -140,10 +162,10 @@ LoadResult LoadDocument(DocumentEnv& env, const std::optional<std::string>& name
   env.doc.oldFormat = decoded.layout == FileLayout::V100;
   decoded.notesSkipped +=
       InstallDocument(env, std::move(decoded.tabs), std::move(decoded.notesOfNextCategory));
-  decoded.notesOfNextCategory.Clear();
+  decoded.nextCategoryNotes = 0;
   if (decoded.Damaged()) {
     std::string message = DamagedMessage(path, decoded);
-    if (env.keepDamagedOriginal) message += ' ' + KeepDamagedOriginal(env, path, *bytes);
+    if (env.keepDamagedOriginal) message += ' ' + KeepDamagedOriginal(env, path);
     env.ui.ShowMessage(message);
     return LoadResult::Damaged;
   }
@@ -177,7 +199,16 @@ SaveResult SaveDocument(DocumentEnv& env, const std::optional<std::string>& name
 
   FileLayout layout = FileLayout::V101;
   if (env.doc.oldFormat && !env.ui.AskYesNo(VersionQuestion())) layout = FileLayout::V100;
-  const std::string bytes = EncodeDocument(env.doc.tabs, layout);
+  if (env.mayReplace && !env.mayReplace(named)) {
+    env.dialog.fileName = previousName;
+    return SaveResult::Cancelled;
+  }
+  const TabList& tabs = env.doc.tabs;
+  const ContentWriter encode = [&tabs, layout](ByteSink& sink) {
+    BufferedWriter out(sink);
+    EncodeDocument(tabs, layout, out);
+    out.Flush();
+  };
 
   // The previous file becomes the backup only once the new content is safely written. It
   // is kept under the backup name while it still stands under its own, so that at every
@@ -190,7 +221,7 @@ SaveResult SaveDocument(DocumentEnv& env, const std::optional<std::string>& name
     if (backup == path || !env.files.Exists(path)) return;
     env.files.BackUp(path, backup);
   };
-  const std::string reason = env.files.WriteAtomic(path, bytes, makeBackup);
+  const std::string reason = env.files.WriteAtomicStream(path, encode, makeBackup);
   if (!reason.empty()) {
     env.dialog.fileName = previousName;
     env.ui.ShowMessage(SaveFailedMessage(named, reason));

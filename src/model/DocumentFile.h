@@ -4,13 +4,17 @@
 // procedure runs in tests without a window or a real file system.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/ByteSink.h"
+#include "model/ByteWindow.h"
 #include "model/CategoryList.h"
 #include "model/Document.h"
+#include "model/FileIdentity.h"
 
 namespace zelto {
 
@@ -43,12 +47,18 @@ class DocumentUi {
   virtual void DocumentLoaded() {}
 };
 
+// Writes the content of a file, front to back, into the sink it is given.
+using ContentWriter = std::function<void(ByteSink&)>;
+
 // The disk, as loading and saving use it.
 class FileStore {
  public:
   virtual ~FileStore() = default;
   // The whole content, or nothing when the file cannot be opened.
   virtual std::optional<std::string> ReadAll(const std::string& path) = 0;
+  // The file opened for reading front to back, or nothing when it cannot be opened. A store
+  // that cannot do better serves the whole content from ReadAll.
+  virtual std::unique_ptr<FileReader> OpenForReading(const std::string& path);
   virtual bool Exists(const std::string& path) = 0;
   virtual bool Remove(const std::string& path) = 0;
   virtual bool Rename(const std::string& from, const std::string& to) = 0;
@@ -57,6 +67,11 @@ class FileStore {
   // takes the place of `path`. Returns an empty text on success, else the reason.
   virtual std::string WriteAtomic(const std::string& path, std::string_view data,
                                   const std::function<void()>& beforeReplace = {}) = 0;
+  // The same, with the content written as `content` makes it, so that it need not be held
+  // whole. When the sink refuses any of it, nothing is replaced and the reason is returned.
+  // A store that cannot do better gathers the content and hands it to WriteAtomic.
+  virtual std::string WriteAtomicStream(const std::string& path, const ContentWriter& content,
+                                        const std::function<void()>& beforeReplace = {});
   // Makes `backup` hold what `path` holds now, replacing an older backup in one step, while
   // `path` itself stays where it is: a save that stops half-way never leaves the document's
   // name without a file. An empty text on success, else the reason. This copies; a store on
@@ -97,6 +112,10 @@ class FileStore {
   virtual std::string WritePrivate(const std::string& path, std::string_view data) {
     return WriteAtomic(path, data);
   }
+  // What identifies the file at `path` now, links followed; nothing when no file is there.
+  virtual std::optional<FileIdentity> Identify(const std::string& path) {
+    return IdentityFromContent(*this, path);
+  }
 };
 
 // The document's file dialog, set up by every load and save.
@@ -119,6 +138,9 @@ struct DocumentEnv {
   // A damaged file is copied aside before anything can be saved over it. Off where the
   // document is only read.
   bool keepDamagedOriginal = true;
+  // Asked just before a save writes to `fileName` (the name the document is saved under):
+  // false stops the save, which then writes nothing and returns Cancelled.
+  std::function<bool(const std::string& fileName)> mayReplace = {};
 };
 
 // NewDocument: there is no such file; the document is empty and bound to the name.

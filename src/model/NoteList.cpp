@@ -24,6 +24,15 @@ std::size_t NoteList::Add(NoteString&& note) {
   return pos;
 }
 
+void NoteList::Assign(std::vector<NoteString> notes) {
+  const auto byText = [](const NoteString& a, const NoteString& b) {
+    return CompareText(a.text, b.text) < 0;
+  };
+  if (!std::is_sorted(notes.begin(), notes.end(), byText))
+    std::stable_sort(notes.begin(), notes.end(), byText);
+  items_ = std::move(notes);
+}
+
 void NoteList::RemoveAt(std::size_t index) {
   if (index < items_.size()) items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
 }

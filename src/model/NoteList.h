@@ -14,6 +14,11 @@ class NoteList {
   std::size_t Add(const NoteString& note);
   std::size_t Add(NoteString&& note);
   void RemoveAt(std::size_t index);
+  // Makes room for `count` entries in all.
+  void Reserve(std::size_t count) { items_.reserve(count); }
+  // Replaces the entries by `notes`, put into text order; equal texts keep their order, as
+  // adding them one by one would keep it.
+  void Assign(std::vector<NoteString> notes);
   // Puts a note at exactly `index` (at most Count()), where undo puts one back: among equal
   // texts a sorted insert would not find its old place.
   void InsertAt(std::size_t index, NoteString&& note);

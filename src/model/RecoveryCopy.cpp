@@ -11,6 +11,8 @@ constexpr std::size_t ChecksumSize = 8;
 constexpr std::size_t LengthSize = 4;
 constexpr std::string_view CopyExtension = ".zlt";
 constexpr std::string_view SetAsideInfix = ".set-aside-";
+constexpr std::string_view UnnamedPrefix = "unnamed:";
+constexpr std::string_view UnnamedCopyStem = "Untitled-";
 // The part of the document's own name that goes into a copy's name.
 constexpr std::size_t MaxNameInCopyName = 64;
 
@@ -60,7 +62,22 @@ std::optional<RecoveryContent> DecodeRecoveryCopy(std::string_view image) {
   return RecoveryContent{std::string(image.substr(pathAt, pathLength)), image.substr(0, pathAt)};
 }
 
+std::string UnnamedIdentity(const std::string& runTag) {
+  return std::string(UnnamedPrefix) + runTag;
+}
+
+bool IsUnnamedIdentity(std::string_view identity) {
+  return identity.substr(0, UnnamedPrefix.size()) == UnnamedPrefix;
+}
+
+bool IsUnnamedCopyName(std::string_view name) {
+  return name.substr(0, UnnamedCopyStem.size()) == UnnamedCopyStem &&
+         name.find(SetAsideInfix) == std::string_view::npos;
+}
+
 std::string RecoveryCopyName(const std::string& identity) {
+  if (IsUnnamedIdentity(identity))
+    return std::string(UnnamedCopyStem) + HashText(Fnv1a64(identity)) + std::string(CopyExtension);
   std::string_view name = identity;
   if (const std::size_t slash = name.find_last_of('/'); slash != std::string_view::npos)
     name.remove_prefix(slash + 1);

@@ -35,6 +35,14 @@ std::optional<RecoveryContent> DecodeRecoveryCopy(std::string_view image);
 // the whole path, so that documents of the same name in other folders have copies of their own.
 std::string RecoveryCopyName(const std::string& identity);
 
+// A document that has no file yet is named, for its recovery copy, by an identity of its own
+// for one run of the program: no path, so it never meets the copy of a file, and `runTag`
+// keeps the runs apart. Its copy is called "Untitled-<hash>.zlt".
+std::string UnnamedIdentity(const std::string& runTag);
+bool IsUnnamedIdentity(std::string_view identity);
+// Whether `name` may be the copy of an unnamed document (the recorded identity decides).
+bool IsUnnamedCopyName(std::string_view name);
+
 // The names a copy is set aside under: "<name without .zlt>.set-aside-<number>.zlt".
 std::string SetAsideName(const std::string& copyName, int number);
 // The number of `name` when it is a set-aside name of `copyName`; nothing otherwise.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -40,6 +41,20 @@ std::string RecoveryFiles::Write(const TabList& tabs, const std::string& identit
 
 void RecoveryFiles::Remove(const std::string& identity) { files_.Remove(CopyPathOf(identity)); }
 
+std::vector<std::string> RecoveryFiles::UnnamedCopies(const std::string& ownIdentity) {
+  const std::string own = RecoveryCopyName(ownIdentity);
+  std::vector<std::pair<std::int64_t, std::string>> found;
+  for (const std::string& name : files_.FileNames(folder_)) {
+    if (!IsUnnamedCopyName(name) || name == own) continue;
+    const std::string path = folder_ + "/" + name;
+    found.emplace_back(files_.ModifiedTime(path).value_or(0), path);
+  }
+  std::sort(found.begin(), found.end(), std::greater<>());
+  std::vector<std::string> paths;
+  for (auto& [time, path] : found) paths.push_back(std::move(path));
+  return paths;
+}
+
 std::optional<std::string> RecoveryFiles::SetAside(const std::string& copyPath) {
   const std::string copyName = NameOf(copyPath);
   std::vector<int> taken;
@@ -75,6 +90,40 @@ std::string RestoreQuestion(const std::string& documentPath, std::int64_t copyTi
          ", and keeps the copy in " + folder + ".";
 }
 
+namespace {
+
+// A recovery copy as read from the recovery folder.
+struct ReadCopy {
+  std::optional<std::string> image;
+  std::optional<RecoveryContent> content;  // a view into `image`
+  DecodedDocument decoded;
+  bool Sound() const { return content && decoded.isZelto && !decoded.Damaged(); }
+};
+
+ReadCopy Read(FileStore& files, const std::string& copy) {
+  ReadCopy read;
+  read.image = files.ReadAll(copy);
+  if (read.image) read.content = DecodeRecoveryCopy(*read.image);
+  if (read.content) read.decoded = DecodeDocument(read.content->documentBytes);
+  return read;
+}
+
+RecoveryOffer ReportDamaged(DocumentEnv& env, RecoveryFiles& recovery, const std::string& copy,
+                            const std::string& whose) {
+  const std::optional<std::string> aside = recovery.SetAside(copy);
+  env.ui.ShowMessage("The recovery copy of " + whose +
+                     " is damaged and was not loaded. It is kept as " + aside.value_or(copy) + ".");
+  return RecoveryOffer::Damaged;
+}
+
+void Restore(DocumentEnv& env, DecodedDocument& decoded, const std::string& fileName) {
+  env.dialog.fileName = fileName;
+  InstallDocument(env, std::move(decoded.tabs), std::move(decoded.notesOfNextCategory),
+                  InstalledTabs::Unsaved);
+}
+
+}  // namespace
+
 RecoveryOffer OfferRecoveryCopy(DocumentEnv& env, RecoveryFiles& recovery,
                                 const std::string& documentPath) {
   FileStore& files = recovery.Files();
@@ -90,30 +139,52 @@ RecoveryOffer OfferRecoveryCopy(DocumentEnv& env, RecoveryFiles& recovery,
     return RecoveryOffer::None;
   }
 
-  const std::optional<std::string> image = files.ReadAll(copy);
-  const std::optional<RecoveryContent> content = image ? DecodeRecoveryCopy(*image) : std::nullopt;
+  ReadCopy read = Read(files, copy);
   // A sound copy that records another path belongs to another document whose name hashes
   // alike; it is left for that one.
-  if (content && content->documentPath != identity) return RecoveryOffer::None;
-  DecodedDocument decoded;
-  if (content) decoded = DecodeDocument(content->documentBytes);
-  if (!content || !decoded.isZelto || decoded.Damaged()) {
-    const std::optional<std::string> aside = recovery.SetAside(copy);
-    env.ui.ShowMessage("The recovery copy of " + documentPath +
-                       " is damaged and was not loaded. It is kept as " + aside.value_or(copy) +
-                       ".");
-    return RecoveryOffer::Damaged;
-  }
+  if (read.content && read.content->documentPath != identity) return RecoveryOffer::None;
+  if (!read.Sound()) return ReportDamaged(env, recovery, copy, documentPath);
 
   if (!env.ui.AskYesNo(RestoreQuestion(documentPath, copyTime.value_or(0), documentTime.has_value(),
                                        recovery.Folder()))) {
     recovery.SetAside(copy);
     return RecoveryOffer::Declined;
   }
-  env.dialog.fileName = documentPath;
-  InstallDocument(env, std::move(decoded.tabs), std::move(decoded.notesOfNextCategory),
-                  InstalledTabs::Unsaved);
+  Restore(env, read.decoded, documentPath);
   return RecoveryOffer::Restored;
+}
+
+std::string UnnamedRestoreQuestion(std::int64_t copyTime, const std::string& folder) {
+  return "A recovery copy of a new document from " + LocalTimeText(copyTime) +
+         " holds changes that were never saved.\n\nRestore them?\n\nNo starts without them, "
+         "and keeps the copy in " +
+         folder + ".";
+}
+
+RecoveryOffer OfferUnnamedRecoveryCopy(DocumentEnv& env, RecoveryFiles& recovery,
+                                       const std::string& ownIdentity) {
+  FileStore& files = recovery.Files();
+  RecoveryOffer result = RecoveryOffer::None;
+  for (const std::string& copy : recovery.UnnamedCopies(ownIdentity)) {
+    ReadCopy read = Read(files, copy);
+    // A document of its own that happens to be called "Untitled-...": not an unnamed one.
+    if (read.content && !IsUnnamedIdentity(read.content->documentPath)) continue;
+    if (!read.Sound()) {
+      result = ReportDamaged(env, recovery, copy, "a new document");
+      continue;
+    }
+    if (!env.ui.AskYesNo(
+            UnnamedRestoreQuestion(files.ModifiedTime(copy).value_or(0), recovery.Folder()))) {
+      recovery.SetAside(copy);
+      result = RecoveryOffer::Declined;
+      continue;
+    }
+    Restore(env, read.decoded, "");
+    // The copy is this run's now: replaced by its next copy, gone when the changes are saved.
+    files.Rename(copy, recovery.CopyPathOf(ownIdentity));
+    return RecoveryOffer::Restored;
+  }
+  return result;
 }
 
 }  // namespace zelto

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/DocumentFile.h"
 #include "model/TabList.h"
@@ -31,6 +32,8 @@ class RecoveryFiles {
   // the reason it failed.
   std::string Write(const TabList& tabs, const std::string& identity);
   void Remove(const std::string& identity);
+  // The copies of unnamed documents other than `ownIdentity`'s, newest first.
+  std::vector<std::string> UnnamedCopies(const std::string& ownIdentity);
   // Renames a copy to its next set-aside name, which no later copy takes, and deletes the
   // oldest set-aside copies of the same document beyond KeptSetAsideCopies. The new path, or
   // nothing when the copy could not be renamed.
@@ -56,9 +59,19 @@ enum class RecoveryOffer {
 RecoveryOffer OfferRecoveryCopy(DocumentEnv& env, RecoveryFiles& recovery,
                                 const std::string& documentPath);
 
+// At start-up, with the document `ownIdentity` (unnamed, of this run) to take one over:
+// offers the copies of new documents that earlier runs never saved, newest first, until one
+// is restored. Yes makes it the document, unsaved and without a file name, and this run's
+// copy; No sets it aside. Damaged ones are reported and set aside.
+RecoveryOffer OfferUnnamedRecoveryCopy(DocumentEnv& env, RecoveryFiles& recovery,
+                                       const std::string& ownIdentity);
+
 // The question of the offer. `documentExists`: the file is still there.
 std::string RestoreQuestion(const std::string& documentPath, std::int64_t copyTime,
                             bool documentExists, const std::string& folder);
+
+// The question of the offer of an unnamed document's copy.
+std::string UnnamedRestoreQuestion(std::int64_t copyTime, const std::string& folder);
 
 // A time in milliseconds since 1970 as the local date and time, "2025-12-09 14:03".
 std::string LocalTimeText(std::int64_t millisecondsSince1970);

@@ -5,7 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "model/ByteSink.h"
 #include "model/DocumentFile.h"
+#include "model/DocumentImage.h"
 #include "model/TabList.h"
 
 namespace zelto {
@@ -20,16 +22,22 @@ inline constexpr std::uint32_t TextExportDialogFlags =
 // last export's name, offered again).
 void SetTextExportDialog(FileDialogData& data);
 
-// Appends the block of category `index` to `out`: framed path line (prefix, "/", name),
+// Writes the block of category `index` to `out`: framed path line (prefix, "/", name),
 // its notes, the blocks of its Normal children in TabList order, and an empty line.
 void ExportCategory(const TabList& tabs, std::size_t index, const std::string& prefix,
-                    std::string& out);
+                    BufferedWriter& out);
 
-// The export of every Normal top-level category with its subtree; empty for no categories.
+// Writes the export of every Normal top-level category with its subtree to `out`; nothing
+// for no categories. The caller flushes `out`.
+void WriteExportText(const TabList& tabs, BufferedWriter& out);
+// The same for a document read in place: what the export of the loaded document writes.
+void WriteExportText(const DocumentImage& image, BufferedWriter& out);
+
+// The export as one string.
 std::string ExportText(const TabList& tabs);
 
-// Writes the export to `path` so that the file appears only when complete; an empty text
-// on success, else the reason.
+// Writes the export to `path` as it is made, so that the file appears only when complete;
+// an empty text on success, else the reason.
 std::string WriteTextExport(const TabList& tabs, FileStore& files, const std::string& path);
 
 // The "Save as text" command: asks for a file name with `dialog` (which keeps it for the

@@ -113,7 +113,7 @@ QString HelpWindow::LoadHelpText() {
   const QString name = QString::fromLatin1(FileName);
   for (const QString& folder : {QCoreApplication::applicationDirPath(),
                                 InstalledProgramDataFolder(), QStringLiteral(":/help")}) {
-    const QString html = ReadFile(QDir(folder).filePath(name));
+    QString html = ReadFile(QDir(folder).filePath(name));
     if (!html.isEmpty()) return html;
   }
   return {};

@@ -24,6 +24,7 @@ struct HookState {
   std::deque<NextFile> fileNames;
   std::deque<std::optional<QColor>> colors;
   std::deque<bool> checkBoxes;
+  std::deque<int> choices;
   std::vector<Prompter::Asked> history;
   int beeps = 0;
   QPointer<QWidget> owner;
@@ -151,7 +152,7 @@ std::optional<QString> RunFileDialog(bool save, const FileDialogData& data, cons
   HookState& hooks = Hooks();
   hooks.history.push_back({save ? Prompter::Asked::Kind::SaveFile : Prompter::Asked::Kind::OpenFile,
                            start, title, Prompter::Buttons::Ok, Prompter::Answer::Ok, filter,
-                           data.flags, QString()});
+                           data.flags, QString(), QStringList()});
   if (hooks.testMode) {
     if (hooks.fileNames.empty()) return std::nullopt;
     const HookState::NextFile next = hooks.fileNames.front();
@@ -221,7 +222,8 @@ Prompter::Answer Prompter::Ask(Buttons buttons, const QString& text,
   const QString shownCaption = CaptionOr(caption);
   HookState& hooks = Hooks();
   hooks.history.push_back({buttons == Buttons::Ok ? Asked::Kind::Message : Asked::Kind::Question,
-                           text, shownCaption, buttons, defaultAnswer, QString(), 0, QString()});
+                           text, shownCaption, buttons, defaultAnswer, QString(), 0, QString(),
+                           QStringList()});
   if (hooks.testMode) {
     if (hooks.answers.empty()) return defaultAnswer;
     const Answer next = hooks.answers.front();
@@ -232,13 +234,44 @@ Prompter::Answer Prompter::Ask(Buttons buttons, const QString& text,
   return ShowBox(buttons, text, shownCaption, defaultAnswer, icon);
 }
 
+int Prompter::AskChoice(const QString& text, const std::optional<QString>& caption,
+                        const QStringList& choices, int defaultChoice, int escapeChoice,
+                        Icon icon) {
+  const QString shownCaption = CaptionOr(caption);
+  HookState& hooks = Hooks();
+  hooks.history.push_back({Asked::Kind::Question, text, shownCaption, Buttons::Ok, Answer::Ok,
+                           QString(), 0, QString(), choices});
+  if (hooks.testMode) {
+    if (hooks.choices.empty()) return defaultChoice;
+    const int next = hooks.choices.front();
+    hooks.choices.pop_front();
+    return next >= 0 && next < choices.size() ? next : escapeChoice;
+  }
+  QMessageBox box(ToQtIcon(icon), shownCaption, text, QMessageBox::NoButton, DialogParent());
+  std::vector<QPushButton*> buttons;
+  for (const QString& choice : choices)
+    buttons.push_back(box.addButton(choice, QMessageBox::ActionRole));
+  const auto valid = [&buttons](int i) { return i >= 0 && i < static_cast<int>(buttons.size()); };
+  if (valid(defaultChoice)) box.setDefaultButton(buttons[static_cast<std::size_t>(defaultChoice)]);
+  if (valid(escapeChoice)) box.setEscapeButton(buttons[static_cast<std::size_t>(escapeChoice)]);
+  box.exec();
+  for (std::size_t i = 0; i < buttons.size(); ++i)
+    if (box.clickedButton() == buttons[i]) return static_cast<int>(i);
+  return escapeChoice;
+}
+
+void Prompter::SetNextChoice(int choice) {
+  Hooks().testMode = true;
+  Hooks().choices.push_back(choice);
+}
+
 bool Prompter::AskWithCheckBox(const QString& text, const std::optional<QString>& caption,
                                const QString& acceptText, const QString& checkText, bool& checked,
                                Icon icon) {
   const QString shownCaption = CaptionOr(caption);
   HookState& hooks = Hooks();
   hooks.history.push_back({Asked::Kind::Question, text, shownCaption, Buttons::OkCancel,
-                           Answer::Cancel, QString(), 0, checkText});
+                           Answer::Cancel, QString(), 0, checkText, QStringList()});
   checked = false;
   if (hooks.testMode) {
     if (!hooks.checkBoxes.empty()) {
@@ -287,7 +320,8 @@ std::optional<std::string> Prompter::AskSaveFileName(const FileDialogData& data,
 std::optional<QColor> Prompter::AskColor(const QColor& initial, const QString& title) {
   HookState& hooks = Hooks();
   hooks.history.push_back(
-      {Asked::Kind::Color, initial.name(), title, Buttons::Ok, Answer::Ok, QString(), 0, QString()});
+      {Asked::Kind::Color, initial.name(), title, Buttons::Ok, Answer::Ok, QString(), 0, QString(),
+       QStringList()});
   if (hooks.testMode) {
     if (hooks.colors.empty()) return std::nullopt;
     std::optional<QColor> next = hooks.colors.front();
@@ -338,6 +372,7 @@ void Prompter::ResetTestHooks() {
   hooks.fileNames.clear();
   hooks.colors.clear();
   hooks.checkBoxes.clear();
+  hooks.choices.clear();
   hooks.history.clear();
   hooks.beeps = 0;
 }

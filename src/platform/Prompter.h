@@ -4,6 +4,7 @@
 // shown; the questions asked are recorded for them to check.
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <optional>
 #include <vector>
@@ -48,6 +49,11 @@ class Prompter {
   static bool AskWithCheckBox(const QString& text, const std::optional<QString>& caption,
                               const QString& acceptText, const QString& checkText, bool& checked,
                               Icon icon = Icon::Warning);
+  // A question with buttons of its own texts, `choices`, left to right; the index of the
+  // button pressed. Closing the box answers `escapeChoice`.
+  static int AskChoice(const QString& text, const std::optional<QString>& caption,
+                       const QStringList& choices, int defaultChoice, int escapeChoice,
+                       Icon icon = Icon::Question);
   // Any of the button sets.
   static Answer Ask(Buttons buttons, const QString& text, const std::optional<QString>& caption,
                     Answer defaultAnswer, Icon icon);
@@ -82,6 +88,8 @@ class Prompter {
   // The check box of the next AskWithCheckBox is ticked (or not); its answer comes from
   // SetNextAnswer: Ok accepts, Cancel does not.
   static void SetNextCheckBox(bool checked);
+  // The button the next AskChoice answers with, by its index.
+  static void SetNextChoice(int choice);
 
   struct Asked {
     enum class Kind { Message, Question, OpenFile, SaveFile, Color };
@@ -93,6 +101,7 @@ class Prompter {
     QString filter;           // file dialogs: the Qt filter shown
     std::uint32_t flags = 0;  // file dialogs: the options (FileDialogFileMustExist, ...)
     QString checkBox;         // AskWithCheckBox: the check box's text
+    QStringList choices;      // AskChoice: the buttons' texts
   };
   static const std::vector<Asked>& History();
   static int BeepCount();

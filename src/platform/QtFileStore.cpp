@@ -7,6 +7,7 @@
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QString>
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -25,6 +26,51 @@ QString ToQString(const std::string& path) {
 }
 
 std::string Reason(const QFileDevice& file) { return file.errorString().toStdString(); }
+
+// Reads straight into the caller's buffer, without a buffer of the file's own.
+class QtFileReader : public FileReader {
+ public:
+  explicit QtFileReader(const std::string& path) : file_(ToQString(path)) {}
+  bool Open() {
+    return !QFileInfo(file_).isDir() && file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+  }
+  std::ptrdiff_t Read(char* into, std::size_t max) override {
+    const qint64 got = file_.read(into, static_cast<qint64>(max));
+    return got < 0 ? -1 : static_cast<std::ptrdiff_t>(got);
+  }
+  std::uint64_t Size() const override {
+    return static_cast<std::uint64_t>(std::max<qint64>(file_.size(), 0));
+  }
+
+ private:
+  QFile file_;
+};
+
+// Hands the bytes to the file being saved; keeps the first failure's reason.
+class SaveFileSink : public ByteSink {
+ public:
+  explicit SaveFileSink(QSaveFile& file) : file_(file) {}
+  bool Write(std::string_view bytes) override {
+    while (!failed_ && !bytes.empty()) {
+      const qint64 written = file_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+      if (written <= 0) {
+        failed_ = true;
+        reason_ = Reason(file_);
+        if (reason_.empty()) reason_ = "Write error";
+      } else {
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+      }
+    }
+    return !failed_;
+  }
+  bool Failed() const { return failed_; }
+  const std::string& FailureReason() const { return reason_; }
+
+ private:
+  QSaveFile& file_;
+  bool failed_ = false;
+  std::string reason_;
+};
 
 // The new file takes over the owner and group of the file it replaces (its mode it has
 // already), as far as the user may give them away: the group alone when not the owner.
@@ -70,16 +116,29 @@ bool QtFileStore::Rename(const std::string& from, const std::string& to) {
   return QFile::rename(ToQString(from), ToQString(to));
 }
 
+std::unique_ptr<FileReader> QtFileStore::OpenForReading(const std::string& path) {
+  auto reader = std::make_unique<QtFileReader>(path);
+  if (!reader->Open()) return nullptr;
+  return reader;
+}
+
 std::string QtFileStore::WriteAtomic(const std::string& path, std::string_view data,
                                      const std::function<void()>& beforeReplace) {
-  return Write(path, data, beforeReplace, false);
+  return Write(
+      path, [data](ByteSink& sink) { sink.Write(data); }, beforeReplace, false);
+}
+
+std::string QtFileStore::WriteAtomicStream(const std::string& path, const ContentWriter& content,
+                                           const std::function<void()>& beforeReplace) {
+  return Write(path, content, beforeReplace, false);
 }
 
 std::string QtFileStore::WritePrivate(const std::string& path, std::string_view data) {
-  return Write(path, data, {}, true);
+  return Write(
+      path, [data](ByteSink& sink) { sink.Write(data); }, {}, true);
 }
 
-std::string QtFileStore::Write(const std::string& path, std::string_view data,
+std::string QtFileStore::Write(const std::string& path, const ContentWriter& content,
                                const std::function<void()>& beforeReplace, bool ownerOnly) {
   QSaveFile file(ToQString(path));
   if (!file.open(QIODevice::WriteOnly)) return Reason(file);
@@ -90,19 +149,14 @@ std::string QtFileStore::Write(const std::string& path, std::string_view data,
     return reason.empty() ? "The file could not be made private" : reason;
   }
   KeepOwner(path, file);
-  qint64 done = 0;
-  const auto total = static_cast<qint64>(data.size());
-  while (done < total) {
-    const qint64 written = file.write(data.data() + done, total - done);
-    if (written <= 0) {
-      const std::string reason = Reason(file);
-      file.cancelWriting();
-      return reason.empty() ? "Write error" : reason;
-    }
-    done += written;
+  SaveFileSink sink(file);
+  content(sink);
+  if (sink.Failed()) {
+    file.cancelWriting();
+    return sink.FailureReason();
   }
   if (!file.flush()) {
-    const std::string reason = Reason(file);
+    std::string reason = Reason(file);
     file.cancelWriting();
     return reason;
   }
@@ -166,6 +220,27 @@ std::string QtFileStore::MakePrivateFolder(const std::string& folder) {
           path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
     return "The folder " + folder + " could not be made private";
   return {};
+}
+
+std::optional<FileIdentity> QtFileStore::Identify(const std::string& path) {
+#ifdef Q_OS_UNIX
+  struct stat st {};
+  if (::stat(QFile::encodeName(ToQString(path)).constData(), &st) != 0) return std::nullopt;
+  FileIdentity identity;
+  identity.device = static_cast<std::uint64_t>(st.st_dev);
+  identity.inode = static_cast<std::uint64_t>(st.st_ino);
+  identity.size = static_cast<std::int64_t>(st.st_size);
+  identity.modifiedNs =
+      static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  return identity;
+#else
+  const QFileInfo info(ToQString(path));
+  if (!info.exists()) return std::nullopt;
+  FileIdentity identity;
+  identity.size = info.size();
+  identity.modifiedNs = info.lastModified().toMSecsSinceEpoch() * 1000000;
+  return identity;
+#endif
 }
 
 }  // namespace zelto

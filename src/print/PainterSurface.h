@@ -32,7 +32,7 @@ class PainterSurface : public PrintSurface {
   // Draws on `painter` from now on; nullptr measures only.
   void Attach(QPainter* painter);
 
-  void SelectFont(const FontSpec& font) override;
+  void SelectFont(const FontSpec& spec) override;
   int CharWidth(char c) override;
   void DrawLine(int x, int y, std::string_view text, const PrintRect& clip) override;
   UnitsPerInch Resolution() const override { return resolution_; }

@@ -152,7 +152,7 @@ void TApxPreviewWin::BuildToolBar() {
   bar->setFont(font);
   addToolBar(Qt::TopToolBarArea, bar);
 
-  const auto command = [this, bar](int id, PreviewImage image, const QString& tip) {
+  const auto command = [bar](int id, PreviewImage image, const QString& tip) {
     QAction* action = bar->addAction(MakeIcon(image), tip);
     action->setData(id);
     action->setToolTip(tip);

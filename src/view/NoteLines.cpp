@@ -74,11 +74,13 @@ TabIndex SubcategoryLines(const TabList& tabs, TabInx category) {
 
 std::optional<std::string> UpdateLines(const TabList& tabs, int selectedCategory, NoteLines& state,
                                        VisibleLines visible) {
-  if (selectedCategory < 0) return std::nullopt;  // nothing selected: the line data stays
+  // Nothing selected: the line data stays, but no line is current, so the detail window
+  // shows nothing.
+  if (selectedCategory < 0) return std::string();
   const int shown = state.showSearchHit ? state.searchCategory : selectedCategory;
   if (!IsCategory(tabs, shown)) {
     state.shown = false;
-    return std::nullopt;
+    return std::string();
   }
   const auto cat = static_cast<TabInx>(shown);
   const Tab& category = tabs[cat];
@@ -117,7 +119,8 @@ std::optional<std::string> UpdateLines(const TabList& tabs, int selectedCategory
   if (state.currentLine >= end && visible.Contains(end)) state.currentLine = end;
 
   const int line = state.currentLine;
-  if (line == PendingLine || !visible.Contains(line) || line > end) return std::nullopt;
+  if (line == PendingLine) return std::string();  // no line is current yet
+  if (!visible.Contains(line) || line > end) return std::nullopt;
   if (line < first) {
     if (!state.IsUpArrowLine(line)) state.currentSubcategory = state.lineCategories[line];
     return std::string();
@@ -129,9 +132,8 @@ std::optional<std::string> UpdateLines(const TabList& tabs, int selectedCategory
   return std::string();  // the end line
 }
 
-int ScrollRangeFor(int lineCount, int currentRange) {
-  if (lineCount < currentRange - 5 || lineCount > currentRange) return lineCount + 5;
-  return currentRange;
+int ScrollRangeFor(int lineCount, int wholeLinesInView) {
+  return std::max(0, lineCount + 1 - std::max(wholeLinesInView, 0));
 }
 
 std::vector<PaintedLine> LinesToPaint(const TabList& tabs, const NoteLines& state, int firstLine,

@@ -84,15 +84,17 @@ TabIndex SubcategoryLines(const TabList& tabs, TabInx category);
 // category lines and line count, the hand-over of a pending search hit or added note, a
 // current line past the end pulled back to the end line when that is in view, and the
 // note or subcategory of the current line. Nothing here depends on when, or how much of,
-// the window is painted. Without a selection nothing changes.
+// the window is painted. Without a selection the line data stays as it was.
 // Returns the detail window's text when the current line is in view: the whole note on
-// a note line, "" on any other line.
+// a note line, "" on any other line, and "" when no line is current (no selection, or a
+// request still waiting for its line).
 std::optional<std::string> UpdateLines(const TabList& tabs, int selectedCategory, NoteLines& state,
                                        VisibleLines visible);
 
-// The vertical scroll range for `lineCount` lines: `currentRange` while it lies between
-// lineCount and lineCount + 5, else lineCount + 5.
-int ScrollRangeFor(int lineCount, int currentRange);
+// The highest first visible line for `lineCount` lines and the end line in a window
+// of `wholeLinesInView` whole lines: scrolling stops when the end line reaches the bottom,
+// and a category that fits has no range at all.
+int ScrollRangeFor(int lineCount, int wholeLinesInView);
 
 // One line that a paint draws.
 enum class PaintedKind { UpArrow, Subcategory, Note, End };

@@ -20,10 +20,18 @@ QColor FromColorRef(std::uint32_t rgb) {
                 static_cast<int>((rgb >> 16) & 0xFF));
 }
 
-// The part of a note that its line shows: up to the first carriage return, or all of it.
-std::string_view DrawnText(const std::string& text, bool multiLine) {
-  if (multiLine) return text;
-  return std::string_view(text).substr(0, text.find('\r'));
+// What a note's line shows: the text up to the first carriage return, or with `multiLine`
+// all of it on the one row, each line break (CR LF, CR or LF) drawn as a mark between
+// blanks so that the lines do not run together. The mark is no Windows-1252 character,
+// so it cannot be mistaken for one typed into the note.
+QString DrawnText(const std::string& text, bool multiLine) {
+  if (!multiLine) return Cp1252::Decode(std::string_view(text).substr(0, text.find('\r')));
+  static const QString mark = QStringLiteral(" \u21B5 ");
+  QString drawn = Cp1252::Decode(text);
+  drawn.replace(QStringLiteral("\r\n"), mark);
+  drawn.replace(u'\r', mark);
+  drawn.replace(u'\n', mark);
+  return drawn;
 }
 
 // "A" or "a" typed alone or with Shift adds a note; with Ctrl it is a control character.
@@ -36,6 +44,18 @@ void DrawUpArrow(QPainter& p, int y, int h) {
   p.drawLine(20, y + h - 3, 20, y + 3);
   p.drawLine(20, y + 3, 15, y + 8);
   p.drawLine(20, y + 3, 25, y + 8);
+}
+
+// The keyboard focus on the current line, as item views show it: a thin dotted rectangle
+// just inside `rect`.
+void DrawFocusFrame(QPainter& p, const QRect& rect, const QColor& color) {
+  QPen pen(color, 0);
+  pen.setDashPattern({1.0, 1.0});
+  p.save();
+  p.setPen(pen);
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(rect.adjusted(0, 0, -1, -1));
+  p.restore();
 }
 
 }  // namespace
@@ -53,7 +73,7 @@ TNoteWindow::TNoteWindow(Document& doc, CategoryList* categories, QWidget* paren
   // Lines dragged within the window and text from other programs; a file goes on to the
   // frame.
   viewport()->setAcceptDrops(true);
-  scroller_.SetRange(0, 10);
+  scroller_.SetRange(0, 0);
 }
 
 void TNoteWindow::SetCategoryList(CategoryList* categories) {
@@ -69,7 +89,7 @@ void TNoteWindow::SetLook(const NoteViewLook& look) {
 void TNoteWindow::SetLineHeight(int height) {
   lineHeight_ = std::max(height, 1);
   scroller_.SetUnits(lineHeight_);
-  scroller_.SetPage(viewport()->height() / lineHeight_);
+  scroller_.SetPage(WholeLinesInView());
   Refresh();
 }
 
@@ -79,6 +99,13 @@ int TNoteWindow::SelectedCategory() const {
 
 LineKind TNoteWindow::GetLineKind(int line) const {
   return lines_.GetLineKind(doc_.tabs, SelectedCategory(), line);
+}
+
+int TNoteWindow::WholeLinesInView() const { return viewport()->height() / lineHeight_; }
+
+void TNoteWindow::UpdateScrollRange() {
+  const int range = ScrollRangeFor(lines_.lineCount, WholeLinesInView());
+  if (range != scroller_.YRange()) scroller_.SetRange(0, range);
 }
 
 VisibleLines TNoteWindow::LinesInView() const {
@@ -97,8 +124,7 @@ void TNoteWindow::UpdateLineState() {
   do {
     updateAgain_ = false;
     detail = UpdateLines(doc_.tabs, SelectedCategory(), lines_, LinesInView());
-    const int range = ScrollRangeFor(lines_.lineCount, scroller_.YRange());
-    if (range != scroller_.YRange()) scroller_.SetRange(0, range);
+    UpdateScrollRange();  // a smaller range moves the scroll position: run once more
   } while (updateAgain_);
   updating_ = false;
 
@@ -144,8 +170,7 @@ void TNoteWindow::ShowAddedNote(int note) {
 }
 
 void TNoteWindow::ScrollTo(int line) {
-  line = std::max(line, 0);
-  if (line > scroller_.YRange()) scroller_.SetRange(0, std::max(line, lines_.lineCount + 5));
+  UpdateScrollRange();  // for the lines as last counted
   scroller_.ScrollTo(0, line);
 }
 
@@ -240,12 +265,16 @@ void TNoteWindow::paintEvent(QPaintEvent* event) {
   const QColor highlight = palette().color(QPalette::Active, QPalette::Highlight);
   const QColor highlightText = palette().color(QPalette::Active, QPalette::HighlightedText);
   const Tab& shown = doc_.tabs[static_cast<std::size_t>(lines_.currentCategory)];
+  const bool focused = hasFocus();
 
   for (const PaintedLine& line : lines) {
     const int y = (line.line - top) * h;
     // The line rectangle leaves the last pixel row of the pitch free.
     const QRect lineRect(0, y, lineRight, h - 1);
-    if (line.current) p.fillRect(lineRect, highlight);
+    if (line.current) {
+      p.fillRect(lineRect, highlight);
+      if (focused) DrawFocusFrame(p, QRect(0, y, viewport()->width(), h - 1), highlightText);
+    }
     if (line.line == dropLine_) {
       // The target of a drag: framed, so that it stands out from the current line too.
       p.setPen(QPen(highlight.darker(150), 2));
@@ -254,7 +283,7 @@ void TNoteWindow::paintEvent(QPaintEvent* event) {
     }
 
     QColor color;
-    std::string_view text;
+    QString text;
     switch (line.kind) {
       case PaintedKind::UpArrow:
         p.setPen(line.current ? QPen(highlightText, 1) : QPen(Qt::black, 1));
@@ -264,7 +293,7 @@ void TNoteWindow::paintEvent(QPaintEvent* event) {
         continue;
       case PaintedKind::Subcategory:
         color = FromColorRef(look_.CatColor);
-        text = doc_.tabs[static_cast<std::size_t>(line.item)].text;
+        text = Cp1252::Decode(doc_.tabs[static_cast<std::size_t>(line.item)].text);
         break;
       case PaintedKind::Note: {
         const NoteString& note = shown.notes[static_cast<std::size_t>(line.item)];
@@ -279,14 +308,24 @@ void TNoteWindow::paintEvent(QPaintEvent* event) {
     p.save();
     if (line.current) p.setClipRect(lineRect);
     p.setPen(color);
-    p.drawText(QPoint(textLeft, y + ascent), Cp1252::Decode(text));
+    p.drawText(QPoint(textLeft, y + ascent), text);
     p.restore();
   }
 }
 
+void TNoteWindow::focusInEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusInEvent(event);
+  InvalidateLine(lines_.currentLine);  // the focus frame appears
+}
+
+void TNoteWindow::focusOutEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusOutEvent(event);
+  InvalidateLine(lines_.currentLine);
+}
+
 void TNoteWindow::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
-  scroller_.SetPage(viewport()->height() / lineHeight_);
+  scroller_.SetPage(WholeLinesInView());
   UpdateLineState();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // The note window: the lines of the shown category (up-arrow line, subcategories, notes,
-// end line), one of them current and highlighted. Its line state is brought up to date
-// whenever the document, the category list, its size or its scroll position change, and a
-// paint only draws it. What it cannot do itself (keys, characters, activation, the popup
-// menu) goes to the main window through signals.
+// end line), one of them current and highlighted, with a dotted focus frame while the
+// window has the keyboard focus. Its line state is brought up to date whenever the
+// document, the category list, its size or its scroll position change, and a paint only
+// draws it. What it cannot do itself (keys, characters, activation, the popup menu) goes
+// to the main window through signals.
 #include <QAbstractScrollArea>
 #include <QFont>
 #include <QString>
@@ -68,7 +69,8 @@ class TNoteWindow : public QAbstractScrollArea {
 
   TNoteScroller& Scroller() { return scroller_; }
   int ScrollPos() const { return scroller_.YPos(); }
-  // Scrolls so that `line` is the first visible line (the range grows when it must).
+  // Scrolls so that `line` is the first visible line, as far as the lines allow: the end
+  // line goes no higher than the bottom of the window.
   void ScrollTo(int line);
   // Brings the line of note `note` of the shown category into view.
   void ScrollToNote(int note);
@@ -125,6 +127,8 @@ class TNoteWindow : public QAbstractScrollArea {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -141,6 +145,9 @@ class TNoteWindow : public QAbstractScrollArea {
   int SelectedCategory() const;
   int LineAtY(int y) const;
   VisibleLines LinesInView() const;
+  int WholeLinesInView() const;
+  // The scroll bar's range for the lines as counted and the window's height.
+  void UpdateScrollRange();
   // Brings the line state up to date (UpdateLines), announces what changed and repaints
   // what looks different: the whole window when other lines are shown, else the lines
   // that gained or lost the highlight.

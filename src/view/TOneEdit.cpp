@@ -17,14 +17,10 @@ TOneEdit::TOneEdit(QWidget* parent) : QPlainTextEdit(parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTabChangesFocus(true);
   setUndoRedoEnabled(false);
-}
-
-bool TOneEdit::event(QEvent* event) {
-  if (event->type() == QEvent::ShortcutOverride && IsHistoryKey(*static_cast<QKeyEvent*>(event))) {
-    event->ignore();
-    return true;
-  }
-  return QPlainTextEdit::event(event);
+  // Read-only: no caret and nothing typed, pasted or dropped goes in, while the mouse
+  // still selects and Ctrl+C still copies.
+  setReadOnly(true);
+  setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 void TOneEdit::ShowText(const QString& text) {
@@ -46,29 +42,40 @@ void TOneEdit::SelectText(int start, int length) {
   ensureCursorVisible();
 }
 
-void TOneEdit::keyPressEvent(QKeyEvent* event) {
-  const bool ctrl = event->modifiers() & Qt::ControlModifier;
-  switch (event->key()) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-      event->accept();  // this window never deletes text
-      return;
-    case Qt::Key_X:
-      if (ctrl) {
-        event->accept();
-        return;
-      }
-      break;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      event->accept();
-      emit FocusBackRequested();
-      return;
-    default:
-      break;
+bool TOneEdit::event(QEvent* event) {
+  // A read-only window leaves every shortcut to the frame, the document's Undo and Redo
+  // keys among them. Copy stays here while text is selected, so that Ctrl+C and
+  // Ctrl+Insert copy the selection.
+  if (event->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (IsHistoryKey(*key)) {
+      event->ignore();
+      return true;
+    }
+    if (key->matches(QKeySequence::Copy) && textCursor().hasSelection()) {
+      key->accept();
+      return true;
+    }
   }
-  if (event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Delete)) {
+  return QPlainTextEdit::event(event);
+}
+
+void TOneEdit::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
     event->accept();
+    emit FocusBackRequested();
+    return;
+  }
+  // Paste makes the clipboard text a new note, as it does in the note window; Copy with
+  // nothing selected copies the current note, all that this window shows.
+  if (event->matches(QKeySequence::Paste)) {
+    event->accept();
+    emit PasteNoteRequested();
+    return;
+  }
+  if (event->matches(QKeySequence::Copy) && !textCursor().hasSelection()) {
+    event->accept();
+    emit CopyNoteRequested();
     return;
   }
   QPlainTextEdit::keyPressEvent(event);

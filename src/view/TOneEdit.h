@@ -1,8 +1,8 @@
 #pragma once
 // The entry detail window: shows the whole text of the current note, wrapped, so that a
 // part of it can be selected and offered as a web link or a phone number. It is no editor
-// of the document: nothing typed here is written back, and the keys that delete text do
-// nothing.
+// of the document and looks like none: it is read-only, without a caret, so that nothing
+// the user types could seem to be kept.
 #include <QPlainTextEdit>
 
 namespace zelto {
@@ -25,12 +25,17 @@ class TOneEdit : public QPlainTextEdit {
  signals:
   // Tab: the keyboard focus goes back to the note window.
   void FocusBackRequested();
+  // Ctrl+V: paste the clipboard text as a new note.
+  void PasteNoteRequested();
+  // Ctrl+C with nothing selected: copy the current note.
+  void CopyNoteRequested();
   // A right click at `pos` (this window's coordinates): the detail menu is wanted.
   void DetailMenuRequested(QPoint pos);
 
  protected:
-  // The document's Undo and Redo keys pass through to the window: nothing typed here is
-  // kept, so this window counts as no edit field for them.
+  // Shortcuts go to the frame, the document's Undo and Redo keys among them (nothing typed
+  // here is kept, so this window counts as no edit field for them); Copy stays here while
+  // text is selected.
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;

@@ -4,13 +4,16 @@
 // through the Prompter's queues.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <memory>
 
 #include "app/TZeltoApp.h"
 #include "platform/Prompter.h"
+#include "platform/QtDocumentLocks.h"
 #include "platform/QtFileStore.h"
 #include "support/QtApp.h"
 
@@ -45,6 +48,7 @@ class AppFixture : public ::testing::Test {
     services.settings = std::move(ownedSettings);
     services.files = std::make_unique<QtFileStore>();
     services.recoveryFolder = Path("recovery");
+    services.locks = std::make_unique<QtDocumentLocks>();
     services.fileTypeRegistration = [this](bool remove) { registrations.push_back(remove); };
     app = std::make_unique<TZeltoApp>(std::move(services));
     app->InitInstance(args);
@@ -75,6 +79,14 @@ class AppFixture : public ::testing::Test {
     std::ofstream(path, std::ios::binary) << bytes;
   }
   static bool Exists(const std::string& path) { return std::ifstream(path).good(); }
+  // Runs the event loop until `done` holds or `ms` have passed.
+  static bool WaitFor(const std::function<bool()>& done, int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < ms)
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+  }
 
   // How often the given kind of question or dialog was shown (with this text, if given).
   static int Asked(Prompter::Asked::Kind kind, const QString& text = QString()) {

@@ -9,9 +9,8 @@ namespace {
 
 class CommandLineTest : public ::testing::Test {
  protected:
-  CommandLineAction Parse(std::vector<std::string> args) {
-    return ParseCommandLine(args,
-                            [this](const std::string& path) { return files.count(path) > 0; });
+  CommandLineAction Parse(const std::vector<std::string>& args) {
+    return ParseCommandLine(args, [this](const std::string& path) { return files.contains(path); });
   }
   std::set<std::string> files;
 };

@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,9 +121,13 @@ class FrameTest : public QObject {
         "&Edit|&Paste\tCtrl+V|24324|Inserts the Clipboard contents",
         "&Search|&Find...\tF|24351|Finds the specified text",
         "&Search|&Next\tN|24353|Finds the next match",
+        "&Search|Find &all...\tCtrl+Shift+F|24355|Lists every note that contains a text",
         "&Utilities|&View note in Notepad|32|",
         "&Utilities|&Split entry|27|Split current note into one note per line",
         "&Utilities|Save as &text|8|Save entire file in text format",
+        "&Utilities|Save as &Markdown|40|Save entire file as Markdown",
+        "&Utilities|Save as &HTML|41|Save entire file as a web page",
+        "&Utilities|Save as &JSON|42|Save entire file as JSON data",
         "&Configure>&Screen>&Colors|&Category|50|Category color",
         "&Configure>&Screen>&Colors|&Detail|51|Color of expanded entry window text",
         "&Configure>&Screen>&Colors|&Note|52|Default color",
@@ -173,7 +178,7 @@ class FrameTest : public QObject {
     QStringList keys;
     for (QAction* a : frame.actions()) keys << a->shortcut().toString(QKeySequence::PortableText);
     QCOMPARE(keys, (QStringList{"Shift+Del", "Ctrl+Ins", "Shift+Ins", "Ctrl+Del", "Alt+Backspace",
-                                "F3"}));
+                                "F3", "Ctrl+Shift+F"}));
   }
 
   void commandTravelsFromFocusToApplication() {
@@ -224,9 +229,11 @@ class FrameTest : public QObject {
     TSDIDecFrame frame(&app, NewClient());
     QStringList log;
     bool printing = false;
-    const std::pair<int, const char*> commands[] = {
-        {CM_FILENEW, "new"},  {CM_FILEOPEN, "open"}, {CM_FILESAVE, "save"},
-        {CM_FILESAVEAS, "save as"}, {CM_EDITFIND, "find"}};
+    const std::pair<int, const char*> commands[] = {{CM_FILENEW, "new"},
+                                                    {CM_FILEOPEN, "open"},
+                                                    {CM_FILESAVE, "save"},
+                                                    {CM_FILESAVEAS, "save as"},
+                                                    {CM_EDITFIND, "find"}};
     for (const auto& [id, name] : commands) app.table.Add(id, [&log, name = name] { log << name; });
     app.table.Add(
         CM_FILEPRINT, [&] { log << "print"; }, [&] { return printing; });
@@ -280,6 +287,37 @@ class FrameTest : public QObject {
     QTest::keyClick(notes, Qt::Key_Q, ctrl);
     QCOMPARE(app.closeQueries, 1);
     QVERIFY(frame.isVisible());
+  }
+
+  void keysInTheDetailWindowReachTheCommandsOrCopyTheSelection() {
+    FakeApp app;
+    TSDIDecFrame frame(&app, NewClient());
+    QStringList log;
+    frame.Client()->Commands().Add(CM_EDITCOPY, [&] { log << "copy note"; });
+    frame.Client()->Commands().Add(CM_EDITPASTE, [&] { log << "paste note"; });
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    frame.activateWindow();
+    TOneEdit* detail = frame.Client()->EntryLine();
+    detail->ShowText(QStringLiteral("Call 555-1234"));
+    detail->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), detail);
+
+    // Ctrl+V and Shift+Insert paste a new note and leave the shown text alone.
+    QGuiApplication::clipboard()->setText(QStringLiteral("new note"));
+    QTest::keyClick(detail, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(detail, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(log, (QStringList{"paste note", "paste note"}));
+    QCOMPARE(detail->toPlainText(), QStringLiteral("Call 555-1234"));
+
+    // Ctrl+C copies a selection made here; without one it copies the current note.
+    detail->SelectText(5, 3);
+    QTest::keyClick(detail, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("555"));
+    QCOMPARE(log.size(), 2);
+    detail->SelectText(0, 0);
+    QTest::keyClick(detail, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(log.last(), QStringLiteral("copy note"));
   }
 
   void enablersGreyAndCheckMenuItemsAndButtons() {

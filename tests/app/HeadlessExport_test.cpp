@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "app/DocumentCommands.h"
+#include "model/DocumentCodec.h"
 #include "model/TreeOps.h"
 #include "platform/QtFileStore.h"
 
@@ -85,6 +86,10 @@ std::string MenuExport(const QString& path, const QString& output) {
   return ReadFile(output);
 }
 
+// Every export from the command line takes the same arguments and fails the same way.
+const QStringList ExportOptions = {"--export-text", "--export-markdown", "--export-html",
+                                   "--export-json"};
+
 class HeadlessExport : public ::testing::Test {
  protected:
   QTemporaryDir dir;
@@ -92,33 +97,56 @@ class HeadlessExport : public ::testing::Test {
 };
 
 TEST_F(HeadlessExport, WritesTheSameBytesAsTheMenuCommandToFileAndStandardOutput) {
-  const std::string expected = MenuExport(ZELTO_TOUR_FILE, Path("menu.txt"));
-  ASSERT_GT(expected.size(), 500u);
+  // The tour, and a document whose default category exists only below the top level, so
+  // that loading it adds one.
+  TabList tabs;
+  const TabInx work = *AppendCategory(tabs, "Work", 0, NO_PARENT);
+  AppendCategory(tabs, "default", 0, work);
+  tabs[work].notes.Add(NoteString{"Line one\r\nline two", 1});
+  WriteFile(Path("nodefault.zlt"), EncodeDocument(tabs, FileLayout::V101));
+  for (const QString& document : {QString(ZELTO_TOUR_FILE), Path("nodefault.zlt")}) {
+    SCOPED_TRACE(document.toStdString());
+    const std::string expected = MenuExport(document, Path("menu.txt"));
+    ASSERT_NE(expected.find("/Default\r\n"), std::string::npos);
 
-  const ProgramRun toFile =
-      RunZelto({"--export-text", ZELTO_TOUR_FILE, Path("out.txt")}, dir.path());
-  EXPECT_EQ(toFile.exitCode, 0) << toFile.err.toStdString();
-  EXPECT_TRUE(toFile.err.isEmpty());
-  EXPECT_EQ(ReadFile(Path("out.txt")), expected);
+    const ProgramRun toFile = RunZelto({"--export-text", document, Path("out.txt")}, dir.path());
+    EXPECT_EQ(toFile.exitCode, 0) << toFile.err.toStdString();
+    EXPECT_TRUE(toFile.err.isEmpty());
+    EXPECT_EQ(ReadFile(Path("out.txt")), expected);
 
-  const ProgramRun toStdout = RunZelto({"--export-text", ZELTO_TOUR_FILE, "-"}, dir.path());
-  EXPECT_EQ(toStdout.exitCode, 0) << toStdout.err.toStdString();
-  EXPECT_EQ(toStdout.out.toStdString(), expected);
+    const ProgramRun toStdout = RunZelto({"--export-text", document, "-"}, dir.path());
+    EXPECT_EQ(toStdout.exitCode, 0) << toStdout.err.toStdString();
+    EXPECT_EQ(toStdout.out.toStdString(), expected);
+  }
+}
+
+TEST_F(HeadlessExport, TheTourInEachFormatIsItsGoldenFile) {
+  for (const char* name : {"tour.md", "tour.html", "tour.json"}) {
+    SCOPED_TRACE(name);
+    const QString option =
+        QStringLiteral("--export-") +
+        (QString(name) == "tour.md" ? QStringLiteral("markdown") : QString(name).mid(5));
+    const ProgramRun r = RunZelto({option, ZELTO_TOUR_FILE, Path(name)}, dir.path());
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(ReadFile(Path(name)), ReadFile(QString(ZELTO_GOLDEN_FOLDER) + "/" + name));
+  }
 }
 
 TEST_F(HeadlessExport, RefusedOrUnreadableDocumentWritesNothing) {
   WriteFile(Path("notes.txt"), "plain text, not a document");
   WriteFile(Path("kept.txt"), "earlier export");
-  for (const QString& document : {Path("missing.zlt"), Path("notes.txt"), dir.path()}) {
-    SCOPED_TRACE(document.toStdString());
-    const ProgramRun r = RunZelto({"--export-text", document, Path("kept.txt")}, dir.path());
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(document.toUtf8()));
-    EXPECT_EQ(ReadFile(Path("kept.txt")), "earlier export");
-    const ProgramRun out = RunZelto({"--export-text", document, "-"}, dir.path());
-    EXPECT_EQ(out.exitCode, 1);
-    EXPECT_TRUE(out.out.isEmpty());
+  for (const QString& option : ExportOptions) {
+    for (const QString& document : {Path("missing.zlt"), Path("notes.txt"), dir.path()}) {
+      SCOPED_TRACE(option.toStdString() + " " + document.toStdString());
+      const ProgramRun r = RunZelto({option, document, Path("kept.txt")}, dir.path());
+      EXPECT_EQ(r.exitCode, 1);
+      EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+      EXPECT_TRUE(r.err.contains(document.toUtf8()));
+      EXPECT_EQ(ReadFile(Path("kept.txt")), "earlier export");
+      const ProgramRun out = RunZelto({option, document, "-"}, dir.path());
+      EXPECT_EQ(out.exitCode, 1);
+      EXPECT_TRUE(out.out.isEmpty());
+    }
   }
   const ProgramRun r = RunZelto({"--export-text", Path("notes.txt"), "-"}, dir.path());
   EXPECT_TRUE(r.err.contains("Not a Brindamor data file!"));
@@ -126,20 +154,23 @@ TEST_F(HeadlessExport, RefusedOrUnreadableDocumentWritesNothing) {
 
 TEST_F(HeadlessExport, OutputThatCannotBeWrittenLeavesNoFileAndNamesIt) {
   const QString output = Path("no-such-folder/out.txt");
-  const ProgramRun r = RunZelto({"--export-text", ZELTO_TOUR_FILE, output}, dir.path());
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.err.count('\n'), 1);
-  EXPECT_TRUE(r.err.contains(output.toUtf8())) << r.err.toStdString();
+  for (const QString& option : ExportOptions) {
+    const ProgramRun r = RunZelto({option, ZELTO_TOUR_FILE, output}, dir.path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.count('\n'), 1);
+    EXPECT_TRUE(r.err.contains(output.toUtf8())) << r.err.toStdString();
+  }
   EXPECT_FALSE(std::filesystem::exists(Path("no-such-folder").toStdString()));
 }
 
 TEST_F(HeadlessExport, OutputNamingTheDocumentItselfIsRefused) {
   const std::string tour = ReadFile(ZELTO_TOUR_FILE);
   WriteFile(Path("tour.zlt"), tour);
-  const ProgramRun r =
-      RunZelto({"--export-text", Path("tour.zlt"), Path("./tour.zlt")}, dir.path());
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(ReadFile(Path("tour.zlt")), tour);
+  for (const QString& option : ExportOptions) {
+    const ProgramRun r = RunZelto({option, Path("tour.zlt"), Path("./tour.zlt")}, dir.path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(ReadFile(Path("tour.zlt")), tour);
+  }
 }
 
 TEST_F(HeadlessExport, DamagedDocumentExportsWhatWasReadAndWarns) {
@@ -155,19 +186,25 @@ TEST_F(HeadlessExport, DamagedDocumentExportsWhatWasReadAndWarns) {
   EXPECT_GT(partial.size(), 100u);
   EXPECT_LT(partial.size(), whole.size());
   EXPECT_NE(partial.find("/Home/Recipes/Desserts"), std::string::npos);
+  for (const QString& option : ExportOptions) {
+    const ProgramRun other = RunZelto({option, Path("cut.zlt"), "-"}, dir.path());
+    EXPECT_EQ(other.exitCode, 3) << option.toStdString();
+    EXPECT_TRUE(other.out.contains("Desserts"));
+  }
 }
 
 TEST_F(HeadlessExport, HelpListsTheOptionAndWrongArgumentsAreAUsageError) {
   const ProgramRun help = RunZelto({"--help"}, dir.path());
   EXPECT_EQ(help.exitCode, 0);
-  EXPECT_TRUE(help.out.contains("--export-text DOCUMENT.zlt OUTPUT.txt"));
-  for (const QStringList& args :
-       {QStringList{"--export-text"}, QStringList{"--export-text", ZELTO_TOUR_FILE},
-        QStringList{"--export-text", ZELTO_TOUR_FILE, "a.txt", "b.txt"}}) {
-    const ProgramRun r = RunZelto(args, dir.path());
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(r.err.contains("--help"));
-    EXPECT_FALSE(std::filesystem::exists(Path("a.txt").toStdString()));
+  for (const QString& option : ExportOptions) {
+    EXPECT_TRUE(help.out.contains((option + " DOCUMENT.zlt OUTPUT").toUtf8()));
+    for (const QStringList& args : {QStringList{option}, QStringList{option, ZELTO_TOUR_FILE},
+                                    QStringList{option, ZELTO_TOUR_FILE, "a.txt", "b.txt"}}) {
+      const ProgramRun r = RunZelto(args, dir.path());
+      EXPECT_EQ(r.exitCode, 2);
+      EXPECT_TRUE(r.err.contains("--help"));
+      EXPECT_FALSE(std::filesystem::exists(Path("a.txt").toStdString()));
+    }
   }
 }
 

@@ -51,14 +51,6 @@ class RecoveryTest : public AppFixture {
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
   }
-  // Runs the event loop until `done` holds or `ms` have passed.
-  static bool WaitFor(const std::function<bool()>& done, int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms)
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-  }
   using Notes = std::vector<std::string>;
 };
 
@@ -146,6 +138,29 @@ TEST_F(RecoveryTest, AfterACrashTheCopyIsOfferedAndYesRestoresItUnsaved) {
   EXPECT_TRUE(RecoveryFiles().first().contains(".set-aside-1.zlt"));
   Start();
   EXPECT_TRUE(askedAtStart.empty());
+}
+
+TEST_F(RecoveryTest, ANewDocumentNeverSavedIsKeptAndOfferedAtTheNextStart) {
+  StartOnSavedDocument();
+  app->DoCommand(CM_FILENEW);
+  ChangeDocument("never saved");
+  // The session ends with no question allowed: the changes go to a copy all the same.
+  EXPECT_TRUE(app->EndSession([] { return false; }));
+  ASSERT_EQ(RecoveryFiles().size(), 1);
+
+  Prompter::SetNextAnswer(Answer::Yes);
+  Start();
+  ASSERT_EQ(askedAtStart.size(), 1u);
+  EXPECT_TRUE(askedAtStart[0].text.startsWith("A recovery copy of a new document from "));
+  EXPECT_EQ(NotesInDocument(), Notes{"never saved"});
+  EXPECT_TRUE(app->doc.modified);
+  EXPECT_EQ(app->fileData.fileName, "");
+
+  // Saved under a name at last: no copy is left.
+  Prompter::SetNextFileName(dir.filePath("named.zlt"));
+  app->CmFileSave();
+  EXPECT_FALSE(app->doc.modified);
+  EXPECT_TRUE(RecoveryFiles().isEmpty());
 }
 
 TEST_F(RecoveryTest, TheEndOfTheSessionAsksWhenItMayAndKeepsACopyWhenItMayNot) {

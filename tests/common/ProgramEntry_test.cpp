@@ -59,7 +59,7 @@ class PlanProgramLaunchTest : public ::testing::Test {
  protected:
   std::set<std::string> programs = {"/usr/bin/gimp", "firefox", "/opt/My App/run"};
   ProgramFinder finder = [this](const std::string& word) -> std::optional<std::string> {
-    if (programs.count(word)) return word;
+    if (programs.contains(word)) return word;
     return std::nullopt;
   };
   ProgramLaunchPlan Plan(const std::string& entry) { return PlanProgramLaunch(entry, finder); }

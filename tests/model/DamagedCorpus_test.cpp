@@ -2,10 +2,7 @@
 // name says what the load must give; every load must leave a sound document behind.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
+#include "model/Corpus.h"
 #include "model/DocumentCodec.h"
 #include "model/TestFiles.h"
 #include "model/TreeOps.h"
@@ -13,11 +10,6 @@
 using namespace zelto;
 
 namespace {
-
-std::string ReadFile(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 LoadResult Expected(const std::string& fileName) {
   if (fileName.rfind("loads-", 0) == 0) return LoadResult::Loaded;
@@ -29,14 +21,12 @@ LoadResult Expected(const std::string& fileName) {
 
 TEST(DamagedCorpus, EveryFileLoadsAsExpectedAndLeavesASoundDocument) {
   int files = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(ZELTO_CORPUS_DIR)) {
-    const std::string name = entry.path().filename().string();
-    if (entry.path().extension() != ".zlt") continue;
+  for (const auto& [name, bytes] : fakes::CorpusFiles()) {
     ++files;
     SCOPED_TRACE(name);
     fakes::Session s;
     AppendCategory(s.doc.tabs, "Before", 0, NO_PARENT);
-    s.files.files["f.zlt"] = ReadFile(entry.path());
+    s.files.files["f.zlt"] = bytes;
     const LoadResult result = LoadDocument(s.env, std::string("f.zlt"));
     EXPECT_EQ(result, Expected(name));
     if (result == LoadResult::NotZelto) {
@@ -62,4 +52,30 @@ TEST(DamagedCorpus, EveryFileLoadsAsExpectedAndLeavesASoundDocument) {
               EncodeDocument(s.doc.tabs, FileLayout::V101));
   }
   EXPECT_GE(files, 20);
+}
+
+// A file read piece by piece, through a window of any size: records that straddle the
+// pieces come out exactly as from the whole file held in memory.
+TEST(DamagedCorpus, ReadingInPiecesGivesWhatTheWholeFileGives) {
+  for (const auto& [name, bytes] : fakes::CorpusFiles()) {
+    SCOPED_TRACE(name);
+    const DecodedDocument whole = DecodeDocument(bytes);
+    MemoryFileStore files;
+    files.files["f.zlt"] = bytes;
+    for (const std::size_t window : {1, 5, 64}) {
+      for (const std::size_t piece : {1, 3, 1000}) {
+        files.readPiece = piece;
+        const auto reader = files.OpenForReading("f.zlt");
+        ByteWindow in(*reader, window);
+        const DecodedDocument parts = DecodeDocument(in);
+        EXPECT_EQ(parts.isZelto, whole.isZelto);
+        EXPECT_EQ(parts.truncated, whole.truncated);
+        EXPECT_EQ(parts.parentsRepaired, whole.parentsRepaired);
+        EXPECT_EQ(parts.notesSkipped, whole.notesSkipped);
+        EXPECT_EQ(parts.nextCategoryNotes, whole.nextCategoryNotes);
+        EXPECT_EQ(EncodeDocument(parts.tabs, FileLayout::V101),
+                  EncodeDocument(whole.tabs, FileLayout::V101));
+      }
+    }
+  }
 }

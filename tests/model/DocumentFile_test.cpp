@@ -33,6 +33,19 @@ std::vector<std::string> NoteTexts(const Document& doc, const std::string& name)
   return texts;
 }
 
+// A store that reads and writes only whole files, as stores did before files could be read
+// and written piece by piece.
+class WholeFileStore : public MemoryFileStore {
+ public:
+  std::unique_ptr<FileReader> OpenForReading(const std::string& path) override {
+    return FileStore::OpenForReading(path);
+  }
+  std::string WriteAtomicStream(const std::string& path, const ContentWriter& content,
+                                const std::function<void()>& beforeReplace) override {
+    return FileStore::WriteAtomicStream(path, content, beforeReplace);
+  }
+};
+
 }  // namespace
 
 TEST(DocumentFile, EmptyDocumentIsThe48ByteFile) {
@@ -333,6 +346,25 @@ TEST(DocumentFile, DefaultCategoryRule) {
   }
 }
 
+TEST(DocumentFile, StoreOfWholeFilesLoadsAndSavesTheSame) {
+  Session s;
+  const TabInx work = Add(s.doc, "Work");
+  s.doc.tabs[work].notes.Add(NoteString{"note", 0});
+  ASSERT_EQ(SaveDocument(s.env, std::string("a.zlt")), SaveResult::Saved);
+
+  WholeFileStore whole;
+  whole.files = s.files.files;
+  Document doc;
+  MemoryCategoryList list;
+  FileDialogData dialog;
+  DocumentEnv env{doc, list, dialog, s.ui, whole, "Work"};
+  ASSERT_EQ(LoadDocument(env, std::string("a.zlt")), LoadResult::Loaded);
+  ASSERT_EQ(SaveDocument(env, std::string("b.zlt")), SaveResult::Saved);
+  EXPECT_EQ(whole.files.at("b.zlt"), s.files.files.at("a.zlt"));
+  whole.fault = MemoryFileStore::WriteFault::AtReplace;
+  EXPECT_EQ(SaveDocument(env, std::string("b.zlt")), SaveResult::Failed);
+}
+
 TEST(DocumentFile, NotesOfTheAddedDefaultCategoryGoIntoIt) {
   // One category in the file; two notes name category 1, where the load adds Default.
   const std::string bytes = FileBytes()
@@ -379,8 +411,10 @@ TEST(DocumentFile, NotesOfTheAddedDefaultCategoryGoIntoIt) {
 
 TEST(DocumentFile, WriteFailureKeepsPreviousFileAndModified) {
   for (auto fault :
-       {MemoryFileStore::WriteFault::BeforeWrite, MemoryFileStore::WriteFault::AtReplace}) {
+       {MemoryFileStore::WriteFault::BeforeWrite, MemoryFileStore::WriteFault::DuringWrite,
+        MemoryFileStore::WriteFault::AtReplace}) {
     Session s;
+    s.files.faultAfterBytes = 20;  // part of the header
     s.files.files["w.zlt"] = "previous";
     s.files.files["w.BAK"] = "older";
     s.dialog.fileName = "w.zlt";
@@ -475,9 +509,19 @@ TEST(DocumentFile, RefusedFileChangesNothing) {
     EXPECT_TRUE(s.doc.modified);
     EXPECT_TRUE(s.doc.oldFormat);
   }
+  // A document whose reading fails part way is refused too, not taken for a damaged one.
+  TabList lost;
+  AppendCategory(lost, "Lost", 0, NO_PARENT);
+  s.files.files["failing.zlt"] = EncodeDocument(lost, FileLayout::V101);  // 45 bytes
+  s.files.readFailsAfter = 40;
+  EXPECT_EQ(LoadDocument(s.env, std::string("failing.zlt")), LoadResult::NotZelto);
+  EXPECT_EQ(s.doc.tabs[0].text, "Mine");
+  EXPECT_EQ(s.dialog.fileName, "mine.zlt");
+  s.files.readFailsAfter = std::string::npos;
   EXPECT_EQ(s.ui.messages,
             (std::vector<std::string>{"Not a Brindamor data file!", "Not a Brindamor data file!",
-                                      "Not a Brindamor data file!", "Could not read locked.zlt."}));
+                                      "Not a Brindamor data file!", "Could not read locked.zlt.",
+                                      "Could not read failing.zlt."}));
   EXPECT_EQ(SaveDocument(s.env), SaveResult::Saved);
   EXPECT_EQ(s.files.files.at("photo.jpg"), "\xFF\xD8\xFF\xE0 not a document");
 }
@@ -604,7 +648,7 @@ TEST(DocumentFile, BrokenLinksAreRepaired) {
   EXPECT_EQ(ParentName(s.doc, "Orphan"), "");
   EXPECT_EQ(ParentName(s.doc, "Self"), "");
   // The loop is cut at one place; both stay reachable from the top.
-  EXPECT_NE(ParentName(s.doc, "LoopA") == "", ParentName(s.doc, "LoopB") == "");
+  EXPECT_NE(ParentName(s.doc, "LoopA").empty(), ParentName(s.doc, "LoopB").empty());
   const auto live = LiveCategories(s.doc.tabs);
   for (std::size_t i = 0; i < live.size(); ++i) EXPECT_TRUE(live[i]) << s.doc.tabs[i].text;
   EXPECT_EQ(NoteTexts(s.doc, "Orphan"), std::vector<std::string>{"o"});

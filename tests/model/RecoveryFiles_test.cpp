@@ -71,6 +71,30 @@ TEST_F(RecoveryFilesTest, NoSetsTheCopyAsideWhereLaterCopiesNeverWrite) {
   EXPECT_EQ(s.files.FileNames("/rec").size(), 1u + KeptSetAsideCopies);
 }
 
+TEST_F(RecoveryFilesTest, ANewDocumentsCopyIsOfferedToTheRunsAfterIt) {
+  const std::string earlier = UnnamedIdentity("1-1");
+  const std::string mine = UnnamedIdentity("2-2");
+  ASSERT_EQ(recovery.Write(Tabs({"never saved"}), earlier), "");
+  EXPECT_EQ(OfferUnnamedRecoveryCopy(s.env, recovery, earlier), RecoveryOffer::None);
+  EXPECT_TRUE(s.ui.questions.empty());
+
+  s.ui.answers = {false};
+  EXPECT_EQ(OfferUnnamedRecoveryCopy(s.env, recovery, mine), RecoveryOffer::Declined);
+  EXPECT_TRUE(s.files.Exists("/rec/" + SetAsideName(RecoveryCopyName(earlier), 1)));
+  EXPECT_EQ(OfferUnnamedRecoveryCopy(s.env, recovery, mine), RecoveryOffer::None);  // not again
+
+  ASSERT_EQ(recovery.Write(Tabs({"never saved"}), earlier), "");
+  s.ui.answers = {true};
+  EXPECT_EQ(OfferUnnamedRecoveryCopy(s.env, recovery, mine), RecoveryOffer::Restored);
+  EXPECT_EQ(s.ui.questions.back().rfind("A recovery copy of a new document from ", 0), 0u);
+  EXPECT_EQ(Notes(), std::vector<std::string>{"never saved"});
+  EXPECT_TRUE(s.doc.modified);
+  EXPECT_EQ(s.dialog.fileName, "");
+  // The copy is the restoring run's now.
+  EXPECT_FALSE(s.files.Exists(recovery.CopyPathOf(earlier)));
+  EXPECT_TRUE(s.files.Exists(recovery.CopyPathOf(mine)));
+}
+
 TEST_F(RecoveryFilesTest, WhichCopiesAreOffered) {
   // Through a link: the same copy.
   s.files.links["/home/link.zlt"] = Doc;

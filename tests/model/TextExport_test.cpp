@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/Corpus.h"
 #include "model/TestFiles.h"
 #include "model/TreeOps.h"
 
@@ -84,11 +85,36 @@ TEST(TextExport, SaveAsTextAsksWritesAndReportsFailure) {
   ui.names = {std::string("out.txt")};
   EXPECT_EQ(SaveAsText(tabs, dialog, ui, files), SaveResult::Saved);
   EXPECT_EQ(files.files.at("out.txt"), ExportText(tabs));
-  // The second export offers the first one's name.
+  // The second export offers the first one's name; failing part way, it leaves the first.
   ui.names = {std::string("out.txt")};
-  files.fault = MemoryFileStore::WriteFault::BeforeWrite;
+  tabs[0].notes.Add(NoteString{"added", 0});
+  files.fault = MemoryFileStore::WriteFault::DuringWrite;
+  files.faultAfterBytes = 60;
   files.faultReason = "Permission denied";
   EXPECT_EQ(SaveAsText(tabs, dialog, ui, files), SaveResult::Failed);
   EXPECT_EQ(ui.dialogs.back().fileName, "out.txt");
+  EXPECT_EQ(files.files.at("out.txt").find("added"), std::string::npos);
   EXPECT_EQ(ui.messages, std::vector<std::string>{"Could not save out.txt: Permission denied"});
+}
+
+// The command-line export reads the file in place; it writes what the export of the loaded
+// document writes, for damaged files too.
+TEST(TextExport, FileReadInPlaceExportsAsTheLoadedDocument) {
+  for (const auto& [name, bytes] : fakes::CorpusFiles()) {
+    SCOPED_TRACE(name);
+    fakes::Session s;
+    s.files.files["f.zlt"] = bytes;
+    const LoadResult loaded = LoadDocument(s.env, std::string("f.zlt"));
+    DocumentImage image(bytes);
+    ASSERT_EQ(image.Report().isZelto, loaded != LoadResult::NotZelto);
+    if (loaded == LoadResult::NotZelto) continue;
+    image.EnsureTopLevelCategory("Default");
+    EXPECT_EQ(image.Report().Damaged(), loaded == LoadResult::Damaged);
+    std::string text;
+    StringSink sink(text);
+    BufferedWriter out(sink, 7);  // blocks smaller than most lines
+    WriteExportText(image, out);
+    EXPECT_TRUE(out.Flush());
+    EXPECT_EQ(text, ExportText(s.doc.tabs));
+  }
 }

@@ -32,11 +32,21 @@ TEST(QtFileStore, ReadExistsRemoveRename) {
   const std::string a = PathIn(dir, "a.zlt"), b = PathIn(dir, "a.BAK");
   EXPECT_FALSE(store.ReadAll(a).has_value());
   EXPECT_FALSE(store.ReadAll(dir.path().toStdString()).has_value());  // a folder is no file
+  EXPECT_EQ(store.OpenForReading(a), nullptr);
+  EXPECT_EQ(store.OpenForReading(dir.path().toStdString()), nullptr);
   EXPECT_FALSE(store.Exists(a));
 
   const std::string bytes("\x3A\x00\xFF\r\n\xE9 text", 10);
   Put(a, bytes);
   EXPECT_EQ(store.ReadAll(a), bytes);
+  const auto reader = store.OpenForReading(a);
+  ASSERT_NE(reader, nullptr);
+  EXPECT_EQ(reader->Size(), bytes.size());
+  char piece[6];
+  std::string pieces;
+  for (std::ptrdiff_t got; (got = reader->Read(piece, sizeof piece)) > 0;)
+    pieces.append(piece, static_cast<std::size_t>(got));
+  EXPECT_EQ(pieces, bytes);
   Put(PathIn(dir, "empty"), "");
   EXPECT_EQ(store.ReadAll(PathIn(dir, "empty")), std::string());
 
@@ -63,6 +73,15 @@ TEST(QtFileStore, WriteAtomicReplacesOnlyWhenComplete) {
   EXPECT_EQ(reason, "");
   EXPECT_EQ(seenBeforeReplace, "old content");  // the target was untouched until then
   EXPECT_EQ(store.ReadAll(path), std::string(100000, 'n'));
+
+  // Content made piece by piece arrives whole and in order.
+  EXPECT_EQ(store.WriteAtomicStream(path,
+                                    [](ByteSink& sink) {
+                                      for (const char* piece : {"one ", "", "two ", "three"})
+                                        sink.Write(piece);
+                                    }),
+            "");
+  EXPECT_EQ(store.ReadAll(path), "one two three");
   // Nothing but the file itself is left in the folder.
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }

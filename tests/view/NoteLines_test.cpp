@@ -124,10 +124,10 @@ TEST_F(LinesFixture, EmptyCategoryPullsTheCurrentLineBackToTheEndLine) {
   EXPECT_EQ(lines.currentLine, 1);
 }
 
-TEST_F(LinesFixture, NoSelectionKeepsTheLineData) {
+TEST_F(LinesFixture, NoSelectionKeepsTheLineDataAndEmptiesTheDetailWindow) {
   Update(1, 0, 10);
   const TabIndex before = lines.lineCategories;
-  EXPECT_FALSE(Update(-1, 0, 10).has_value());
+  EXPECT_EQ(Update(-1, 0, 10), std::string());
   EXPECT_TRUE(lines.shown);
   EXPECT_EQ(lines.lineCategories, before);
   EXPECT_EQ(lines.currentCategory, 1);
@@ -158,7 +158,7 @@ TEST_F(LinesFixture, AddedNoteBecomesCurrentWhenItsLineComesIntoView) {
   AddNotes(0, 30);
   lines.showAddedNote = true;
   lines.addedNote = 20;  // line 22, below the lines 0..9 in view
-  Update(0, 0, 10);
+  EXPECT_EQ(Update(0, 0, 10), std::string());  // no line is current: nothing in detail
   EXPECT_TRUE(lines.showAddedNote);
   EXPECT_EQ(lines.currentLine, PendingLine);
   for (const PaintedLine& l : Drawn(0, 10)) EXPECT_FALSE(l.current);
@@ -204,11 +204,11 @@ TEST_F(LinesFixture, SearchHitShowsItsCategoryOnItsTrueLineEvenBelowTheSubcatego
   EXPECT_EQ(lines.lineCategories.size(), 21u);
 }
 
-TEST_F(LinesFixture, ScrollRangeStaysWithinFiveLinesOfTheCount) {
-  EXPECT_EQ(ScrollRangeFor(42, 10), 47);
-  EXPECT_EQ(ScrollRangeFor(42, 45), 45);
-  EXPECT_EQ(ScrollRangeFor(42, 42), 42);
-  EXPECT_EQ(ScrollRangeFor(42, 48), 47);
+TEST_F(LinesFixture, ScrollingStopsWithTheEndLineAtTheBottom) {
+  EXPECT_EQ(ScrollRangeFor(42, 10), 33);  // lines 33 .. 42, the end line last
+  EXPECT_EQ(ScrollRangeFor(8, 9), 0);     // nine lines in nine rows: nothing to scroll
+  EXPECT_EQ(ScrollRangeFor(8, 30), 0);
+  EXPECT_EQ(ScrollRangeFor(8, 0), 9);  // a window too small for one line
 }
 
 }  // namespace

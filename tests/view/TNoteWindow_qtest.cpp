@@ -1,6 +1,8 @@
 // The note window drawn into an image and driven by mouse and keys.
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "model/TreeOps.h"
 #include "view/TNoteWindow.h"
@@ -85,6 +87,7 @@ class TNoteWindowTest : public QObject {
     w->resize(320, 10 * H + 2 + 40);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    w->clearFocus();  // the focus frame has a test of its own
   }
   void cleanup() { w.reset(); }
 
@@ -165,6 +168,90 @@ class TNoteWindowTest : public QObject {
     QVERIFY(Count(img, 1, Main) > 10);  // everything on the one line
     QVERIFY(Count(img, 3, Exec) > progPixels);
     QCOMPARE(Count(img, 6, Main), 0);  // and nothing spills onto the lines below
+  }
+
+  void showPastLineBreakMarksEachBreakBetweenBlanks() {
+    doc.tabs[1].notes.Add(Note("I\r\nI\rI\nI"));  // line 2, below "\rQhidden"
+    w->InvalidateLineCount();
+    w->SetCurrentLine(0);
+    const auto inkRuns = [this](bool multiLine) {
+      NoteViewLook look = w->Look();
+      look.MultiLine = multiLine;
+      w->SetLook(look);
+      const QImage img = Grab();
+      // The runs of columns of line 2 that hold ink, as [first, last].
+      std::vector<std::pair<int, int>> runs;
+      for (int x = 0; x < img.width(); ++x) {
+        bool ink = false;
+        for (int y = 2 * H; y < 3 * H - 1; ++y) ink = ink || img.pixelColor(x, y) == Main;
+        if (!ink) continue;
+        if (!runs.empty() && runs.back().second == x - 1)
+          runs.back().second = x;
+        else
+          runs.emplace_back(x, x);
+      }
+      return runs;
+    };
+    QCOMPARE(inkRuns(false).size(), std::size_t{1});  // "I", up to the first break
+    // Three kinds of break, three marks: I mark I mark I mark I, a blank's width apart.
+    const auto runs = inkRuns(true);
+    QCOMPARE(runs.size(), std::size_t{7});
+    const int blank = QFontMetrics(w->Look().screenFont).horizontalAdvance(u' ');
+    for (std::size_t i = 1; i < runs.size(); ++i)
+      QVERIFY2(runs[i].first - runs[i - 1].second > blank / 2, qPrintable(QString::number(i)));
+  }
+
+  void shortListCannotBeScrolledAway() {
+    // Seven lines (up-arrow, five notes, end line) in a window of twelve: no range at all.
+    const auto wheel = [this](int notches) {
+      const QPoint at(50, 50);
+      for (int i = 0; i < notches; ++i) {
+        QWheelEvent event(at, w->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(w->viewport(), &event);
+      }
+    };
+    Grab();
+    wheel(5);
+    QCOMPARE(w->ScrollPos(), 0);
+    QCOMPARE(w->verticalScrollBar()->maximum(), 0);
+
+    // Forty more notes: the wheel stops with the end line on the last whole row.
+    for (int i = 0; i < 40; ++i) doc.tabs[1].notes.Add(Note("R" + std::to_string(100 + i)));
+    w->InvalidateLineCount();
+    const int rows = w->viewport()->height() / H;
+    wheel(30);
+    QCOMPARE(w->ScrollPos(), 47 - rows);
+    w->MoveByKey(NoteKey::Down, false);  // any key refreshes the lines; the end line stays put
+    QVERIFY(w->verticalScrollBar()->value() == w->verticalScrollBar()->maximum());
+    QImage img = Grab();
+    QCOMPARE(img.pixelColor(1, (46 - w->ScrollPos()) * H + 1), QColor(Qt::white));
+    QVERIFY(Count(img, 45 - w->ScrollPos(), Main) > 10);  // the last note just above
+
+    // A taller window shows more, still without blank lines below the end line.
+    w->resize(w->width(), w->height() + 5 * H);
+    QCOMPARE(w->ScrollPos(), 47 - w->viewport()->height() / H);
+  }
+
+  void focusFrameOnTheCurrentLineWhileFocused() {
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    w->setFocus();
+    QTRY_VERIFY(w->hasFocus());
+    w->SetCurrentLine(2);
+    // The frame's dots in the highlight text colour along the line's top and right edge.
+    const auto dots = [this](const QImage& img) {
+      int n = 0;
+      for (int x = 0; x < img.width(); ++x) n += img.pixelColor(x, 2 * H) == HighlightText;
+      for (int y = 2 * H; y < 3 * H - 1; ++y) n += img.pixelColor(img.width() - 1, y) == HighlightText;
+      return n;
+    };
+    const QImage img = Grab();
+    const int expected = (img.width() + H) / 2;  // every other pixel
+    QVERIFY2(std::abs(dots(img) - expected) < 4, qPrintable(QString::number(dots(img))));
+    w->clearFocus();
+    QTRY_VERIFY(!w->hasFocus());
+    QCOMPARE(dots(Grab()), 0);
   }
 
   void endLinePulledBackAndHighlighted() {

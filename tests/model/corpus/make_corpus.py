@@ -36,6 +36,20 @@ cases = {
     'loads-stream0.zlt': s8(b'zelto') + s8(b'1.00') + u16(1) + s8(b'Default') + u8(0)
                          + u16(0xFFFF) + u32(1) + s8(b'n') + u8(0) + u16(0),
     'loads-no-categories.zlt': header() + u32(0) + u32(0),
+    # Notes out of text order, equal texts among them; the default category's name only
+    # below the top level; a note count that does not match the notes.
+    'loads-notes-out-of-order.zlt': header() + u32(2) + cat(b'Work', notes=9) + cat(b'default', 0)
+                                    + u32(5) + note(b'b', 0) + note(b'a', 1) + note(b'A', 0)
+                                    + note(b'B', 1) + note(b'a', 0, 0x81),
+    # Stream version 1: 8-bit lengths, 255 marking an empty text.
+    'loads-stream1-empty-marks.zlt': b':' + u32(1) + s8(b'ZELTO') + s8(b'1.01') + u32(1) + u32(2)
+                                     + u8(0xFF) + u8(0) + u16(0xFFFF) + u32(2) + u8(0xFF) + u8(0)
+                                     + u16(0) + s8(b'x') + u8(1) + u16(0),
+    # Notes stored for the category after the last one: the default category added there
+    # takes them.
+    'loads-notes-of-next-category.zlt': header() + u32(1) + cat(b'Home', notes=1) + u32(3)
+                                        + note(b'kept b', 1, 0x80) + note(b'at home', 0)
+                                        + note(b'kept a', 1),
     'refused-empty.zlt': b'',
     'refused-mark-only.zlt': b':',
     'refused-short-version.zlt': b':' + u32(257)[:2],
@@ -53,6 +67,9 @@ cases = {
     'damaged-cut-in-note.zlt': good[:-4],
     'damaged-note-out-of-range.zlt': header() + u32(1) + cat(b'Default') + u32(2)
                                      + note(b'a', 0) + note(b'b', 9),
+    # The same with the default category in the file: nothing is added to take them.
+    'damaged-notes-of-next-category.zlt': header() + u32(1) + cat(b'Default') + u32(2)
+                                          + note(b'kept', 0) + note(b'lost', 1),
     'damaged-parent-out-of-range.zlt': header() + u32(2) + cat(b'Default') + cat(b'X', 5)
                                        + u32(0),
     'damaged-parent-cycle.zlt': header() + u32(4) + cat(b'Default') + cat(b'A', 2) + cat(b'B', 3)

@@ -1,0 +1,48 @@
+#include "model/Utf8.h"
+
+namespace zelto {
+namespace {
+
+// 0x80 to 0x9F; the unassigned ones keep their own number.
+constexpr char16_t HighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+}  // namespace
+
+char32_t Cp1252Character(unsigned char byte) {
+  if (byte >= 0x80 && byte < 0xA0) return HighControls[byte - 0x80];
+  return byte;
+}
+
+void AppendUtf8(char32_t c, std::string& out) {
+  if (c < 0x80) {
+    out.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+}
+
+void AppendCp1252AsUtf8(std::string_view bytes, std::string& out) {
+  for (const char b : bytes) {
+    if (static_cast<unsigned char>(b) < 0x80)
+      out.push_back(b);
+    else
+      AppendUtf8(Cp1252Character(static_cast<unsigned char>(b)), out);
+  }
+}
+
+std::string Cp1252ToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  AppendCp1252AsUtf8(bytes, out);
+  return out;
+}
+
+}  // namespace zelto
