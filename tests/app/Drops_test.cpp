@@ -82,6 +82,12 @@ TEST_F(DropsTest, ABrindamorFileIsOpenedAfterTheQuestionAboutChanges) {
   EXPECT_EQ(app->fileData.fileName, Path("other.zlt"));
   EXPECT_EQ(Notes(), std::vector<std::string>{"in other.zlt"});
   EXPECT_FALSE(app->doc.modified);
+
+  // The dropped file's lock is taken and the one of the document before it let go.
+  EXPECT_TRUE(DropFiles({QStringLiteral("start.zlt")}));
+  EXPECT_EQ(app->fileData.fileName, Path("start.zlt"));
+  EXPECT_TRUE(Exists(Path(".start.zlt.lock")));
+  EXPECT_FALSE(Exists(Path(".other.zlt.lock")));
 }
 
 TEST_F(DropsTest, OtherFilesAreRefusedWithAMessageAndChangeNothing) {
