@@ -92,25 +92,35 @@ void DocumentCommands::New() {
   if (settled == Settled::Dropped) DiscardCopy(previous);
 }
 
-LoadResult DocumentCommands::OpenAtStart(const std::string& name) {
+std::string MissingDocumentMessage(const std::string& path) {
+  return "The file " + path + " no longer exists.";
+}
+
+LoadResult DocumentCommands::OpenAtStart(const std::string& name, bool chosen) {
   Opening opening = PrepareOpening(name);
   const bool offerCopy = opening.offerCopy;
   const LoadResult loaded = LoadBound(name, std::move(opening));
   DocumentEnv env = Env();
-  if (!recovery_) return loaded;
-  if (loaded == LoadResult::NotZelto || !offerCopy ||
-      recovery_->OfferCopy(env, name) != RecoveryOffer::Restored)
-    recovery_->OfferUnnamedCopy(env);
+  RecoveryOffer offer = RecoveryOffer::None;
+  if (recovery_ && loaded != LoadResult::NotZelto && offerCopy)
+    offer = recovery_->OfferCopy(env, name);
+  if (chosen && loaded != LoadResult::NotZelto &&
+      (loaded != LoadResult::NewDocument || offer == RecoveryOffer::Restored))
+    shell_.DocumentOpened();
+  if (recovery_ && offer != RecoveryOffer::Restored) recovery_->OfferUnnamedCopy(env);
   return loaded;
 }
 
-void DocumentCommands::Open() {
+bool DocumentCommands::BeginSwitch() {
   s_.switchingDocument = true;
   droppedAtClose_ = false;
-  if (!CloseQuery()) {
-    s_.switchingDocument = false;  // nothing is switched after all
-    return;
-  }
+  if (CloseQuery()) return true;
+  s_.switchingDocument = false;  // nothing is switched after all
+  return false;
+}
+
+void DocumentCommands::Open() {
+  if (!BeginSwitch()) return;
   const std::string previous = s_.dialog.fileName;
   const bool dropped = droppedAtClose_;
   FileDialogData offer = s_.dialog;
@@ -120,13 +130,35 @@ void DocumentCommands::Open() {
     s_.switchingDocument = false;
     return;
   }
-  Opening opening = PrepareOpening(*name);
+  LoadSwitched(*name, previous, dropped);
+}
+
+OpenOutcome DocumentCommands::OpenFile(const std::string& name) {
+  if (!files_.Exists(name) && !(recovery_ && recovery_->HasCopy(name))) {
+    shell_.ShowMessage(MissingDocumentMessage(name));
+    return OpenOutcome::Missing;
+  }
+  if (!BeginSwitch()) return OpenOutcome::Kept;
+  const std::string previous = s_.dialog.fileName;
+  return LoadSwitched(name, previous, droppedAtClose_);
+}
+
+OpenOutcome DocumentCommands::LoadSwitched(const std::string& name, const std::string& previous,
+                                           bool dropped) {
+  Opening opening = PrepareOpening(name);
   const bool offerCopy = opening.offerCopy;
+  const LoadResult loaded = LoadBound(name, std::move(opening));
   // A refused file leaves the document as it was, with its changes and their copy.
-  if (LoadBound(*name, std::move(opening)) == LoadResult::NotZelto) return;
+  if (loaded == LoadResult::NotZelto) return OpenOutcome::Refused;
   if (dropped) DiscardCopy(previous);
   DocumentEnv env = Env();
-  if (recovery_ && offerCopy) recovery_->OfferCopy(env, *name);
+  const RecoveryOffer offer =
+      recovery_ && offerCopy ? recovery_->OfferCopy(env, name) : RecoveryOffer::None;
+  // Without its copy a file that is gone leaves an empty document of that name.
+  if (loaded == LoadResult::NewDocument && offer != RecoveryOffer::Restored)
+    return OpenOutcome::Missing;
+  shell_.DocumentOpened();
+  return OpenOutcome::Opened;
 }
 
 SaveResult DocumentCommands::Save() {

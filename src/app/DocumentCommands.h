@@ -20,6 +20,17 @@
 namespace zelto {
 
 // The application object's members that the document commands work on.
+// How opening a named file ended.
+enum class OpenOutcome {
+  Opened,   // the file is the document now (or its restored recovery copy is)
+  Missing,  // the file is not there: the user was told, or declined its recovery copy
+  Refused,  // not a document (the user was told); nothing changed
+  Kept,     // the user kept the document open (Cancel at the question about changes)
+};
+
+// "The file ... no longer exists."
+std::string MissingDocumentMessage(const std::string& path);
+
 struct DocumentSession {
   Document& doc;
   CategoryList& list;
@@ -38,7 +49,10 @@ class DocumentCommands {
 
   // Opens the document of the start (the default file, or the one the command line names)
   // and offers its recovery copy, or else that of a new document an earlier run never saved.
-  LoadResult OpenAtStart(const std::string& name);
+  // `chosen`: the user named it (on the command line, or by opening it from the file
+  // manager), so it counts as opened; the default file that every start opens by itself
+  // does not.
+  LoadResult OpenAtStart(const std::string& name, bool chosen = true);
   // The desktop session ends (logout, shutdown). Unsaved changes are offered for saving as
   // at the close query when `mayAsk` (called only then) allows a question; otherwise they go
   // to the recovery copy. False when the user cancelled the end of the session. A close
@@ -56,6 +70,10 @@ class DocumentCommands {
   // Offers to save unsaved changes, then opens the chosen document. The file name stays
   // until another file is actually opened.
   void Open();
+  // Open with the file `name` instead of the dialog's choice (a recent document, a file
+  // dropped on the window). A file that is not there and has no recovery copy is reported
+  // before anything is asked or changed.
+  OpenOutcome OpenFile(const std::string& name);
   // Saves to the document's file, asking for a name only when it has none.
   SaveResult Save();
   // Saves under a new name; a cancelled or failed Save As keeps the previous name.
@@ -81,6 +99,12 @@ class DocumentCommands {
   };
   // Offers to save unsaved changes.
   Settled SettleUnsavedChanges();
+  // The close query before another document takes this one's place; false when the user
+  // kept this one.
+  bool BeginSwitch();
+  // Loads `name` after BeginSwitch and offers its recovery copy; `previous` is the file
+  // the document came from, whose copy goes when its changes were dropped.
+  OpenOutcome LoadSwitched(const std::string& name, const std::string& previous, bool dropped);
   // The recovery copy of `name` goes: its changes were saved or dropped.
   void DiscardCopy(const std::string& name);
   bool SettledAtSessionEnd() const;
@@ -89,9 +113,9 @@ class DocumentCommands {
   // Opening a document: its lock, and what the user chose when another program holds it.
   struct Opening {
     std::unique_ptr<DocumentLock> lock;
-    bool keepsLock = false;   // the document is the open one, whose lock is held already
-    bool readOnly = false;    // the user chose to open it read-only
-    bool offerCopy = true;    // its recovery copy is this program's to offer
+    bool keepsLock = false;  // the document is the open one, whose lock is held already
+    bool readOnly = false;   // the user chose to open it read-only
+    bool offerCopy = true;   // its recovery copy is this program's to offer
   };
   Opening PrepareOpening(const std::string& name);
   // Loads `name`; unless the file was refused, the document is now bound to it: its

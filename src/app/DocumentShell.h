@@ -40,6 +40,8 @@ class DocumentShell : public DocumentUi {
   virtual void StoreWindowPosition() = 0;
   // The document as it stands has just been written to its file (Save or Save As).
   virtual void DocumentSaved() {}
+  // After a file was opened as the document (or its recovery copy restored), by any way.
+  virtual void DocumentOpened() {}
 
   // The document's file `fileName` changed on disk and the window has unsaved changes: what
   // to do. `maySaveOver` is false for a document opened read-only.

@@ -130,6 +130,16 @@ constexpr std::array<Accelerator, 7> kAccelerators{{
     {"Ctrl+Shift+F", CM_FINDALL},
 }};
 
+constexpr std::array<Accelerator, 7> kDesktopKeys{{
+    {"Ctrl+N", CM_FILENEW},
+    {"Ctrl+O", CM_FILEOPEN},
+    {"Ctrl+S", CM_FILESAVE},
+    {"Ctrl+Shift+S", CM_FILESAVEAS},
+    {"Ctrl+P", CM_FILEPRINT},
+    {"Ctrl+F", CM_EDITFIND},
+    {"Ctrl+Q", CM_EXIT},
+}};
+
 }  // namespace
 
 std::span<const MenuEntry> MainMenuTable() { return kMainMenu; }
@@ -143,5 +153,6 @@ std::string_view CommandHint(int id) {
 
 std::span<const ToolButton> ToolBarTable() { return kToolBar; }
 std::span<const Accelerator> AcceleratorTable() { return kAccelerators; }
+std::span<const Accelerator> DesktopKeyTable() { return kDesktopKeys; }
 
 }  // namespace zelto

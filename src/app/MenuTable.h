@@ -34,4 +34,8 @@ struct Accelerator {
 // Accelerator table 100.
 std::span<const Accelerator> AcceleratorTable();
 
+// The keys every desktop program has (Ctrl+N, Ctrl+O, ...), carried by the menu items of
+// their commands; a command may have several.
+std::span<const Accelerator> DesktopKeyTable();
+
 }  // namespace zelto

@@ -15,6 +15,8 @@ class RecoveryHooks {
   virtual ~RecoveryHooks() = default;
   // The document `documentPath` was just opened into `env`: offers its recovery copy.
   virtual RecoveryOffer OfferCopy(DocumentEnv& env, const std::string& documentPath) = 0;
+  // Whether a recovery copy of `documentPath` is there to offer.
+  virtual bool HasCopy(const std::string& documentPath) = 0;
   // At start-up: offers the copy of a new document that an earlier run never saved.
   virtual RecoveryOffer OfferUnnamedCopy(DocumentEnv& /*env*/) { return RecoveryOffer::None; }
   // The changes of `documentPath` were saved or dropped on purpose: its copy goes. An empty

@@ -112,6 +112,10 @@ RecoveryOffer RecoveryWriter::OfferCopy(DocumentEnv& env, const std::string& doc
   return OfferRecoveryCopy(env, files_, documentPath);
 }
 
+bool RecoveryWriter::HasCopy(const std::string& documentPath) {
+  return files_.Files().Exists(files_.CopyPathOf(files_.IdentityOf(documentPath)));
+}
+
 RecoveryOffer RecoveryWriter::OfferUnnamedCopy(DocumentEnv& env) {
   return OfferUnnamedRecoveryCopy(env, files_, unnamedIdentity_);
 }

@@ -38,6 +38,7 @@ class RecoveryWriter : public QObject, public RecoveryHooks {
   const std::string& Folder() const { return files_.Folder(); }
 
   RecoveryOffer OfferCopy(DocumentEnv& env, const std::string& documentPath) override;
+  bool HasCopy(const std::string& documentPath) override;
   RecoveryOffer OfferUnnamedCopy(DocumentEnv& env) override;
   void DiscardCopy(const std::string& documentPath) override;
   std::string WriteCopyNow(const std::string& documentPath) override;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -20,15 +22,33 @@
 #include "common/CommandIds.h"
 #include "mainwin/DocumentHistory.h"
 #include "mainwin/TZeltoWindow.h"
+#include "model/RecentDocuments.h"
 #include "platform/ButtonImages.h"
 #include "platform/HistoryKeys.h"
 #include "platform/LockKeys.h"
 #include "platform/Prompter.h"
+#include "view/LineDrag.h"
 
 namespace zelto {
 namespace {
 constexpr const char* kIdProperty = "commandId";
+// Set on the menu items that carry keys of their own.
+constexpr const char* kKeyedProperty = "hasCommandKeys";
+
+QKeySequence KeyOf(const char* keys) {
+  return QKeySequence::fromString(QString::fromLatin1(keys), QKeySequence::PortableText);
 }
+
+// The keys of a menu item's command besides its menu text: Exit keeps Alt+F4 with no
+// window manager to turn it into a close, and the desktop's usual keys.
+QList<QKeySequence> MenuItemKeys(int id) {
+  QList<QKeySequence> keys;
+  if (id == CM_EXIT) keys << QKeySequence(Qt::ALT | Qt::Key_F4);
+  for (const Accelerator& key : DesktopKeyTable())
+    if (key.id == id) keys << KeyOf(key.keys);
+  return keys;
+}
+}  // namespace
 
 TSDIDecFrame::TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client)
     : app_(app), client_(client), router_(this, app) {
@@ -52,6 +72,7 @@ TSDIDecFrame::TSDIDecFrame(ApplicationTarget* app, TZeltoWindow* client)
   connect(&client_->History().Stack(), &QUndoStack::indexChanged, this,
           &TSDIDecFrame::UpdateToolBar);
   qApp->installEventFilter(this);
+  setAcceptDrops(true);
   UpdateToolBar();
   setMinimumSize(UsableMinimumSize());
   client_->setFocus(Qt::OtherFocusReason);
@@ -106,6 +127,12 @@ void TSDIDecFrame::BuildMenuBar() {
         const QString title = QString::fromLatin1(entry.text);
         QMenu* menu = open.empty() ? menuBar()->addMenu(title) : open.top()->addMenu(title);
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateMenu(menu); });
+        // A grey item would swallow its key until the menu opens again: once the menu is
+        // closed, the keys reach their command, whose enabler decides at that moment.
+        connect(menu, &QMenu::aboutToHide, this, [menu] {
+          for (QAction* action : menu->actions())
+            if (action->property(kKeyedProperty).toBool()) action->setEnabled(true);
+        });
         open.push(menu);
         break;
       }
@@ -114,10 +141,10 @@ void TSDIDecFrame::BuildMenuBar() {
         QAction* action = entry.id == CM_EDITUNDO || entry.id == CM_EDITREDO
                               ? NewHistoryAction(entry.id, text, open.top())
                               : NewCommandAction(entry.id, text, open.top());
-        if (entry.id == CM_EXIT) {
-          // Exit keeps its key with no window manager to turn Alt+F4 into a close.
-          action->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+        if (const QList<QKeySequence> keys = MenuItemKeys(entry.id); !keys.isEmpty()) {
+          action->setShortcuts(keys);
           action->setShortcutContext(Qt::WindowShortcut);
+          action->setProperty(kKeyedProperty, true);
         }
         open.top()->addAction(action);
         menuActions_.emplace(entry.id, action);
@@ -156,8 +183,7 @@ void TSDIDecFrame::BuildToolBar() {
 void TSDIDecFrame::BuildAccelerators() {
   for (const Accelerator& accel : AcceleratorTable()) {
     auto* action = new QAction(this);
-    action->setShortcut(
-        QKeySequence::fromString(QString::fromLatin1(accel.keys), QKeySequence::PortableText));
+    action->setShortcut(KeyOf(accel.keys));
     action->setShortcutContext(Qt::WindowShortcut);
     const int id = accel.id;
     connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
@@ -234,6 +260,31 @@ QAction* TSDIDecFrame::ToolBarAction(int id) const {
   return it == toolActions_.end() ? nullptr : it->second;
 }
 
+void TSDIDecFrame::ShowRecentDocuments(const std::vector<std::string>& paths) {
+  QAction* exit = MenuAction(CM_EXIT);
+  auto* fileMenu = exit ? qobject_cast<QMenu*>(exit->parent()) : nullptr;
+  if (fileMenu == nullptr) return;
+  for (QAction* action : recentActions_) delete action;
+  recentActions_.clear();
+  delete recentSeparator_;
+  recentSeparator_ = nullptr;
+  if (paths.empty()) return;
+  // After the separator that follows the print items; one more keeps Exit apart.
+  for (std::size_t i = 0; i < paths.size() && CM_RECENTFILE1 + static_cast<int>(i) <= CM_RECENTFILELAST;
+       ++i) {
+    const int id = CM_RECENTFILE1 + static_cast<int>(i);
+    const QByteArray text = QByteArray::fromStdString(RecentMenuText(i + 1, paths[i]));
+    auto* action = new QAction(QFile::decodeName(text), fileMenu);
+    action->setProperty(kIdProperty, id);
+    action->setStatusTip(
+        QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(paths[i]))));
+    connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
+    fileMenu->insertAction(exit, action);
+    recentActions_.push_back(action);
+  }
+  recentSeparator_ = fileMenu->insertSeparator(exit);
+}
+
 QString TSDIDecFrame::DocumentName(const std::string& fileName) {
   if (fileName.empty()) return QStringLiteral("Untitled");
   return QFileInfo(QFile::decodeName(QByteArray::fromStdString(fileName))).fileName();
@@ -252,6 +303,34 @@ void TSDIDecFrame::ShowDocument(const std::string& fileName, bool modified) {
   // Only a change is passed on: every call would rewrite the window's title property, and
   // the window system's answer to that would wake the program up to call this again.
   if (modified != isWindowModified()) setWindowModified(modified);
+}
+
+void TSDIDecFrame::SetFileDropHandler(
+    std::function<void(const std::vector<std::string>&)> handler) {
+  fileDropHandler_ = std::move(handler);
+}
+
+void TSDIDecFrame::dragEnterEvent(QDragEnterEvent* event) {
+  const std::optional<OutsideDrop> drop = OutsideDropOf(*event);
+  if (fileDropHandler_ && drop && !drop->files.isEmpty())
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+void TSDIDecFrame::dropEvent(QDropEvent* event) {
+  const std::optional<OutsideDrop> drop = OutsideDropOf(*event);
+  if (!fileDropHandler_ || !drop || drop->files.isEmpty()) {
+    event->ignore();
+    return;
+  }
+  std::vector<std::string> paths;
+  for (const QString& file : drop->files) paths.push_back(QFile::encodeName(file).toStdString());
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  // The other program's drag ends first; the questions of opening come after.
+  QMetaObject::invokeMethod(
+      this, [this, paths] { fileDropHandler_(paths); }, Qt::QueuedConnection);
 }
 
 void TSDIDecFrame::closeEvent(QCloseEvent* event) {

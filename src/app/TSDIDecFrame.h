@@ -4,6 +4,7 @@
 // along the chain from the focused window to the application object; menu items and
 // buttons are enabled and checked by that chain's enablers.
 #include <QMainWindow>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -51,6 +52,12 @@ class TSDIDecFrame : public QMainWindow, public CommandTarget {
   // The boxes, in that order.
   const std::vector<QLabel*>& LockKeyBoxes() const { return lockLabels_; }
 
+  // Lists the recent documents (paths, newest first) in the File menu between the print
+  // items and Exit, each sending CM_RECENTFILE1 + its position; an empty list shows none.
+  void ShowRecentDocuments(const std::vector<std::string>& paths);
+  // The File menu's recent-document items, in order.
+  const std::vector<QAction*>& RecentDocumentActions() const { return recentActions_; }
+
   // Shows in the title which document is open and whether it has unsaved changes:
   // "work.zlt* - " before the program's name ("Untitled" for a document without a file).
   // `fileName` is the document's file name as the file dialogs give it (empty: none).
@@ -59,6 +66,10 @@ class TSDIDecFrame : public QMainWindow, public CommandTarget {
   static QString DocumentName(const std::string& fileName);
   QToolBar* ToolBar() const { return toolBar_; }
 
+  // Files from another program dropped anywhere on the window, as the file system names
+  // them; handed to `handler`.
+  void SetFileDropHandler(std::function<void(const std::vector<std::string>&)> handler);
+
   bool HandlesCommand(int id) const override { return commands_.HandlesCommand(id); }
   void DoCommand(int id) override { commands_.DoCommand(id); }
   std::optional<bool> Enabled(int id) const override { return commands_.Enabled(id); }
@@ -66,6 +77,8 @@ class TSDIDecFrame : public QMainWindow, public CommandTarget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -88,7 +101,10 @@ class TSDIDecFrame : public QMainWindow, public CommandTarget {
   std::map<int, QAction*> toolActions_;
   QToolBar* toolBar_ = nullptr;
   std::vector<QLabel*> lockLabels_;
+  std::vector<QAction*> recentActions_;
+  QAction* recentSeparator_ = nullptr;
   QString shownDocument_;
+  std::function<void(const std::vector<std::string>&)> fileDropHandler_;
 };
 
 }  // namespace zelto

@@ -179,6 +179,15 @@ void TZeltoApp::DocumentLoaded() {
 void TZeltoApp::DocumentSaved() {
   if (TZeltoWindow* main = MainWindow()) main->History().MarkSaved();
   if (permissions_) permissions_->DocumentSaved();
+  if (recentDocuments_) recentDocuments_->Note(fileData.fileName);
+}
+
+void TZeltoApp::DocumentOpened() {
+  if (recentDocuments_) recentDocuments_->Note(fileData.fileName);
+}
+
+OpenOutcome TZeltoApp::OpenDocumentFile(const std::string& path) {
+  return documentCommands_ ? documentCommands_->OpenFile(path) : OpenOutcome::Kept;
 }
 
 bool TZeltoApp::WindowsMayClose() {

@@ -14,6 +14,7 @@
 #include "app/DocumentCommands.h"
 #include "app/DocumentShell.h"
 #include "app/PrintCommands.h"
+#include "app/RecentDocumentCommands.h"
 #include "app/WindowPlacement.h"
 #include "common/CommandTable.h"
 #include "common/CommandTarget.h"
@@ -43,8 +44,8 @@ struct TZeltoAppServices {
   std::unique_ptr<FileStore> files;
   // Writes the file-type registration, or removes it when the argument is true.
   std::function<void(bool remove)> fileTypeRegistration;
-  std::string notePadDefault;  // the NotePad setting when none is stored
-  std::string recoveryFolder;  // where the recovery copies of unsaved changes are kept
+  std::string notePadDefault;            // the NotePad setting when none is stored
+  std::string recoveryFolder;            // where the recovery copies of unsaved changes are kept
   std::unique_ptr<DocumentLocks> locks;  // the documents' locks; none: opened without locks
 
   static TZeltoAppServices Platform();
@@ -85,6 +86,10 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   // Whether the program may close: offers to save unsaved changes, stores the window
   // position. Also run by Open before another document replaces this one.
   bool CloseQuery() override;
+  // Opens `path` as Open would with that file chosen (the question about changes first).
+  OpenOutcome OpenDocumentFile(const std::string& path);
+  // The File menu's recent documents (nullptr before InitInstance).
+  RecentDocumentCommands* RecentDocuments() const { return recentDocuments_.get(); }
   // The document's file may have changed on disk: see DocumentCommands::CheckFileOnDisk.
   // While a question, dialog or command is under way the check waits until it is over.
   void CheckDocumentOnDisk();
@@ -145,6 +150,7 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   void ClearEntryDetail() override;
   void StoreWindowPosition() override;
   void DocumentSaved() override;
+  void DocumentOpened() override;
   OutsideChangeAnswer AskOutsideChange(const std::string& fileName, bool maySaveOver) override;
   LockedDocumentAnswer AskLockedDocument(const std::string& fileName,
                                          const std::string& holder) override;
@@ -165,14 +171,15 @@ class TZeltoApp : public ApplicationTarget, private DocumentShell {
   std::unique_ptr<DocumentLocks> locks_;      // before the commands, which hold a lock
   std::unique_ptr<ProgramPermissions> permissions_;
   std::unique_ptr<DocumentCommands> documentCommands_;
+  std::unique_ptr<RecentDocumentCommands> recentDocuments_;
   // The default file that this run started with and that did not exist yet: the user never
   // chose it, so the first save to it says where it went. Empty once said.
   std::string unchosenDefaultFile_;
   DocumentWatcher* watcher_ = nullptr;  // owned by the frame
   std::string watchedFile_;
-  QTimer diskCheckAgain_;   // a check that had to wait is tried again
+  QTimer diskCheckAgain_;  // a check that had to wait is tried again
   bool checkingDisk_ = false;
-  PlaceByName keptPlace_;   // where the windows stood before a reload
+  PlaceByName keptPlace_;  // where the windows stood before a reload
   int keptScroll_ = 0;
   // Last, so that the windows go first: they may still ask the application on their way out.
   std::unique_ptr<TSDIDecFrame> frame_;

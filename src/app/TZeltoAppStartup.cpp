@@ -8,6 +8,7 @@
 #include <QStatusBar>
 
 #include "app/CommandLine.h"
+#include "app/DroppedFiles.h"
 #include "app/MenuTable.h"
 #include "app/PrintCommands.h"
 #include "app/RecoveryWriter.h"
@@ -77,7 +78,8 @@ void TZeltoApp::InitInstance(const std::vector<std::string>& args) {
   // run only; the stored DefaultFile stays.
   if (!action.documentName.empty()) settings.DefaultFile = action.documentName;
 
-  const LoadResult loaded = documentCommands_->OpenAtStart(settings.DefaultFile);
+  const LoadResult loaded =
+      documentCommands_->OpenAtStart(settings.DefaultFile, !action.documentName.empty());
   if (action.documentName.empty() && loaded == LoadResult::NewDocument)
     unchosenDefaultFile_ = fileData.fileName;
   ShowDocumentInTitle();
@@ -132,6 +134,18 @@ void TZeltoApp::InitMainWindow() {
                       switchingDocument},
       static_cast<DocumentShell&>(*this), *files_, recovery_.get(), locks_.get());
   WatchDocumentFile();
+  recentDocuments_ = std::make_unique<RecentDocumentCommands>(
+      *store_, *files_, settings.RecentFiles,
+      [this](const std::vector<std::string>& paths) { frame_->ShowRecentDocuments(paths); },
+      [this](const std::string& path) { return OpenDocumentFile(path); });
+  recentDocuments_->Register(commands_);
+  frame_->SetFileDropHandler([this](const std::vector<std::string>& paths) {
+    const DroppedFilesDecision decision = DecideDroppedFiles(paths);
+    if (decision.open)
+      OpenDocumentFile(*decision.open);
+    else if (!decision.refusal.empty())
+      ShowMessage(decision.refusal);
+  });
   ConnectSessionEnd(frame_.get(),
                     [this](const std::function<bool()>& mayAsk) { return EndSession(mayAsk); });
   InstallEditingCommands(

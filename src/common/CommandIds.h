@@ -62,6 +62,9 @@ enum CommandId : int {
   CM_FILEPRINTERSETUP = 24338,
   CM_FILEPRINTPREVIEW = 24340,
   CM_EDITFIND = 24351,
+  // The recent documents of the File menu, newest first (as many as MostRecentFiles).
+  CM_RECENTFILE1 = 24360,
+  CM_RECENTFILELAST = 24375,
   CM_EDITFINDNEXT = 24353,
   CM_FINDALL = 24355,  // the Find all pane
 };

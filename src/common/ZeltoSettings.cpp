@@ -1,5 +1,7 @@
 #include "common/ZeltoSettings.h"
 
+#include "common/RecentDocumentSettings.h"
+
 namespace zelto {
 
 void ZeltoSettings::ReadSettings(SettingsStore& store, const std::string& notePadDefault) {
@@ -51,6 +53,8 @@ void ZeltoSettings::ReadSettings(SettingsStore& store, const std::string& notePa
   PhonePrefix3 = store.ReadString("PhonePrefix3", PhonePrefix3);
   AutoSaveSeconds = checked(store.ReadDword("AutoSaveSeconds", AutoSaveSeconds), IsValidAutoSave,
                             AutoSaveSeconds);
+  RecentFiles =
+      checked(store.ReadDword("RecentFiles", RecentFiles), IsValidRecentFiles, RecentFiles);
   DefaultCat = store.ReadString("DefaultCat", DefaultCat, MaxLongSettingText);
   DefaultFile = store.ReadString("DefaultFile", DefaultFile, MaxLongSettingText);
   UndoSteps = checked(store.ReadDword("UndoSteps", UndoSteps), IsValidUndoSteps, UndoSteps);

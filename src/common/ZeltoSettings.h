@@ -62,6 +62,8 @@ struct ZeltoSettings : PhoneSettings {
   std::string NotePad;
   // Seconds between recovery copies of unsaved changes; 0: none.
   std::uint32_t AutoSaveSeconds = 30;
+  // How many recently opened or saved documents the File menu lists; 0: none.
+  std::uint32_t RecentFiles = 6;
   // The top-level category every loaded document must have, and the start-up document.
   std::string DefaultCat = "Default";
   std::string DefaultFile = "default.zlt";

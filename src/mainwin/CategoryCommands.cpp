@@ -3,6 +3,7 @@
 #include "common/ApplicationName.h"
 #include "common/CommandIds.h"
 #include "common/ZeltoSettings.h"
+#include "mainwin/CategoryRecording.h"
 #include "model/CategoryTableChange.h"
 #include "model/TreeOps.h"
 #include "platform/Cp1252.h"
@@ -34,21 +35,6 @@ QString CutCategoryNote(const std::string& name) {
   return QStringLiteral("Category %1 is cut: choose a category and paste it as child or sibling")
       .arg(Cp1252::Decode(name));
 }
-
-// Records one category operation: begun before it changes anything, finished once the
-// window shows its outcome. An operation that changed nothing leaves no step.
-struct Recording {
-  explicit Recording(EditingContext& context)
-      : c(context),
-        before(context.Place()),
-        change(std::make_unique<CategoryTableChange>(context.doc)) {}
-  void Finish(const char* name) {
-    if (change->Finish(c.doc)) c.Record(name, std::move(change), before);
-  }
-  EditingContext& c;
-  WindowPlace before;
-  std::unique_ptr<CategoryTableChange> change;
-};
 
 }  // namespace
 

@@ -69,8 +69,12 @@ TabInx FirstCutCategory(const TabList& tabs) {
 
 TreePasteResult PasteTree(Document& doc, CategoryList& list, TabInx current, TreePaste where,
                           CategoryReorder* sorted) {
+  return PasteCategory(doc, list, FirstCutCategory(doc.tabs), current, where, sorted);
+}
+
+TreePasteResult PasteCategory(Document& doc, CategoryList& list, TabInx cut, TabInx current,
+                              TreePaste where, CategoryReorder* sorted) {
   TabList& tabs = doc.tabs;
-  const TabInx cut = FirstCutCategory(tabs);
   // Without a current category (an empty list, e.g. after the last top-level category
   // was cut) the category comes back at the top level rather than staying out of reach.
   TabInx newParent = NO_PARENT;

@@ -157,9 +157,13 @@ void NoteCommands::CopyCurrentNote() {
 }
 
 void NoteCommands::PasteNote() {
+  if (ClipboardHasText()) PasteText(Clipboard()->text());
+}
+
+void NoteCommands::PasteText(const QString& text) {
   const auto category = c_.CurrentCategory();
-  if (!category || !ClipboardHasText()) return;
-  const Cp1252::Encoded bytes = Cp1252::Encode(Clipboard()->text());
+  if (!category || text.isEmpty()) return;
+  const Cp1252::Encoded bytes = Cp1252::Encode(text);
   if (!bytes.Ok()) {
     Prompter::Message(Cp1252::RefusalMessage(bytes.unmappable),
                       QString::fromLatin1(ApplicationName), Prompter::Icon::Warning);

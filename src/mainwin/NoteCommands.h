@@ -32,6 +32,8 @@ class NoteCommands {
   void DeleteCurrentNote();
   void CopyCurrentNote();
   void PasteNote();
+  // Paste with `text` in the clipboard's place (text dropped on the note window).
+  void PasteText(const QString& text);
   void SplitCurrentNote();
   void ViewCurrentNoteInNotepad();
 

@@ -7,6 +7,8 @@
 #include "dialogs/FaceTable.h"
 #include "mainwin/DocumentHistory.h"
 #include "mainwin/KeyTable.h"
+#include "mainwin/LineTarget.h"
+#include "model/Document.h"
 #include "platform/CommandRouter.h"
 #include "platform/Cp1252.h"
 #include "platform/HelpWindow.h"
@@ -135,6 +137,22 @@ TZeltoWindow::TZeltoWindow(Document& doc, QWidget* parent) : QWidget(parent) {
       CM_EDITUNDO, [this] { history_->Undo(); }, [this] { return history_->CanUndo(); });
   commands_.Add(
       CM_EDITREDO, [this] { history_->Redo(); }, [this] { return history_->CanRedo(); });
+  // A drop is carried out once the drag has ended: its questions and messages must not
+  // hold up the drag of another program, nor run inside our own.
+  connect(noteView_, &TNoteWindow::TextDropped, this, &TZeltoWindow::TextDropped,
+          Qt::QueuedConnection);
+  const auto dropLater = [this](DraggedLine from, int target, bool copy) {
+    QMetaObject::invokeMethod(
+        this, [this, from, target, copy] { emit LineDropped(from, target, copy); },
+        Qt::QueuedConnection);
+  };
+  connect(catList_, &TCatWindow::LineDropped, this, dropLater);
+  connect(noteView_, &TNoteWindow::LineDropped, this,
+          [this, &doc, dropLater](DraggedLine from, int targetLine, bool copy) {
+            const LineTarget target =
+                TargetOfLine(doc.tabs, noteView_->Lines().currentCategory, targetLine);
+            if (target.IsCategoryLine()) dropLater(from, target.category, copy);
+          });
   SetLook(look_);
   noteView_->setFocus(Qt::OtherFocusReason);
   setFocusProxy(noteView_);

@@ -7,6 +7,7 @@
 #include "common/CommandTable.h"
 #include "mainwin/PaneLayout.h"
 #include "mainwin/ScreenLook.h"
+#include "view/LineDrag.h"
 
 namespace zelto {
 
@@ -57,6 +58,11 @@ class TZeltoWindow : public QWidget, public CommandTarget {
   // The popup menu is wanted at `pos` (this window's coordinates), after a right click in
   // the note window (`fromNoteWindow`) or in the category list.
   void ContextMenuRequested(QPoint pos, bool fromNoteWindow);
+  // A line of the note window was dropped on category `target` (an item of the category
+  // list, or a category line of the note window); `copy` with Ctrl held.
+  void LineDropped(DraggedLine from, int target, bool copy);
+  // Text from another program was dropped on the note window.
+  void TextDropped(const QString& text);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -1,5 +1,6 @@
 #include "view/TCatWindow.h"
 
+#include <QDropEvent>
 #include <QMouseEvent>
 
 #include "model/TextOrder.h"
@@ -24,6 +25,52 @@ TCatWindow::TCatWindow(QWidget* parent) : QListWidget(parent) {
   setUniformItemSizes(true);
   SetTextColor(QColor(255, 0, 0));
   connect(this, &QListWidget::itemSelectionChanged, this, &TCatWindow::OnSelectionChanged);
+  // Lines of the note window can be dropped on a category; the list itself is not dragged.
+  setDragDropMode(QAbstractItemView::DropOnly);
+  viewport()->setAcceptDrops(true);
+}
+
+void TCatWindow::SetDropRow(int row) {
+  if (row == dropRow_) return;
+  if (QListWidgetItem* before = item(dropRow_)) before->setData(Qt::BackgroundRole, QVariant());
+  dropRow_ = row;
+  if (QListWidgetItem* target = item(dropRow_))
+    target->setBackground(palette().color(QPalette::Active, QPalette::Highlight).lighter(160));
+}
+
+void TCatWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (DraggedLineOf(*event))
+    event->acceptProposedAction();
+  else
+    event->ignore();  // text and files are the note window's and the frame's
+}
+
+void TCatWindow::dragMoveEvent(QDragMoveEvent* event) {
+  const int row = DraggedLineOf(*event) ? indexAt(event->position().toPoint()).row() : None;
+  SetDropRow(row < 0 ? None : row);
+  if (dropRow_ == None)
+    event->ignore();
+  else
+    event->acceptProposedAction();
+}
+
+void TCatWindow::dragLeaveEvent(QDragLeaveEvent* event) {
+  SetDropRow(None);
+  event->accept();
+}
+
+void TCatWindow::dropEvent(QDropEvent* event) {
+  SetDropRow(None);
+  const std::optional<DraggedLine> from = DraggedLineOf(*event);
+  const int row = indexAt(event->position().toPoint()).row();
+  if (!from || row < 0) {
+    event->ignore();
+    return;
+  }
+  const bool copy = IsCopyDrop(*event);
+  event->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
+  event->accept();
+  emit LineDropped(*from, static_cast<int>(GetItemData(row)), copy);
 }
 
 void TCatWindow::Clear() {

@@ -5,6 +5,7 @@
 #include <QListWidget>
 
 #include "model/CategoryList.h"
+#include "view/LineDrag.h"
 
 namespace zelto {
 
@@ -42,14 +43,27 @@ class TCatWindow : public QListWidget, public CategoryList {
   void LeftClicked();
   // A right click selected the row under the pointer; `pos` is in the list's coordinates.
   void RightClicked(QPoint pos);
+  // A line dragged from the note window was dropped on the item of category `category`.
+  void LineDropped(DraggedLine from, int category, bool copy);
+
+ public:
+  // The row highlighted as the target of the drag under way, or None.
+  int DropTargetRow() const { return dropRow_; }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void OnSelectionChanged();
   int codeSelecting_ = 0;
   int lastSelected_ = None;
+  int dropRow_ = None;
+  // Highlights `row` as the target of a drag (None: no row).
+  void SetDropRow(int row);
 };
 
 }  // namespace zelto

@@ -70,6 +70,9 @@ TNoteWindow::TNoteWindow(Document& doc, CategoryList* categories, QWidget* paren
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setAutoFillBackground(false);
+  // Lines dragged within the window and text from other programs; a file goes on to the
+  // frame.
+  viewport()->setAcceptDrops(true);
   scroller_.SetRange(0, 0);
 }
 
@@ -272,6 +275,12 @@ void TNoteWindow::paintEvent(QPaintEvent* event) {
       p.fillRect(lineRect, highlight);
       if (focused) DrawFocusFrame(p, QRect(0, y, viewport()->width(), h - 1), highlightText);
     }
+    if (line.line == dropLine_) {
+      // The target of a drag: framed, so that it stands out from the current line too.
+      p.setPen(QPen(highlight.darker(150), 2));
+      p.setBrush(Qt::NoBrush);
+      p.drawRect(QRect(1, y + 1, viewport()->width() - 3, h - 3));
+    }
 
     QColor color;
     QString text;
@@ -335,7 +344,9 @@ void TNoteWindow::MakeLineCurrent(int line) {
 void TNoteWindow::mousePressEvent(QMouseEvent* event) {
   const int y = event->position().toPoint().y();
   if (event->button() == Qt::LeftButton) {
-    MakeLineCurrent(LineAtY(y));
+    pressPos_ = event->position().toPoint();
+    pressLine_ = LineAtY(y);
+    MakeLineCurrent(pressLine_);
   } else if (event->button() == Qt::RightButton) {
     const int line = LineAtY(y);
     if (!lines_.lineCountValid) CountLines();

@@ -12,6 +12,7 @@
 
 #include "model/CategoryList.h"
 #include "model/Document.h"
+#include "view/LineDrag.h"
 #include "view/NoteKeyMovement.h"
 #include "view/NoteLines.h"
 #include "view/TNoteScroller.h"
@@ -91,6 +92,12 @@ class TNoteWindow : public QAbstractScrollArea {
   // Loads the level of `parent` into the category list and selects `select`.
   void FillCategoryList(TabInx parent, int select);
 
+  // The line shown as the target of the drag under way, or -1.
+  int DropTargetLine() const { return dropLine_; }
+  // Whether a dragged line may be dropped on `line`: a category line, the up-arrow line
+  // included.
+  bool TakesDroppedLine(int line) const;
+
  signals:
   // The current line's text for the detail window ("" unless it is a note line), sent by
   // every update that finds the current line in view.
@@ -112,6 +119,11 @@ class TNoteWindow : public QAbstractScrollArea {
   void RunProgramRequested(int category, int note);
   // A right click made a line current; `globalPos` is where the popup goes.
   void ContextMenuRequested(const QPoint& globalPos);
+  // A dragged line of this window was dropped on its category line `targetLine`; `copy`
+  // with Ctrl held.
+  void LineDropped(DraggedLine from, int targetLine, bool copy);
+  // Text from another program was dropped on the window.
+  void TextDropped(const QString& text);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -122,6 +134,12 @@ class TNoteWindow : public QAbstractScrollArea {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Dragging lines out and dropping lines and text in (TNoteWindowDrag.cpp).
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   int SelectedCategory() const;
@@ -144,6 +162,11 @@ class TNoteWindow : public QAbstractScrollArea {
   TNoteScroller scroller_;
   bool updating_ = false;     // UpdateLineState is running
   bool updateAgain_ = false;  // the scroll position moved while it ran
+  // A left press that may become a drag: where, and on which line (-1: none).
+  QPoint pressPos_;
+  int pressLine_ = -1;
+  int dropLine_ = -1;  // the highlighted target of a drag, -1 for none
+  void SetDropLine(int line);
 };
 
 }  // namespace zelto

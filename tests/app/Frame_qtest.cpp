@@ -1,4 +1,5 @@
 #include <QClipboard>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -221,6 +222,71 @@ class FrameTest : public QObject {
     const qsizetype before = log.size();
     QTest::keyClick(frame.Client()->NoteView(), Qt::Key_Delete, Qt::ShiftModifier);
     QCOMPARE(log.size(), before);
+  }
+
+  void desktopKeysReachTheirCommandsThroughTheEnablers() {
+    FakeApp app;
+    TSDIDecFrame frame(&app, NewClient());
+    QStringList log;
+    bool printing = false;
+    const std::pair<int, const char*> commands[] = {{CM_FILENEW, "new"},
+                                                    {CM_FILEOPEN, "open"},
+                                                    {CM_FILESAVE, "save"},
+                                                    {CM_FILESAVEAS, "save as"},
+                                                    {CM_EDITFIND, "find"}};
+    for (const auto& [id, name] : commands) app.table.Add(id, [&log, name = name] { log << name; });
+    app.table.Add(
+        CM_FILEPRINT, [&] { log << "print"; }, [&] { return printing; });
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    frame.activateWindow();
+    QWidget* notes = frame.Client()->NoteView();
+    notes->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), notes);
+
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    QTest::keyClick(notes, Qt::Key_N, ctrl);
+    QTest::keyClick(notes, Qt::Key_O, ctrl);
+    QTest::keyClick(notes, Qt::Key_S, ctrl);
+    QTest::keyClick(notes, Qt::Key_S, ctrl | Qt::ShiftModifier);
+    QTest::keyClick(notes, Qt::Key_F, ctrl);
+    QTest::keyClick(notes, Qt::Key_P, ctrl);  // printing is off: nothing
+    QCOMPARE(log, (QStringList{"new", "open", "save", "save as", "find"}));
+    // The menu greys Print while printing is off; the key still asks the enabler when
+    // pressed, not the grey the menu left behind.
+    QMenu* file = MenuOf(frame, QStringLiteral("&File"))->menu();
+    Open(file);
+    QVERIFY(!frame.MenuAction(CM_FILEPRINT)->isEnabled());
+    emit file->aboutToHide();
+    printing = true;
+    QTest::keyClick(notes, Qt::Key_P, ctrl);
+    QCOMPARE(log.last(), QStringLiteral("print"));
+    // The menu texts stay as they were.
+    QCOMPARE(frame.MenuAction(CM_FILENEW)->text(), QStringLiteral("&New"));
+    QCOMPARE(frame.MenuAction(CM_EDITFIND)->text(), QStringLiteral("&Find...\tF"));
+
+    // In a dialog the keys are the dialog's.
+    QDialog dialog(&frame);
+    auto* field = new QLineEdit(&dialog);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.activateWindow();
+    field->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), field);
+    const qsizetype before = log.size();
+    QTest::keyClick(field, Qt::Key_F, ctrl);
+    QTest::keyClick(field, Qt::Key_N, ctrl);
+    QCOMPARE(log.size(), before);
+    dialog.close();
+
+    // Ctrl+Q is Exit: the close query decides.
+    frame.activateWindow();
+    notes->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), notes);
+    app.mayClose = false;
+    QTest::keyClick(notes, Qt::Key_Q, ctrl);
+    QCOMPARE(app.closeQueries, 1);
+    QVERIFY(frame.isVisible());
   }
 
   void keysInTheDetailWindowReachTheCommandsOrCopyTheSelection() {
