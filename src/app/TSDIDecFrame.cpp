@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDropEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -270,8 +270,8 @@ void TSDIDecFrame::ShowRecentDocuments(const std::vector<std::string>& paths) {
   recentSeparator_ = nullptr;
   if (paths.empty()) return;
   // After the separator that follows the print items; one more keeps Exit apart.
-  for (std::size_t i = 0; i < paths.size() && CM_RECENTFILE1 + static_cast<int>(i) <= CM_RECENTFILELAST;
-       ++i) {
+  for (std::size_t i = 0;
+       i < paths.size() && CM_RECENTFILE1 + static_cast<int>(i) <= CM_RECENTFILELAST; ++i) {
     const int id = CM_RECENTFILE1 + static_cast<int>(i);
     const QByteArray text = QByteArray::fromStdString(RecentMenuText(i + 1, paths[i]));
     auto* action = new QAction(QFile::decodeName(text), fileMenu);

@@ -66,10 +66,9 @@ OutsideChangeAnswer TZeltoApp::AskOutsideChange(const std::string& fileName, boo
   if (maySaveOver) choices << QStringLiteral("Save &Over It");
   choices << QStringLiteral("Save &As...") << QStringLiteral("Cancel");
   const int cancel = static_cast<int>(choices.size()) - 1;
-  const int answer =
-      Prompter::AskChoice(Text(OutsideChangeQuestion(fileName, maySaveOver)),
-                          QString::fromLatin1(ApplicationName), choices, cancel, cancel,
-                          Prompter::Icon::Warning);
+  const int answer = Prompter::AskChoice(Text(OutsideChangeQuestion(fileName, maySaveOver)),
+                                         QString::fromLatin1(ApplicationName), choices, cancel,
+                                         cancel, Prompter::Icon::Warning);
   if (answer == 0) return OutsideChangeAnswer::Reload;
   if (answer == cancel) return OutsideChangeAnswer::Cancel;
   if (maySaveOver && answer == 1) return OutsideChangeAnswer::SaveOver;

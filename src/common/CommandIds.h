@@ -27,7 +27,7 @@ enum CommandId : int {
   CM_EDITSUBCATEGORY = 30,
   CM_EDITNOTE = 31,
   CM_VIEWNOTEPAD = 32,
-  CM_EDITREDO = 33,  // redo the change last undone (undo is CM_EDITUNDO)
+  CM_EDITREDO = 33,        // redo the change last undone (undo is CM_EDITUNDO)
   CM_SAVEASMARKDOWN = 40,  // the exports beside Save as text
   CM_SAVEASHTML = 41,
   CM_SAVEASJSON = 42,

@@ -14,9 +14,8 @@ namespace zelto {
 namespace {
 
 void Refuse(std::string_view message) {
-  Prompter::Message(
-      QString::fromLatin1(message.data(), static_cast<qsizetype>(message.size())),
-      QString::fromLatin1(ApplicationName), Prompter::Icon::Warning);
+  Prompter::Message(QString::fromLatin1(message.data(), static_cast<qsizetype>(message.size())),
+                    QString::fromLatin1(ApplicationName), Prompter::Icon::Warning);
 }
 
 }  // namespace
@@ -67,8 +66,7 @@ void DropCommands::DropCategory(TabInx moved, TabInx target) {
       return;
   }
   Recording recording(c_);
-  PasteCategory(c_.doc, c_.list, moved, target, TreePaste::AsChild,
-                recording.change->SortRecord());
+  PasteCategory(c_.doc, c_.list, moved, target, TreePaste::AsChild, recording.change->SortRecord());
   c_.RefreshNoteWindow();
   recording.Finish("Move Category");
 }

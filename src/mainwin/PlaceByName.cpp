@@ -76,8 +76,7 @@ int ReturnToPlace(const TabList& tabs, const PlaceByName& place, CategoryList& l
   if (place.lineKind == LineTarget::Kind::Note) {
     const NoteList& notes = tabs[static_cast<std::size_t>(shown)].notes;
     for (std::size_t i = 0; i < notes.Count(); ++i)
-      if (notes[i].text == place.lineText)
-        return lines.LineOfNote(tabs, static_cast<int>(i));
+      if (notes[i].text == place.lineText) return lines.LineOfNote(tabs, static_cast<int>(i));
   } else if (place.lineKind == LineTarget::Kind::Subcategory) {
     const TabIndex children = SubcategoryLines(tabs, static_cast<TabInx>(shown));
     for (std::size_t i = 0; i < children.size(); ++i)

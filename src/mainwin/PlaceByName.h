@@ -14,9 +14,9 @@ namespace zelto {
 struct PlaceByName {
   std::vector<std::string> level;  // the names down to the listed level's parent; empty: the top
   bool hasSelection = false;
-  std::string selected;             // the selected category's name
+  std::string selected;  // the selected category's name
   LineTarget::Kind lineKind = LineTarget::Kind::Nothing;
-  std::string lineText;             // the note's text or the subcategory's name on that line
+  std::string lineText;  // the note's text or the subcategory's name on that line
   int line = 0;
 };
 

@@ -319,9 +319,8 @@ std::optional<std::string> Prompter::AskSaveFileName(const FileDialogData& data,
 
 std::optional<QColor> Prompter::AskColor(const QColor& initial, const QString& title) {
   HookState& hooks = Hooks();
-  hooks.history.push_back(
-      {Asked::Kind::Color, initial.name(), title, Buttons::Ok, Answer::Ok, QString(), 0, QString(),
-       QStringList()});
+  hooks.history.push_back({Asked::Kind::Color, initial.name(), title, Buttons::Ok, Answer::Ok,
+                           QString(), 0, QString(), QStringList()});
   if (hooks.testMode) {
     if (hooks.colors.empty()) return std::nullopt;
     std::optional<QColor> next = hooks.colors.front();

@@ -59,8 +59,8 @@ LockAttempt QtDocumentLocks::Lock(const std::string& path) {
     return attempt;
   }
   if (lock->File().error() == QLockFile::LockFailedError)
-    attempt.holder = HolderOf(lock->File(), QString::fromStdString(lock->Path()),
-                              attempt.holderOnThisMachine);
+    attempt.holder =
+        HolderOf(lock->File(), QString::fromStdString(lock->Path()), attempt.holderOnThisMachine);
   return attempt;
 }
 

@@ -48,8 +48,7 @@ std::optional<OutsideDrop> OutsideDropOf(const QDropEvent& event) {
 }
 
 bool IsCopyDrop(const QDropEvent& event) {
-  return (event.modifiers() & Qt::ControlModifier) != 0 ||
-         event.proposedAction() == Qt::CopyAction;
+  return (event.modifiers() & Qt::ControlModifier) != 0 || event.proposedAction() == Qt::CopyAction;
 }
 
 }  // namespace zelto

@@ -6,8 +6,8 @@
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 

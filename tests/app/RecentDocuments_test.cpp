@@ -1,5 +1,7 @@
 // The recent documents of the File menu in the running program: what counts as opened or
 // saved, the entries' commands, a file that has gone, and the list of the next run.
+#include "model/RecentDocuments.h"
+
 #include <QAction>
 #include <QFile>
 
@@ -7,7 +9,6 @@
 #include "app/RecoveryWriter.h"
 #include "app/TSDIDecFrame.h"
 #include "common/CommandIds.h"
-#include "model/RecentDocuments.h"
 
 namespace zelto::testing {
 namespace {

@@ -73,8 +73,7 @@ class SharedDocumentTest : public AppFixture {
   static int ChangeQuestions() {
     int n = 0;
     for (const Prompter::Asked& a : Prompter::History())
-      if (a.kind == Kind::Question && a.text.contains("changed on disk"))
-        ++n;
+      if (a.kind == Kind::Question && a.text.contains("changed on disk")) ++n;
     return n;
   }
   QStringList SetAsideCopies() const {

@@ -37,8 +37,7 @@ TEST(DropRules, CategoryDrops) {
       {"onto a child", t.work, t.plans, CategoryDrop::InsideItself},
       {"onto a grandchild", t.work, t.old, CategoryDrop::InsideItself},
       {"onto its parent", t.old, t.plans, CategoryDrop::Unchanged},
-      {"a name the target's child has, in other letters", t.plans, t.home,
-       CategoryDrop::NameTaken},
+      {"a name the target's child has, in other letters", t.plans, t.home, CategoryDrop::NameTaken},
       {"the top-level default category", t.def, t.work, CategoryDrop::DefaultCategory},
       {"onto a deleted category", t.work, t.trash, CategoryDrop::NoCategory},
   };

@@ -1,7 +1,8 @@
 // Whether the file on disk is still the version a document holds.
+#include "model/FileIdentity.h"
+
 #include <gtest/gtest.h>
 
-#include "model/FileIdentity.h"
 #include "model/MemoryFileStore.h"
 
 namespace zelto {
@@ -22,14 +23,11 @@ TEST(FileIdentity, AnyDifferenceIsAChangeAndAMissingFileIsNoneOrRemoved) {
     std::optional<FileIdentity> recorded, now;
     DiskChange expected;
   };
-  for (const Case& c : {Case{loaded, loaded, DiskChange::None},
-                        Case{loaded, renamedOver, DiskChange::Changed},
-                        Case{loaded, otherDisk, DiskChange::Changed},
-                        Case{loaded, grown, DiskChange::Changed},
-                        Case{loaded, rewritten, DiskChange::Changed},
-                        Case{none, loaded, DiskChange::Changed},
-                        Case{loaded, none, DiskChange::Removed},
-                        Case{none, none, DiskChange::None}})
+  for (const Case& c :
+       {Case{loaded, loaded, DiskChange::None}, Case{loaded, renamedOver, DiskChange::Changed},
+        Case{loaded, otherDisk, DiskChange::Changed}, Case{loaded, grown, DiskChange::Changed},
+        Case{loaded, rewritten, DiskChange::Changed}, Case{none, loaded, DiskChange::Changed},
+        Case{loaded, none, DiskChange::Removed}, Case{none, none, DiskChange::None}})
     EXPECT_EQ(CompareOnDisk(c.recorded, c.now), c.expected);
 }
 
@@ -42,7 +40,7 @@ TEST(FileIdentity, ARecordComparesOnlyTheFileItWasTakenOf) {
   EXPECT_EQ(record.Check(files, "a.zlt"), DiskChange::None);
   files.WriteAtomic("b.zlt", "other");
   EXPECT_EQ(record.Check(files, "b.zlt"), DiskChange::None);  // another name: never held
-  files.WriteAtomic("a.zlt", "first");  // the same bytes, written again
+  files.WriteAtomic("a.zlt", "first");                        // the same bytes, written again
   EXPECT_EQ(record.Check(files, "a.zlt"), DiskChange::Changed);
   files.Remove("a.zlt");
   EXPECT_EQ(record.Check(files, "a.zlt"), DiskChange::Removed);

@@ -1,6 +1,8 @@
 // A document file shared with other programs, on a real disk: the identity that tells its
 // versions apart, its lock, and the watch that notices changes.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -9,9 +11,6 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <filesystem>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "platform/DocumentWatcher.h"
 #include "platform/QtDocumentLocks.h"

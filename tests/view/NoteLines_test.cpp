@@ -157,7 +157,7 @@ TEST_F(LinesFixture, PaintDrawsOnlyTheLinesAskedForFromTheStateOfTheUpdate) {
 TEST_F(LinesFixture, AddedNoteBecomesCurrentWhenItsLineComesIntoView) {
   AddNotes(0, 30);
   lines.showAddedNote = true;
-  lines.addedNote = 20;  // line 22, below the lines 0..9 in view
+  lines.addedNote = 20;                        // line 22, below the lines 0..9 in view
   EXPECT_EQ(Update(0, 0, 10), std::string());  // no line is current: nothing in detail
   EXPECT_TRUE(lines.showAddedNote);
   EXPECT_EQ(lines.currentLine, PendingLine);

@@ -243,7 +243,8 @@ class TNoteWindowTest : public QObject {
     const auto dots = [this](const QImage& img) {
       int n = 0;
       for (int x = 0; x < img.width(); ++x) n += img.pixelColor(x, 2 * H) == HighlightText;
-      for (int y = 2 * H; y < 3 * H - 1; ++y) n += img.pixelColor(img.width() - 1, y) == HighlightText;
+      for (int y = 2 * H; y < 3 * H - 1; ++y)
+        n += img.pixelColor(img.width() - 1, y) == HighlightText;
       return n;
     };
     const QImage img = Grab();
