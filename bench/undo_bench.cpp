@@ -17,7 +17,7 @@
 #include <malloc.h>
 #endif
 
-#include "LargeDocuments.h"
+#include "LargeDocument.h"
 #include "mainwin/CategoryRules.h"
 #include "mainwin/DocumentHistory.h"
 #include "mainwin/NoteOperations.h"
@@ -32,7 +32,7 @@ namespace {
 constexpr int Operations = 1000;
 
 const Document& Large() {
-  static const Document large = bench::MakeDocument(bench::CoreShape, 20261209);
+  static const Document large = bench::MakeLargeDocument();
   return large;
 }
 
