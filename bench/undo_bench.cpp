@@ -32,7 +32,7 @@ namespace {
 constexpr int Operations = 1000;
 
 const Document& Large() {
-  static const Document large = bench::MakeDocument(bench::CoreShape, 20261209);
+  static const Document large = bench::MakeLargeDocument();
   return large;
 }
 
