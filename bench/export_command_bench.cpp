@@ -24,8 +24,6 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-
-extern char** environ;
 #endif
 
 namespace {

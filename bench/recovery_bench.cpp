@@ -54,7 +54,7 @@ void BM_RecoveryCopyLongestWindowPause(benchmark::State& state) {
     s.writer.WriteChanges();
     while (!finished) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QObject::disconnect(done);
-    longest = std::max(longest, gap / 1e6);
+    longest = std::max(longest, static_cast<double>(gap) / 1e6);
   }
   state.counters["longest_pause_ms"] = longest;
 }

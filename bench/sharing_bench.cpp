@@ -18,7 +18,7 @@ namespace {
 const std::string& LargeFile() {
   static QTemporaryDir dir;
   static const std::string path = [] {
-    const std::string name = dir.filePath("large.zlt").toStdString();
+    std::string name = dir.filePath("large.zlt").toStdString();
     const std::string bytes = EncodeDocument(bench::MakeLargeDocument().tabs, FileLayout::V101);
     QFile file(QString::fromStdString(name));
     if (!file.open(QIODevice::WriteOnly) ||

@@ -72,26 +72,26 @@ TreePasteResult PasteTree(Document& doc, CategoryList& list, TabInx current, Tre
   return PasteCategory(doc, list, FirstCutCategory(doc.tabs), current, where, sorted);
 }
 
-TreePasteResult PasteCategory(Document& doc, CategoryList& list, TabInx cut, TabInx current,
+TreePasteResult PasteCategory(Document& doc, CategoryList& list, TabInx moved, TabInx current,
                               TreePaste where, CategoryReorder* sorted) {
   TabList& tabs = doc.tabs;
   // Without a current category (an empty list, e.g. after the last top-level category
   // was cut) the category comes back at the top level rather than staying out of reach.
   TabInx newParent = NO_PARENT;
   if (tabs.Valid(current)) newParent = where == TreePaste::AsChild ? current : tabs[current].parent;
-  if (cut != NO_PARENT && newParent != NO_PARENT && IsSelfOrDescendant(tabs, newParent, cut))
+  if (moved != NO_PARENT && newParent != NO_PARENT && IsSelfOrDescendant(tabs, newParent, moved))
     return TreePasteResult::InsideItself;
 
   doc.modified = true;
-  if (cut == NO_PARENT) return TreePasteResult::NothingCut;
-  tabs[cut].state = TabState::Normal;
-  tabs[cut].parent = newParent;
+  if (moved == NO_PARENT) return TreePasteResult::NothingCut;
+  tabs[moved].state = TabState::Normal;
+  tabs[moved].parent = newParent;
   // A second cut category still waits for its paste; the next save would leave it out.
   doc.cutPending = FirstCutCategory(tabs) != NO_PARENT;
   if (where == TreePaste::AsSibling || !tabs.Valid(current)) {
     // Listed and selected first, so that the sort shows the pasted category's level.
-    const int pos = list.AddString(tabs[cut].text);
-    list.SetItemData(pos, cut);
+    const int pos = list.AddString(tabs[moved].text);
+    list.SetItemData(pos, moved);
     list.SetSelIndex(pos);
   }
   SortCategories(doc, list, sorted);

@@ -74,9 +74,9 @@ enum class TreePasteResult {
 TreePasteResult PasteTree(Document& doc, CategoryList& list, TabInx current, TreePaste where,
                           CategoryReorder* sorted = nullptr);
 
-// Paste tree with category `category` in the place of the cut one: the same checks and
+// Paste tree with category `moved` in the place of the cut one: the same checks and
 // steps, for a category that is dropped where it goes rather than cut first.
-TreePasteResult PasteCategory(Document& doc, CategoryList& list, TabInx category, TabInx current,
+TreePasteResult PasteCategory(Document& doc, CategoryList& list, TabInx moved, TabInx current,
                               TreePaste where, CategoryReorder* sorted = nullptr);
 
 }  // namespace zelto

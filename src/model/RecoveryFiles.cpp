@@ -51,6 +51,7 @@ std::vector<std::string> RecoveryFiles::UnnamedCopies(const std::string& ownIden
   }
   std::sort(found.begin(), found.end(), std::greater<>());
   std::vector<std::string> paths;
+  paths.reserve(found.size());
   for (auto& [time, path] : found) paths.push_back(std::move(path));
   return paths;
 }

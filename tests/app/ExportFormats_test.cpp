@@ -115,10 +115,10 @@ std::vector<std::string> ReadMarkdown(const std::string& md) {
 
 void ReadJsonCategories(const QJsonArray& categories, std::size_t depth,
                         std::vector<std::string>& out) {
-  for (const QJsonValue& value : categories) {
+  for (const auto& value : categories) {
     const QJsonObject c = value.toObject();
     out.push_back(CategoryLine(depth, c["name"].toString().toStdString()));
-    for (const QJsonValue& n : c["notes"].toArray())
+    for (const QJsonValue n : c["notes"].toArray())
       out.push_back(
           NoteLine(n["kind"].toString() == "program", n["text"].toString().toStdString()));
     ReadJsonCategories(c["children"].toArray(), depth + 1, out);
@@ -139,10 +139,10 @@ std::vector<std::string> ReadJson(const std::string& json) {
 // The HTML page read by Python's html.parser (tests/app/html_tree.py), given back as JSON.
 void ReadHtmlSections(const QJsonArray& sections, std::size_t depth,
                       std::vector<std::string>& out) {
-  for (const QJsonValue& value : sections) {
+  for (const auto& value : sections) {
     const QJsonObject c = value.toObject();
     out.push_back(CategoryLine(depth, c["name"].toString().toStdString()));
-    for (const QJsonValue& n : c["notes"].toArray())
+    for (const QJsonValue n : c["notes"].toArray())
       out.push_back(
           NoteLine(n["class"].toString().contains("program"), n["text"].toString().toStdString()));
     ReadHtmlSections(c["children"].toArray(), depth + 1, out);

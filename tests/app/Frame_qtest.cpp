@@ -63,7 +63,6 @@ void ListMenu(const QMenu* menu, const QString& path, QStringList& out) {
 class FrameTest : public QObject {
   Q_OBJECT
 
- private:
   static QAction* MenuOf(TSDIDecFrame& frame, const QString& title) {
     for (QAction* a : frame.menuBar()->actions()) {
       if (a->text() == title) return a;
@@ -450,7 +449,7 @@ int ShowFrame(int argc, char** argv) {
   frame.show();
   frame.Client()->NoteView()->Lines().currentCategory = 1;
   frame.Client()->NoteView()->CountLines();
-  return qapp.exec();
+  return QApplication::exec();
 }
 
 }  // namespace zelto

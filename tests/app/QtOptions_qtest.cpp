@@ -17,6 +17,7 @@ std::string DocumentNameAfterQt(const std::vector<std::string>& args) {
   std::vector<std::string> storage{"zelto"};
   storage.insert(storage.end(), args.begin(), args.end());
   std::vector<char*> argv;
+  argv.reserve(storage.size() + 1);
   for (std::string& arg : storage) argv.push_back(arg.data());
   argv.push_back(nullptr);
   int argc = static_cast<int>(storage.size());

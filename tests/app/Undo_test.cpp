@@ -486,7 +486,7 @@ TEST_F(UndoTest, LongRandomSequencesUndoToTheStartAndRedoToTheEnd) {
         List().setCurrentRow(static_cast<int>(pick(static_cast<std::size_t>(List().count()))));
       Paint();
       const NoteLines& lines = Notes().Lines();
-      if (lines.lineCategories.size() > 0 && pick(3) == 0)
+      if (!lines.lineCategories.empty() && pick(3) == 0)
         Notes().ActivateLine(static_cast<int>(pick(lines.lineCategories.size())), false);
       Paint();
       Line(static_cast<int>(pick(static_cast<std::size_t>(Notes().Lines().lineCount) + 1)));

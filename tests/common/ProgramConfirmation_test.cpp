@@ -38,7 +38,7 @@ TEST(ProgramConfirmation, TheQuestionShowsTheCommandAsItWillBeStarted) {
 TEST(ProgramConfirmation, WhatIsAllowedBelongsToOneDocumentAndOneCommand) {
   std::map<std::string, int> settings;
   std::string document = "/docs/a.zlt";
-  ProgramPermissions permissions({[&](const std::string& key) { return settings.count(key) > 0; },
+  ProgramPermissions permissions({[&](const std::string& key) { return settings.contains(key); },
                                   [&](const std::string& key) { ++settings[key]; }},
                                  [&] { return document; });
   EXPECT_FALSE(permissions.IsAllowed("run x"));

@@ -37,7 +37,7 @@ std::optional<StoredValue> Stored(const MemorySettingsStore& store, const char* 
 }
 
 QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-  const QString path = dir.filePath(name);
+  QString path = dir.filePath(name);
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
   return path;

@@ -81,7 +81,7 @@ struct Editing {
   QTemporaryDir scratch;
   std::set<std::string> remembered;  // the settings' memory of allowed commands
   ProgramPermissions permissions{
-      {[this](const std::string& key) { return remembered.count(key) > 0; },
+      {[this](const std::string& key) { return remembered.contains(key); },
        [this](const std::string& key) { remembered.insert(key); }},
       [] { return std::string("/docs/mine.zlt"); }};
   NoteCommands noteCommands{context, desktop, scratch.path(), &permissions};
@@ -284,7 +284,7 @@ class EditingCommandsTest : public QObject {
   void viewInNotepadWritesTheScratchFileAndSaysWhatFailed() {
     Editing e;
     const TabInx work = e.Category("Work");
-    const std::string text = std::string("caf\xe9\r\nline two", 15);
+    const std::string text = std::string("caf\xe9\r\nline two");
     e.NotesOf(work).Add(Note(text));
     e.Select(work);
     e.settings.NotePad = "editor --new-window";
@@ -334,11 +334,11 @@ class EditingCommandsTest : public QObject {
         if (e.NotesOf(e.Named("Work"))[i].text.find("evil") != std::string::npos) return i;
       return std::size_t{0};
     };
-    e.notes.SetCurrentLine(static_cast<long long>(pasted()));
+    e.notes.SetCurrentLine(static_cast<int>(pasted()));
     e.dialogs.Answer("Renamed\r\n/usr/bin/evil", 1);
     e.table.DoCommand(CM_EDITNOTE);
     QVERIFY(!e.permissions.IsAllowed("/usr/bin/evil"));
-    e.notes.SetCurrentLine(static_cast<long long>(pasted()));
+    e.notes.SetCurrentLine(static_cast<int>(pasted()));
     e.dialogs.Answer("Renamed\r\n/usr/bin/evil --safe", 1);
     e.table.DoCommand(CM_EDITNOTE);
     QVERIFY(e.permissions.IsAllowed("/usr/bin/evil --safe"));

@@ -16,7 +16,6 @@ namespace zelto {
 class TZeltoWindowTest : public QObject {
   Q_OBJECT
 
- private:
   static QRect RectOf(const PaneRect& r) { return QRect(r.left, r.top, r.width, r.height); }
 
  private slots:

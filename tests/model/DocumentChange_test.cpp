@@ -82,7 +82,7 @@ TEST(CategoryTableChange, DeleteTakenBackRestoresTheTableOrderCutStateAndNotes) 
   ASSERT_EQ(d.doc.tabs.Count(), 2u);
   // The purged categories and their notes are held once, by the record alone.
   const std::size_t held = change->HeldBytes();
-  EXPECT_GT(held, 4 * 50 * sizeof(NoteString));
+  EXPECT_GT(held, std::size_t{4} * 50 * sizeof(NoteString));
 
   for (int round = 0; round < 2; ++round) {
     change->Undo(d.doc);

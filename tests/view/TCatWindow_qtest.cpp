@@ -9,7 +9,6 @@ namespace zelto {
 class TCatWindowTest : public QObject {
   Q_OBJECT
 
- private:
   static QStringList Shown(const TCatWindow& list) {
     QStringList texts;
     for (int i = 0; i < list.count(); ++i) texts << list.item(i)->text();

@@ -39,7 +39,7 @@ class TNoteDialogTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<TNoteDialog> Open(const std::string& text, std::uint8_t flags = 0,
-                                    NoteDialogSettings settings = {}) {
+                                    const NoteDialogSettings& settings = {}) {
     auto d = std::make_unique<TNoteDialog>(nullptr, "Edit entry", settings);
     d->SetText(text);
     d->SetFlags(flags);
