@@ -99,7 +99,9 @@ std::string MissingDocumentMessage(const std::string& path) {
 LoadResult DocumentCommands::OpenAtStart(const std::string& name, bool chosen) {
   Opening opening = PrepareOpening(name);
   const bool offerCopy = opening.offerCopy;
+  const bool heldElsewhere = opening.heldElsewhere;
   const LoadResult loaded = LoadBound(name, std::move(opening));
+  if (loaded != LoadResult::NotZelto) KeepCopiesApart(name, heldElsewhere);
   DocumentEnv env = Env();
   RecoveryOffer offer = RecoveryOffer::None;
   if (recovery_ && loaded != LoadResult::NotZelto && offerCopy)
@@ -147,10 +149,13 @@ OpenOutcome DocumentCommands::LoadSwitched(const std::string& name, const std::s
                                            bool dropped) {
   Opening opening = PrepareOpening(name);
   const bool offerCopy = opening.offerCopy;
+  const bool heldElsewhere = opening.heldElsewhere;
   const LoadResult loaded = LoadBound(name, std::move(opening));
   // A refused file leaves the document as it was, with its changes and their copy.
   if (loaded == LoadResult::NotZelto) return OpenOutcome::Refused;
+  // The copy of the changes dropped is where it was written, wherever the next one goes.
   if (dropped) DiscardCopy(previous);
+  KeepCopiesApart(name, heldElsewhere);
   DocumentEnv env = Env();
   const RecoveryOffer offer =
       recovery_ && offerCopy ? recovery_->OfferCopy(env, name) : RecoveryOffer::None;

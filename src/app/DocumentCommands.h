@@ -113,14 +113,17 @@ class DocumentCommands {
   // Opening a document: its lock, and what the user chose when another program holds it.
   struct Opening {
     std::unique_ptr<DocumentLock> lock;
-    bool keepsLock = false;  // the document is the open one, whose lock is held already
-    bool readOnly = false;   // the user chose to open it read-only
-    bool offerCopy = true;   // its recovery copy is this program's to offer
+    bool keepsLock = false;      // the document is the open one, whose lock is held already
+    bool readOnly = false;       // the user chose to open it read-only
+    bool offerCopy = true;       // its recovery copy is this program's to offer
+    bool heldElsewhere = false;  // another program holds the file
   };
   Opening PrepareOpening(const std::string& name);
   // Loads `name`; unless the file was refused, the document is now bound to it: its
   // version on disk is recorded and its lock held.
   LoadResult LoadBound(const std::string& name, Opening opening);
+  // Tells crash recovery whether another program holds `name`, the document's file now.
+  void KeepCopiesApart(const std::string& name, bool heldElsewhere);
   // The document holds what `fileName` holds now, having written it.
   void RecordSaved(const std::string& fileName);
   // Asked by a save just before it writes: false when the file changed on disk and the user

@@ -71,6 +71,7 @@ DocumentCommands::Opening DocumentCommands::PrepareOpening(const std::string& na
   }
   // A recovery copy on this computer is the running holder's when it runs here.
   opening.offerCopy = !attempt.holderOnThisMachine;
+  opening.heldElsewhere = true;
   opening.readOnly =
       shell_.AskLockedDocument(name, attempt.holder) == LockedDocumentAnswer::ReadOnly;
   return opening;
@@ -88,6 +89,10 @@ LoadResult DocumentCommands::LoadBound(const std::string& name, Opening opening)
   readOnly_ = opening.readOnly;
   if (readOnly_) shell_.ShowStatus(ReadOnlyNote(name));
   return loaded;
+}
+
+void DocumentCommands::KeepCopiesApart(const std::string& name, bool heldElsewhere) {
+  if (recovery_) recovery_->SetHeldElsewhere(heldElsewhere ? name : std::string());
 }
 
 void DocumentCommands::RecordSaved(const std::string& fileName) {

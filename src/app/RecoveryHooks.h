@@ -32,6 +32,10 @@ class RecoveryHooks {
     (void)documentPath;
     return std::nullopt;
   }
+  // Another program holds the file `documentPath` (empty: none does): while it does, this
+  // program keeps its copies of that document under a name of its own, so that neither
+  // program's copy replaces or deletes the other's.
+  virtual void SetHeldElsewhere(const std::string& documentPath) { (void)documentPath; }
 };
 
 }  // namespace zelto

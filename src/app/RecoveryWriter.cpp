@@ -30,7 +30,8 @@ RecoveryWriter::RecoveryWriter(const Document& doc, const std::string& fileName,
       doc_(doc),
       fileName_(fileName),
       files_(files, std::move(folder)),
-      unnamedIdentity_(UnnamedIdentity(RunTag())) {
+      runTag_(RunTag()),
+      unnamedIdentity_(UnnamedIdentity(runTag_)) {
   stepTimer_.setSingleShot(true);
   stepTimer_.setInterval(0);
   connect(&stepTimer_, &QTimer::timeout, this, &RecoveryWriter::Step);
@@ -45,9 +46,9 @@ RecoveryWriter::~RecoveryWriter() { Settle(); }
 
 void RecoveryWriter::WriteChanges() {
   if (Busy() || !doc_.modified) return;
-  const std::string identity = IdentityFor(fileName_);
-  if (writtenRevision_ == doc_.modified.Revision() && writtenIdentity_ == identity) return;
-  copyIdentity_ = identity;
+  CopyTarget target = TargetFor(fileName_);
+  if (writtenRevision_ == doc_.modified.Revision() && writtenPath_ == target.path) return;
+  copyTarget_ = std::move(target);
   copyRevision_ = doc_.modified.Revision();
   snapshot_.Restart();
   copying_ = true;
@@ -71,28 +72,28 @@ void RecoveryWriter::Step() {
     return;
   }
   copying_ = false;
-  worker_ = std::thread([this, tabs = snapshot_.Take(), identity = copyIdentity_,
+  worker_ = std::thread([this, tabs = snapshot_.Take(), target = copyTarget_,
                          revision = copyRevision_, generation = generation_]() mutable {
-    std::string reason = files_.Write(tabs, identity);
+    std::string reason = files_.Write(tabs, target.identity, target.path);
     tabs = TabList();  // a large copy is freed here, not on the window thread
     QMetaObject::invokeMethod(
         this,
-        [this, generation, revision, identity = std::move(identity),
+        [this, generation, revision, path = std::move(target.path),
          reason = std::move(reason)]() mutable {
-          WorkerFinished(generation, revision, std::move(identity), reason);
+          WorkerFinished(generation, revision, std::move(path), reason);
         },
         Qt::QueuedConnection);
   });
 }
 
 void RecoveryWriter::WorkerFinished(std::uint64_t generation, std::uint64_t revision,
-                                    std::string identity, const std::string& reason) {
+                                    std::string path, const std::string& reason) {
   // A report of an earlier generation comes from a worker that Settle has joined already.
   if (generation != generation_) return;
   if (worker_.joinable()) worker_.join();  // it has nothing left to do but end
   if (reason.empty()) {
     writtenRevision_ = revision;
-    writtenIdentity_ = std::move(identity);
+    writtenPath_ = std::move(path);
   }
   emit CopyFinished(QString::fromStdString(reason));
 }
@@ -104,8 +105,16 @@ void RecoveryWriter::Settle() {
   ++generation_;
 }
 
-std::string RecoveryWriter::IdentityFor(const std::string& fileName) {
-  return fileName.empty() ? unnamedIdentity_ : files_.IdentityOf(fileName);
+RecoveryWriter::CopyTarget RecoveryWriter::TargetFor(const std::string& fileName) {
+  if (fileName.empty()) return {unnamedIdentity_, files_.CopyPathOf(unnamedIdentity_)};
+  std::string identity = files_.IdentityOf(fileName);
+  std::string path = identity == heldElsewhere_ ? files_.SharedCopyPathOf(identity, runTag_)
+                                                : files_.CopyPathOf(identity);
+  return {std::move(identity), std::move(path)};
+}
+
+void RecoveryWriter::SetHeldElsewhere(const std::string& documentPath) {
+  heldElsewhere_ = documentPath.empty() ? std::string() : files_.IdentityOf(documentPath);
 }
 
 RecoveryOffer RecoveryWriter::OfferCopy(DocumentEnv& env, const std::string& documentPath) {
@@ -113,7 +122,9 @@ RecoveryOffer RecoveryWriter::OfferCopy(DocumentEnv& env, const std::string& doc
 }
 
 bool RecoveryWriter::HasCopy(const std::string& documentPath) {
-  return files_.Files().Exists(files_.CopyPathOf(files_.IdentityOf(documentPath)));
+  const std::string identity = files_.IdentityOf(documentPath);
+  return files_.Files().Exists(files_.CopyPathOf(identity)) ||
+         !files_.SharedCopiesOf(identity).empty();
 }
 
 RecoveryOffer RecoveryWriter::OfferUnnamedCopy(DocumentEnv& env) {
@@ -123,16 +134,16 @@ RecoveryOffer RecoveryWriter::OfferUnnamedCopy(DocumentEnv& env) {
 void RecoveryWriter::DiscardCopy(const std::string& documentPath) {
   Settle();
   writtenRevision_.reset();
-  files_.Remove(IdentityFor(documentPath));
+  files_.Files().Remove(TargetFor(documentPath).path);
 }
 
 std::string RecoveryWriter::WriteCopyNow(const std::string& documentPath) {
   Settle();
-  const std::string identity = IdentityFor(documentPath);
-  std::string reason = files_.Write(doc_.tabs, identity);
+  CopyTarget target = TargetFor(documentPath);
+  std::string reason = files_.Write(doc_.tabs, target.identity, target.path);
   if (reason.empty()) {
     writtenRevision_ = doc_.modified.Revision();
-    writtenIdentity_ = identity;
+    writtenPath_ = std::move(target.path);
   }
   return reason;
 }
@@ -140,7 +151,7 @@ std::string RecoveryWriter::WriteCopyNow(const std::string& documentPath) {
 std::optional<std::string> RecoveryWriter::SetAsideCopy(const std::string& documentPath) {
   Settle();
   writtenRevision_.reset();
-  return files_.SetAside(files_.CopyPathOf(files_.IdentityOf(documentPath)));
+  return files_.SetAside(TargetFor(documentPath).path);
 }
 
 }  // namespace zelto

@@ -43,16 +43,21 @@ class RecoveryWriter : public QObject, public RecoveryHooks {
   void DiscardCopy(const std::string& documentPath) override;
   std::string WriteCopyNow(const std::string& documentPath) override;
   std::optional<std::string> SetAsideCopy(const std::string& documentPath) override;
+  void SetHeldElsewhere(const std::string& documentPath) override;
 
  signals:
   // A copy written in the background is on disk (`reason` empty) or failed.
   void CopyFinished(const QString& reason);
 
  private:
-  // Whose copy the document `fileName` has.
-  std::string IdentityFor(const std::string& fileName);
+  // Whose copy the document `fileName` has, and where this program keeps it.
+  struct CopyTarget {
+    std::string identity;
+    std::string path;
+  };
+  CopyTarget TargetFor(const std::string& fileName);
   void Step();
-  void WorkerFinished(std::uint64_t generation, std::uint64_t revision, std::string identity,
+  void WorkerFinished(std::uint64_t generation, std::uint64_t revision, std::string path,
                       const std::string& reason);
   // Stops a copy in its steps and waits for one being written; what it would report is
   // dropped.
@@ -61,19 +66,21 @@ class RecoveryWriter : public QObject, public RecoveryHooks {
   const Document& doc_;
   const std::string& fileName_;
   RecoveryFiles files_;
+  const std::string runTag_;           // tells this run's copies from those of other runs
   const std::string unnamedIdentity_;  // the copy's identity while the document has no file
+  std::string heldElsewhere_;          // the identity of the document another program holds, if any
   QTimer timer_;
   QTimer stepTimer_;
 
   DocumentSnapshot snapshot_;
   bool copying_ = false;
   std::uint64_t copyRevision_ = 0;  // the revision the snapshot is taken of
-  std::string copyIdentity_;
+  CopyTarget copyTarget_;
   std::thread worker_;
   std::uint64_t generation_ = 0;  // a worker's report counts only for its own generation
-  // The revision and document the last copy holds.
+  // The revision the last copy holds, and where it is.
   std::optional<std::uint64_t> writtenRevision_;
-  std::string writtenIdentity_;
+  std::string writtenPath_;
 };
 
 }  // namespace zelto

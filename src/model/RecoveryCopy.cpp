@@ -11,6 +11,7 @@ constexpr std::size_t ChecksumSize = 8;
 constexpr std::size_t LengthSize = 4;
 constexpr std::string_view CopyExtension = ".zlt";
 constexpr std::string_view SetAsideInfix = ".set-aside-";
+constexpr std::string_view SharedInfix = ".shared-";
 constexpr std::string_view UnnamedPrefix = "unnamed:";
 constexpr std::string_view UnnamedCopyStem = "Untitled-";
 // The part of the document's own name that goes into a copy's name.
@@ -89,6 +90,19 @@ std::string RecoveryCopyName(const std::string& identity) {
   if (readable.empty()) readable = "document";
 
   return readable + "-" + HashText(Fnv1a64(identity)) + std::string(CopyExtension);
+}
+
+std::string SharedCopyName(const std::string& identity, const std::string& runTag) {
+  return std::string(Stem(RecoveryCopyName(identity))) + std::string(SharedInfix) +
+         HashText(Fnv1a64(runTag)) + std::string(CopyExtension);
+}
+
+bool IsSharedCopyNameOf(const std::string& identity, std::string_view name) {
+  const std::string prefix =
+      std::string(Stem(RecoveryCopyName(identity))) + std::string(SharedInfix);
+  return name.substr(0, prefix.size()) == prefix && name.size() > prefix.size() &&
+         name.find(SetAsideInfix) == std::string_view::npos &&
+         name.substr(name.size() - std::min(name.size(), CopyExtension.size())) == CopyExtension;
 }
 
 std::string SetAsideName(const std::string& copyName, int number) {

@@ -35,6 +35,13 @@ std::optional<RecoveryContent> DecodeRecoveryCopy(std::string_view image);
 // the whole path, so that documents of the same name in other folders have copies of their own.
 std::string RecoveryCopyName(const std::string& identity);
 
+// The file name of the copy that one run of the program makes of the document `identity`
+// while another program holds the document's file: beside the document's own copy name, so
+// that neither program's copy replaces or deletes the other's, and found again by
+// IsSharedCopyNameOf.
+std::string SharedCopyName(const std::string& identity, const std::string& runTag);
+bool IsSharedCopyNameOf(const std::string& identity, std::string_view name);
+
 // A document that has no file yet is named, for its recovery copy, by an identity of its own
 // for one run of the program: no path, so it never meets the copy of a file, and `runTag`
 // keeps the runs apart. Its copy is called "Untitled-<hash>.zlt".

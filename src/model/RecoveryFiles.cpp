@@ -32,20 +32,24 @@ std::string RecoveryFiles::CopyPathOf(const std::string& identity) const {
   return folder_ + "/" + RecoveryCopyName(identity);
 }
 
-std::string RecoveryFiles::Write(const TabList& tabs, const std::string& identity) {
-  const std::string copy = CopyPathOf(identity);
+std::string RecoveryFiles::SharedCopyPathOf(const std::string& identity,
+                                            const std::string& runTag) const {
+  return folder_ + "/" + SharedCopyName(identity, runTag);
+}
+
+std::string RecoveryFiles::Write(const TabList& tabs, const std::string& identity,
+                                 const std::string& copyPath) {
+  const std::string copy = copyPath.empty() ? CopyPathOf(identity) : copyPath;
   if (copy == identity) return "The recovery copy would replace the document itself";
   if (std::string reason = files_.MakePrivateFolder(folder_); !reason.empty()) return reason;
   return files_.WritePrivate(copy, EncodeRecoveryCopy(tabs, identity));
 }
 
-void RecoveryFiles::Remove(const std::string& identity) { files_.Remove(CopyPathOf(identity)); }
-
-std::vector<std::string> RecoveryFiles::UnnamedCopies(const std::string& ownIdentity) {
-  const std::string own = RecoveryCopyName(ownIdentity);
+template <typename Wanted>
+std::vector<std::string> RecoveryFiles::NewestFirst(Wanted wanted) {
   std::vector<std::pair<std::int64_t, std::string>> found;
   for (const std::string& name : files_.FileNames(folder_)) {
-    if (!IsUnnamedCopyName(name) || name == own) continue;
+    if (!wanted(name)) continue;
     const std::string path = folder_ + "/" + name;
     found.emplace_back(files_.ModifiedTime(path).value_or(0), path);
   }
@@ -54,6 +58,19 @@ std::vector<std::string> RecoveryFiles::UnnamedCopies(const std::string& ownIden
   paths.reserve(found.size());
   for (auto& [time, path] : found) paths.push_back(std::move(path));
   return paths;
+}
+
+void RecoveryFiles::Remove(const std::string& identity) { files_.Remove(CopyPathOf(identity)); }
+
+std::vector<std::string> RecoveryFiles::UnnamedCopies(const std::string& ownIdentity) {
+  const std::string own = RecoveryCopyName(ownIdentity);
+  return NewestFirst(
+      [&own](const std::string& name) { return IsUnnamedCopyName(name) && name != own; });
+}
+
+std::vector<std::string> RecoveryFiles::SharedCopiesOf(const std::string& identity) {
+  return NewestFirst(
+      [&identity](const std::string& name) { return IsSharedCopyNameOf(identity, name); });
 }
 
 std::optional<std::string> RecoveryFiles::SetAside(const std::string& copyPath) {
@@ -123,13 +140,11 @@ void Restore(DocumentEnv& env, DecodedDocument& decoded, const std::string& file
                   InstalledTabs::Unsaved);
 }
 
-}  // namespace
-
-RecoveryOffer OfferRecoveryCopy(DocumentEnv& env, RecoveryFiles& recovery,
-                                const std::string& documentPath) {
+// Offers the copy at `copy` of the document `documentPath`, whose identity is `identity`.
+RecoveryOffer OfferCopyOf(DocumentEnv& env, RecoveryFiles& recovery,
+                          const std::string& documentPath, const std::string& identity,
+                          const std::string& copy) {
   FileStore& files = recovery.Files();
-  const std::string identity = recovery.IdentityOf(documentPath);
-  const std::string copy = recovery.CopyPathOf(identity);
   if (!files.Exists(copy)) return RecoveryOffer::None;
   const std::optional<std::int64_t> copyTime = files.ModifiedTime(copy);
   const std::optional<std::int64_t> documentTime = files.ModifiedTime(identity);
@@ -153,6 +168,27 @@ RecoveryOffer OfferRecoveryCopy(DocumentEnv& env, RecoveryFiles& recovery,
   }
   Restore(env, read.decoded, documentPath);
   return RecoveryOffer::Restored;
+}
+
+}  // namespace
+
+RecoveryOffer OfferRecoveryCopy(DocumentEnv& env, RecoveryFiles& recovery,
+                                const std::string& documentPath) {
+  const std::string identity = recovery.IdentityOf(documentPath);
+  const std::string own = recovery.CopyPathOf(identity);
+  RecoveryOffer result = OfferCopyOf(env, recovery, documentPath, identity, own);
+  if (result == RecoveryOffer::Restored) return result;
+  // Copies that programs made while another one held the file, left by a crash.
+  for (const std::string& copy : recovery.SharedCopiesOf(identity)) {
+    const RecoveryOffer offer = OfferCopyOf(env, recovery, documentPath, identity, copy);
+    if (offer == RecoveryOffer::Restored) {
+      // This program holds the file now: the copy is its own, replaced by its next one.
+      recovery.Files().Rename(copy, own);
+      return offer;
+    }
+    if (offer != RecoveryOffer::None) result = offer;
+  }
+  return result;
 }
 
 std::string UnnamedRestoreQuestion(std::int64_t copyTime, const std::string& folder) {

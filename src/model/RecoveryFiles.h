@@ -26,20 +26,29 @@ class RecoveryFiles {
   // through a link and through its target has one copy.
   std::string IdentityOf(const std::string& documentPath);
   std::string CopyPathOf(const std::string& identity) const;
+  // Where the run `runTag` keeps its copy of `identity` while another program holds the file.
+  std::string SharedCopyPathOf(const std::string& identity, const std::string& runTag) const;
 
-  // Writes the copy of `tabs` for the document `identity` through the atomic writer, readable
-  // by the user alone. Safe on another thread as far as the FileStore is. An empty text, or
-  // the reason it failed.
-  std::string Write(const TabList& tabs, const std::string& identity);
+  // Writes the copy of `tabs` for the document `identity` to `copyPath` (its own copy path
+  // when none is given) through the atomic writer, readable by the user alone. Safe on
+  // another thread as far as the FileStore is. An empty text, or the reason it failed.
+  std::string Write(const TabList& tabs, const std::string& identity,
+                    const std::string& copyPath = {});
   void Remove(const std::string& identity);
   // The copies of unnamed documents other than `ownIdentity`'s, newest first.
   std::vector<std::string> UnnamedCopies(const std::string& ownIdentity);
+  // The copies of `identity` that runs made while another program held the file, newest first.
+  std::vector<std::string> SharedCopiesOf(const std::string& identity);
   // Renames a copy to its next set-aside name, which no later copy takes, and deletes the
   // oldest set-aside copies of the same document beyond KeptSetAsideCopies. The new path, or
   // nothing when the copy could not be renamed.
   std::optional<std::string> SetAside(const std::string& copyPath);
 
  private:
+  // The paths of the copies whose names `wanted` accepts, newest first.
+  template <typename Wanted>
+  std::vector<std::string> NewestFirst(Wanted wanted);
+
   FileStore& files_;
   std::string folder_;
 };

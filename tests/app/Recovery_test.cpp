@@ -14,6 +14,7 @@
 #include "common/CommandIds.h"
 #include "model/DocumentCodec.h"
 #include "model/RecoveryCopy.h"
+#include "platform/QtDocumentLocks.h"
 
 namespace zelto::testing {
 namespace {
@@ -138,6 +139,49 @@ TEST_F(RecoveryTest, AfterACrashTheCopyIsOfferedAndYesRestoresItUnsaved) {
   EXPECT_TRUE(RecoveryFiles().first().contains(".set-aside-1.zlt"));
   Start();
   EXPECT_TRUE(askedAtStart.empty());
+}
+
+TEST_F(RecoveryTest, AProgramOnAFileAnotherHoldsNeverReplacesOrDeletesTheHoldersCopy) {
+  // The other program holds the file and has a copy of its unsaved changes.
+  TabList tabs;
+  tabs.Append(Tab("Default", 0, NO_PARENT));
+  WriteFile(Path("start.zlt"), EncodeDocument(tabs, FileLayout::V101));
+  QFile file(dir.filePath("start.zlt"));
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+  file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
+  file.close();
+  tabs[0].notes.Add(NoteString{"the holder's", 0});
+  const std::string holdersCopy = EncodeRecoveryCopy(tabs, Path("start.zlt"));
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("recovery")));
+  WriteFile(CopyPath(), holdersCopy);
+  QtDocumentLocks locks;
+  LockAttempt holder = locks.Lock(Path("start.zlt"));
+  ASSERT_TRUE(holder.lock);
+  Prompter::SetNextChoice(1);  // Open Anyway
+  Start();
+  ASSERT_EQ(askedAtStart.size(), 1u);  // the holder's copy is not this program's to offer
+
+  ChangeDocument("mine");
+  ASSERT_EQ(app->Recovery()->WriteCopyNow(Path("start.zlt")), "");
+  EXPECT_EQ(ReadFile(CopyPath()), holdersCopy);
+  EXPECT_EQ(RecoveryFiles().size(), 2);
+  Prompter::SetNextAnswer(Answer::No);  // its changes dropped on purpose: its copy goes
+  app->DoCommand(CM_FILENEW);
+  EXPECT_EQ(ReadFile(CopyPath()), holdersCopy);
+  EXPECT_EQ(RecoveryFiles().size(), 1);
+
+  // Both programs crash: the next one offers the holder's copy, then this one's.
+  Prompter::SetNextChoice(1);
+  Start();
+  ChangeDocument("mine again");
+  ASSERT_EQ(app->Recovery()->WriteCopyNow(Path("start.zlt")), "");
+  holder.lock.reset();
+  Prompter::SetNextAnswer(Answer::No);
+  Prompter::SetNextAnswer(Answer::Yes);
+  Start();
+  EXPECT_EQ(askedAtStart.size(), 2u);
+  EXPECT_EQ(NotesInDocument(), Notes{"mine again"});
+  EXPECT_EQ(NotesInCopy(), Notes{"mine again"});  // now this program's own copy
 }
 
 TEST_F(RecoveryTest, ANewDocumentNeverSavedIsKeptAndOfferedAtTheNextStart) {

@@ -124,6 +124,28 @@ TEST_F(RecoveryFilesTest, WhichCopiesAreOffered) {
   EXPECT_TRUE(s.ui.questions.empty());
 }
 
+TEST_F(RecoveryFilesTest, CopiesMadeWhileAnotherProgramHeldTheFileAreOfferedAfterItsOwn) {
+  const std::string first = recovery.SharedCopyPathOf(Doc, "run-1");
+  const std::string second = recovery.SharedCopyPathOf(Doc, "run-2");
+  ASSERT_NE(first, second);
+  ASSERT_NE(first, Copy());
+  ASSERT_EQ(recovery.Write(Tabs({"saved", "first"}), Doc, first), "");
+  ASSERT_EQ(recovery.Write(Tabs({"saved", "second"}), Doc, second), "");
+  const std::string other = "/docs/other.zlt";
+  ASSERT_EQ(recovery.Write(Tabs({"other"}), other, recovery.SharedCopyPathOf(other, "run-1")), "");
+
+  // Its own copy: No; the newest other one: No; the oldest: Yes.
+  s.ui.answers = {false, false, true};
+  LoadDocument(s.env, Doc);
+  EXPECT_EQ(OfferRecoveryCopy(s.env, recovery, Doc), RecoveryOffer::Restored);
+  EXPECT_EQ(s.ui.questions.size(), 3u);
+  EXPECT_EQ(Notes(), (std::vector<std::string>{"first", "saved"}));
+  // The restored copy is the document's own copy now; the declined ones are set aside.
+  EXPECT_TRUE(s.files.Exists(Copy()));
+  EXPECT_TRUE(recovery.SharedCopiesOf(Doc).empty());
+  EXPECT_EQ(recovery.SharedCopiesOf(other).size(), 1u);
+}
+
 TEST_F(RecoveryFilesTest, ADamagedCopyIsReportedAndKeptAsideNeverLoaded) {
   for (const bool unreadable : {false, true}) {
     std::string& copy = s.files.files[Copy()];
