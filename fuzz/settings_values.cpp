@@ -62,10 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (Colour colour : {settings.MainColor, settings.ExecColor, settings.DetailColor,
                         settings.CatColor, settings.NoPrintColor})
     Check(colour <= 0xFFFFFF);
-  for (const std::string* text :
-       {&settings.PrintFont, &settings.OutsideLine, &settings.Plus, &settings.PhonePrefix1,
-        &settings.DefaultCat, &settings.DefaultFile, &settings.NotePad})
+  for (const std::string* text : {&settings.PrintFont, &settings.OutsideLine, &settings.Plus,
+                                  &settings.PhonePrefix1, &settings.NotePad})
     Check(text->size() <= MaxSettingText);
+  // A path and a category name may be longer.
+  for (const std::string* text : {&settings.DefaultCat, &settings.DefaultFile})
+    Check(text->size() <= MaxLongSettingText);
 
   // What the program writes back is read again as the same record.
   MemorySettingsStore written;
