@@ -100,9 +100,8 @@ std::string SharedCopyName(const std::string& identity, const std::string& runTa
 bool IsSharedCopyNameOf(const std::string& identity, std::string_view name) {
   const std::string prefix =
       std::string(Stem(RecoveryCopyName(identity))) + std::string(SharedInfix);
-  return name.substr(0, prefix.size()) == prefix && name.size() > prefix.size() &&
-         name.find(SetAsideInfix) == std::string_view::npos &&
-         name.substr(name.size() - std::min(name.size(), CopyExtension.size())) == CopyExtension;
+  return name.size() > prefix.size() + CopyExtension.size() && name.starts_with(prefix) &&
+         name.ends_with(CopyExtension) && name.find(SetAsideInfix) == std::string_view::npos;
 }
 
 std::string SetAsideName(const std::string& copyName, int number) {
